@@ -1,0 +1,67 @@
+# The test tiers of ./test; sourced, not run. Each tier adds to TOTAL_PASSED and
+# TOTAL_FAILED; a tier that cannot even be built counts as one failure.
+
+ZALVANE_ALL_TIERS=(unit asan wine-unit)
+TOTAL_PASSED=0
+TOTAL_FAILED=0
+TIER_SUMMARY=()
+JOBS=$(nproc 2>/dev/null || echo 2)
+
+tier_result() {  # name passed failed
+  TOTAL_PASSED=$((TOTAL_PASSED + $2))
+  TOTAL_FAILED=$((TOTAL_FAILED + $3))
+  TIER_SUMMARY+=("$1: $2 passed, $3 failed")
+}
+
+configure_and_build() {  # preset [targets...]
+  local preset=$1; shift
+  echo "== build: $preset"
+  cmake --preset "$preset" >"$root/build/$preset.log" 2>&1 || { cat "$root/build/$preset.log"; return 1; }
+  if [ $# -gt 0 ]; then
+    cmake --build --preset "$preset" --target "$@" >>"$root/build/$preset.log" 2>&1 || { tail -60 "$root/build/$preset.log"; return 1; }
+  else
+    cmake --build --preset "$preset" >>"$root/build/$preset.log" 2>&1 || { tail -60 "$root/build/$preset.log"; return 1; }
+  fi
+}
+
+# Runs ctest for a preset (optionally one label) and counts its results.
+ctest_tier() {  # name preset [label]
+  local name=$1 preset=$2 label=${3:-}
+  local junit="$root/build/$preset/ctest-$name.xml"
+  local args=(--preset "$preset" -j "$JOBS" --output-on-failure --timeout 300 --output-junit "$junit")
+  [ -n "$label" ] && args+=(-L "^$label\$")
+  echo "== tests: $name"
+  ctest "${args[@]}" 2>&1 | tail -40
+  if [ ! -f "$junit" ]; then tier_result "$name" 0 1; return; fi
+  local head total failures errors skipped
+  head=$(tr '\n\t' '  ' <"$junit" | grep -o '<testsuite [^>]*' | head -1)
+  attr() { echo "$head" | grep -o " $1=\"[0-9]*\"" | grep -o '[0-9]*' | head -1; }
+  total=$(attr tests); failures=$(attr failures); errors=$(attr errors); skipped=$(attr skipped)
+  total=${total:-0}; failures=${failures:-0}; errors=${errors:-0}; skipped=${skipped:-0}
+  local bad=$((failures + errors))
+  if [ "$total" -eq 0 ]; then tier_result "$name" 0 1; return; fi
+  tier_result "$name" $((total - bad - skipped)) "$bad"
+}
+
+run_tier() {
+  local tier=$1
+  mkdir -p "$root/build"
+  case "$tier" in
+    unit)
+      if configure_and_build native; then ctest_tier unit native; else tier_result unit 0 1; fi ;;
+    asan)
+      if configure_and_build asan unit_tests; then ctest_tier asan asan unit; else tier_result asan 0 1; fi ;;
+    wine-unit)
+      if configure_and_build windows unit_tests; then ctest_tier wine-unit windows unit; else tier_result wine-unit 0 1; fi ;;
+    fuzz)
+      echo "== fuzz"
+      if "$root/scripts/fuzz" --seconds "${ZALVANE_FUZZ_SECONDS:-20}"; then
+        tier_result fuzz "$(ls "$root"/tests/fuzz/*_fuzz.cpp 2>/dev/null | wc -l)" 0
+      else
+        tier_result fuzz 0 1
+      fi ;;
+    *)
+      echo "test: unknown tier '$tier'" >&2
+      tier_result "$tier" 0 1 ;;
+  esac
+}

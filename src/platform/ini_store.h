@@ -1,0 +1,39 @@
+#pragma once
+// Private-profile (.ini) files: the text files, the profile list and the macro file.
+// Section and key names compare without regard to case and the first match wins;
+// values are trimmed of surrounding blanks and of one pair of surrounding quotes; a
+// missing file, section or key reads as the default. A write creates what is missing
+// (new sections at the end of the file, new keys at the end of their section) and
+// changes an existing value in place. Paths and texts are UTF-8.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zalvane::platform {
+
+class IniStore {
+public:
+    // The system's private-profile reads fill a buffer of this many UTF-16 units,
+    // terminator included.
+    static constexpr std::size_t kDefaultCapacity = 1024;
+
+    virtual ~IniStore() = default;
+
+    // The value, cut to `capacity` - 1 UTF-16 code units; `defaultValue` when absent.
+    virtual std::string GetString(const std::string& path, std::string_view section, std::string_view key,
+                                  std::string_view defaultValue = {}, std::size_t capacity = kDefaultCapacity) = 0;
+
+    // Writes one value; true on success.
+    virtual bool WriteString(const std::string& path, std::string_view section, std::string_view key,
+                             std::string_view value) = 0;
+
+    // Removes a whole section with its keys; true when the file is as asked afterwards.
+    virtual bool DeleteSection(const std::string& path, std::string_view section) = 0;
+
+    // Every section name, in file order. Empty for a missing file.
+    virtual std::vector<std::string> SectionNames(const std::string& path) = 0;
+};
+
+}  // namespace zalvane::platform
