@@ -1,0 +1,124 @@
+#include "dialogs/language_tables.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <string_view>
+
+namespace zalvane::dialogs {
+namespace {
+
+constexpr Language kLanguages[] = {Language::English, Language::SimplifiedChinese, Language::TraditionalChinese};
+
+TextSlot SlotAt(std::size_t index) { return static_cast<TextSlot>(index); }
+
+// A text mangled by a wrong source or execution character set is no longer UTF-8.
+bool IsUtf8(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = lead < 0x80           ? 1
+                             : (lead >> 5) == 0x6  ? 2
+                             : (lead >> 4) == 0xE  ? 3
+                             : (lead >> 3) == 0x1E ? 4
+                                                   : 0;
+        if (length == 0 || i + length > text.size())
+            return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+TEST(LanguageTablesTest, EverySlotHasItsOwnTextInEveryLanguage)
+{
+    for (Language language : kLanguages) {
+        std::set<std::string_view> seen;
+        for (std::size_t i = 0; i < kTextSlotCount; ++i) {
+            const std::string_view text = SlotText(SlotAt(i), language);
+            EXPECT_FALSE(text.empty()) << "slot " << i;
+            EXPECT_TRUE(IsUtf8(text)) << "slot " << i;
+            // A row copied twice would show one caption in two places.
+            EXPECT_TRUE(seen.insert(text).second) << "slot " << i << " repeats " << text;
+        }
+    }
+}
+
+TEST(LanguageTablesTest, TextsThatAreEasyToGetWrong)
+{
+    const struct {
+        TextSlot slot;
+        Language language;
+        std::string_view text;
+    } cases[] = {
+        {TextSlot::MouseSpeed, Language::SimplifiedChinese, "鼠标速度"},
+        {TextSlot::MouseSpeed, Language::TraditionalChinese, "滑鼠移動速度"},
+        {TextSlot::DoubleClick, Language::SimplifiedChinese, "双击"},
+        {TextSlot::DoubleClick, Language::TraditionalChinese, "双击"},
+        {TextSlot::DoubleClickSpeed, Language::TraditionalChinese, "滑鼠雙擊速度"},
+        {TextSlot::DpiSetting, Language::SimplifiedChinese, "DPI 设置"},
+        {TextSlot::XySensitivitySetting, Language::TraditionalChinese, "X/Y軸設置"},
+        {TextSlot::HotKey, Language::TraditionalChinese, "快速鍵"},
+        {TextSlot::ComboKey, Language::TraditionalChinese, "複合鍵"},
+        {TextSlot::MacroKey, Language::TraditionalChinese, "巨集"},
+        {TextSlot::Windows, Language::SimplifiedChinese, "Windows"},
+        {TextSlot::LeftKeyMustBeSelected, Language::English, "Left key must be selected!"},
+        {TextSlot::LeftKeyMustBeSelected, Language::SimplifiedChinese, "左键功能必须选择！"},
+        {TextSlot::LeftKeyMustBeSelected, Language::TraditionalChinese, "左鍵功能必須選擇！"},
+        {TextSlot::MouseDetected, Language::English, "The system detect the gaming mouse."},
+        {TextSlot::MouseNotDetected, Language::TraditionalChinese, "系統沒有檢測到遊戲滑鼠！"},
+        {TextSlot::SwitchToMacroKey, Language::English, "Switch to macro key"},
+        {TextSlot::ScrollOneScreen, Language::TraditionalChinese, "一次滾動一個螢幕"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SlotText(c.slot, c.language), c.text) << static_cast<int>(c.slot);
+
+    for (Language language : kLanguages)
+        EXPECT_EQ(SlotText(TextSlot::AppTitle, language), "Zalvane Gaming Mouse");
+}
+
+TEST(LanguageTablesTest, StageBalloonTextsEndInOneSpace)
+{
+    const std::string_view third[] = {"Switch DPI into the third stage ", "DPI切换到第三段 ", "DPI切換到第三段 "};
+    for (std::size_t l = 0; l < std::size(kLanguages); ++l) {
+        for (unsigned stage = 1; stage <= 7; ++stage) {
+            const auto slot = DpiStageSwitchSlot(stage);
+            ASSERT_TRUE(slot.has_value()) << stage;
+            const std::string_view text = SlotText(*slot, kLanguages[l]);
+            ASSERT_GE(text.size(), 2u);
+            EXPECT_EQ(text.back(), ' ') << text;
+            EXPECT_NE(text[text.size() - 2], ' ') << text;
+        }
+        EXPECT_EQ(SlotText(*DpiStageSwitchSlot(3), kLanguages[l]), third[l]);
+    }
+    EXPECT_EQ(DpiStageSwitchSlot(1), TextSlot::SwitchDpiFirstStage);
+    EXPECT_EQ(DpiStageSwitchSlot(7), TextSlot::SwitchDpiSeventhStage);
+    EXPECT_FALSE(DpiStageSwitchSlot(0).has_value());
+    EXPECT_FALSE(DpiStageSwitchSlot(8).has_value());
+}
+
+TEST(LanguageTablesTest, ButtonNamesFollowFrontThenSideButtons)
+{
+    const struct {
+        std::size_t button;
+        std::string_view english;
+        std::string_view traditional;
+    } cases[] = {
+        {0, "Button 1", "按鈕1"},    {6, "Button 7", "按鈕7"},      {7, "Button S1", "按鈕S1"},
+        {14, "Button S8", "按鈕S8"}, {18, "Button S12", "按鈕S12"},
+    };
+    for (const auto& c : cases) {
+        const auto slot = ButtonNameSlot(c.button);
+        ASSERT_TRUE(slot.has_value()) << c.button;
+        EXPECT_EQ(SlotText(*slot, Language::English), c.english);
+        EXPECT_EQ(SlotText(*slot, Language::TraditionalChinese), c.traditional);
+    }
+    EXPECT_FALSE(ButtonNameSlot(19).has_value());
+}
+
+}  // namespace
+}  // namespace zalvane::dialogs
