@@ -118,15 +118,7 @@ std::span<const SecondListEntry> SecondListEntries(SecondList list)
 
 std::string_view EntryText(const SecondListEntry& entry, Language language)
 {
-    switch (language) {
-        case Language::SimplifiedChinese:
-            return entry.simplified;
-        case Language::TraditionalChinese:
-            return entry.traditional;
-        case Language::English:
-            break;
-    }
-    return entry.english;
+    return dialogs::InLanguage(language, entry.english, entry.simplified, entry.traditional);
 }
 
 std::array<std::string_view, settings::kButtonCount> DefaultCaptions(Language language)

@@ -12,4 +12,8 @@ enum class Language { English, SimplifiedChinese, TraditionalChinese };
 // text, case-sensitive); every other value, the empty one included, is English.
 Language LanguageFromCode(std::string_view code);
 
+// Picks the text of `language` from a row of a three-column text table.
+std::string_view InLanguage(Language language, std::string_view english, std::string_view simplified,
+                            std::string_view traditional);
+
 }  // namespace zalvane::dialogs

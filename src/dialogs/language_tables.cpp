@@ -118,33 +118,17 @@ std::string_view SlotText(TextSlot slot, Language language)
     if (index >= kSlotRows.size())
         return {};
     const SlotRow& row = kSlotRows[index];
-    switch (language) {
-        case Language::SimplifiedChinese:
-            return row.simplified;
-        case Language::TraditionalChinese:
-            return row.traditional;
-        case Language::English:
-            break;
-    }
-    return row.english;
+    return InLanguage(language, row.english, row.simplified, row.traditional);
 }
 
 std::string_view ButtonLabelSection(Language language)
 {
-    switch (language) {
-        case Language::SimplifiedChinese:
-            return "Setting-CHS";
-        case Language::TraditionalChinese:
-            return "Setting-CHT";
-        case Language::English:
-            break;
-    }
-    return "Setting-EN";
+    return InLanguage(language, "Setting-EN", "Setting-CHS", "Setting-CHT");
 }
 
 std::optional<TextSlot> ButtonNameSlot(std::size_t button)
 {
-    static_assert(static_cast<int>(TextSlot::ButtonS12) - static_cast<int>(TextSlot::Button1) + 1 ==
+    static_assert(static_cast<std::size_t>(TextSlot::ButtonS12) - static_cast<std::size_t>(TextSlot::Button1) + 1 ==
                   kFrontButtonCount + kSideButtonCount);
     if (button >= kFrontButtonCount + kSideButtonCount)
         return std::nullopt;
