@@ -1,0 +1,107 @@
+#include "platform/file_io.h"
+
+#include <atomic>
+#include <chrono>
+#include <fstream>
+#include <system_error>
+
+namespace zalvane::platform {
+
+std::filesystem::path PathFromUtf8(std::string_view utf8)
+{
+    try {
+        return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+    } catch (...) {
+        // Text that the system cannot take as a path names no file.
+        return {};
+    }
+}
+
+std::string PathToUtf8(const std::filesystem::path& path)
+{
+    try {
+        const std::u8string text = path.u8string();
+        return std::string(text.begin(), text.end());
+    } catch (...) {
+        return {};
+    }
+}
+
+FileBytes ReadFileBytes(const std::string& path, std::size_t maxSize)
+{
+    const std::filesystem::path fsPath = PathFromUtf8(path);
+    std::error_code error;
+    const auto state = std::filesystem::status(fsPath, error);
+    if (fsPath.empty() || !std::filesystem::exists(state))
+        return {FileStatus::kMissing, {}};
+    if (!std::filesystem::is_regular_file(state))
+        return {FileStatus::kUnreadable, {}};
+    const auto size = std::filesystem::file_size(fsPath, error);
+    if (error)
+        return {FileStatus::kUnreadable, {}};
+    if (size > maxSize)
+        return {FileStatus::kTooLarge, {}};
+
+    std::ifstream in(fsPath, std::ios::binary);
+    if (!in)
+        return {FileStatus::kUnreadable, {}};
+    // Read to the end rather than trusting the size taken above: the file may change.
+    FileBytes result{FileStatus::kOk, {}};
+    result.bytes.reserve(static_cast<std::size_t>(size));
+    char chunk[16384];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+        const auto got = static_cast<std::size_t>(in.gcount());
+        if (result.bytes.size() + got > maxSize)
+            return {FileStatus::kTooLarge, {}};
+        result.bytes.insert(result.bytes.end(), chunk, chunk + got);
+    }
+    if (in.bad())
+        return {FileStatus::kUnreadable, {}};
+    return result;
+}
+
+bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes)
+{
+    const std::filesystem::path target = PathFromUtf8(path);
+    if (target.empty() || !target.has_filename())
+        return false;
+    std::error_code error;
+    if (std::filesystem::is_directory(target, error))
+        return false;
+
+    // A name of our own beside the target, so that the final rename stays on one volume;
+    // the clock keeps two processes apart, the counter two writes of this one.
+    static std::atomic<unsigned> counter{0};
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    std::filesystem::path temporary;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = target;
+        temporary += ".~" + std::to_string(stamp) + "-" + std::to_string(counter.fetch_add(1)) + ".tmp";
+        if (!std::filesystem::exists(temporary, error))
+            break;
+        temporary.clear();
+    }
+    if (temporary.empty())
+        return false;
+
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out)
+            return false;
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::filesystem::remove(temporary, error);
+            return false;
+        }
+    }
+    std::filesystem::rename(temporary, target, error);
+    if (error) {
+        std::filesystem::remove(temporary, error);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace zalvane::platform

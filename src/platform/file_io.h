@@ -1,0 +1,34 @@
+#pragma once
+// Whole-file reads and all-or-nothing writes. Paths are UTF-8 (so that Chinese file
+// names work on Windows too); nothing here throws.
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zalvane::platform {
+
+// The path for a UTF-8 path text (converted to the system's wide form on Windows).
+std::filesystem::path PathFromUtf8(std::string_view utf8);
+std::string PathToUtf8(const std::filesystem::path& path);
+
+enum class FileStatus { kOk, kMissing, kTooLarge, kUnreadable };
+
+struct FileBytes {
+    FileStatus status = FileStatus::kMissing;
+    std::vector<std::uint8_t> bytes;
+};
+
+// The whole file, when it exists, is a regular file and holds at most `maxSize` bytes.
+FileBytes ReadFileBytes(const std::string& path, std::size_t maxSize);
+
+// Replaces the file's content in one step: the bytes go to a temporary file beside it,
+// which then takes the file's place. Either the old or the new content remains, never a
+// part. False when the folder is missing or not writable.
+bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
+
+}  // namespace zalvane::platform

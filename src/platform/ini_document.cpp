@@ -1,0 +1,289 @@
+#include "platform/ini_document.h"
+
+#include "platform/text_encoding.h"
+
+namespace zalvane::platform {
+namespace {
+
+constexpr bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+std::string_view Trim(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::string_view CutAtNul(std::string_view text) { return text.substr(0, text.find('\0')); }
+
+std::string_view NameOf(std::string_view text) { return Trim(CutAtNul(Trim(text))); }
+
+// Lower case for the alphabets that have case and that names are likely to use; every
+// other character stands for itself.
+char32_t FoldCase(char32_t c)
+{
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3A9 && c != 0x3A2) ||
+        (c >= 0x410 && c <= 0x42F))
+        return c + 0x20;
+    if (c >= 0x400 && c <= 0x40F)
+        return c + 0x50;
+    // Latin Extended-A pairs capital and small letters side by side.
+    if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177))
+        return c | 1;
+    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E))
+        return (c & 1) ? c + 1 : c;
+    if (c == 0x178)
+        return 0xFF;
+    return c;
+}
+
+}  // namespace
+
+bool IniNamesEqual(std::string_view a, std::string_view b)
+{
+    a = NameOf(a);
+    b = NameOf(b);
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (FoldCase(DecodeUtf8(a, i)) != FoldCase(DecodeUtf8(b, j)))
+            return false;
+    }
+    return i == a.size() && j == b.size();
+}
+
+IniDocument::Line IniDocument::MakeLine(std::string text, Ending ending, std::string raw)
+{
+    Line line{std::move(text), ending, std::move(raw), Kind::kOther, {}, {}};
+    const std::string_view trimmed = Trim(line.text);
+    if (trimmed.empty() || trimmed.front() == ';')
+        return line;
+    if (trimmed.front() == '[') {
+        // The name runs to the last ']' of the line; what follows it does not count.
+        const std::size_t close = trimmed.rfind(']');
+        if (close != std::string_view::npos) {
+            line.kind = Kind::kSection;
+            line.name = NameOf(trimmed.substr(1, close - 1));
+            return line;
+        }
+    }
+    const std::size_t equals = trimmed.find('=');
+    if (equals == std::string_view::npos)
+        return line;
+    line.kind = Kind::kKey;
+    line.name = NameOf(trimmed.substr(0, equals));
+    line.value = Trim(trimmed.substr(equals + 1));
+    return line;
+}
+
+IniDocument IniDocument::Parse(std::span<const std::uint8_t> bytes)
+{
+    IniDocument document;
+    if (bytes.empty())
+        return document;
+    const auto at = [&](std::size_t i) { return bytes[i]; };
+    const auto rawOf = [&](std::size_t begin, std::size_t end) {
+        return std::string(reinterpret_cast<const char*>(bytes.data()) + begin, end - begin);
+    };
+
+    if (bytes.size() >= 2 && ((at(0) == 0xFF && at(1) == 0xFE) || (at(0) == 0xFE && at(1) == 0xFF))) {
+        const bool little = at(0) == 0xFF;
+        document.m_encoding = little ? TextFileEncoding::kUtf16Le : TextFileEncoding::kUtf16Be;
+        const std::size_t unitCount = (bytes.size() - 2) / 2;  // an odd last byte is no character
+        const auto unit = [&](std::size_t i) {
+            const std::size_t offset = 2 + 2 * i;
+            return static_cast<char16_t>(little ? at(offset) | (at(offset + 1) << 8)
+                                                : (at(offset) << 8) | at(offset + 1));
+        };
+        std::u16string text;
+        std::size_t begin = 0;
+        for (std::size_t i = 0; i <= unitCount; ++i) {
+            const bool atEnd = i == unitCount;
+            if (!atEnd && unit(i) != u'\n') {
+                text.push_back(unit(i));
+                continue;
+            }
+            if (atEnd && text.empty())
+                break;
+            Ending ending = atEnd ? Ending::kNone : Ending::kLf;
+            if (!atEnd && !text.empty() && text.back() == u'\r') {
+                text.pop_back();
+                ending = Ending::kCrLf;
+            }
+            const std::size_t end = atEnd ? i : i + 1;
+            document.m_lines.push_back(MakeLine(Utf16ToUtf8(text), ending, rawOf(2 + 2 * begin, 2 + 2 * end)));
+            text.clear();
+            begin = i + 1;
+        }
+        return document;
+    }
+
+    std::size_t begin = 0;
+    document.m_encoding = TextFileEncoding::kUtf8;
+    if (bytes.size() >= 3 && at(0) == 0xEF && at(1) == 0xBB && at(2) == 0xBF) {
+        document.m_encoding = TextFileEncoding::kUtf8Bom;
+        begin = 3;
+    }
+    const std::string_view all(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    while (begin < all.size()) {
+        std::size_t newline = all.find('\n', begin);
+        Ending ending = Ending::kLf;
+        std::size_t end = newline + 1;
+        if (newline == std::string_view::npos) {
+            newline = all.size();
+            end = all.size();
+            ending = Ending::kNone;
+        }
+        std::size_t textEnd = newline;
+        if (ending == Ending::kLf && textEnd > begin && all[textEnd - 1] == '\r') {
+            --textEnd;
+            ending = Ending::kCrLf;
+        }
+        document.m_lines.push_back(
+            MakeLine(SanitizeUtf8(all.substr(begin, textEnd - begin)), ending, rawOf(begin, end)));
+        begin = end;
+    }
+    return document;
+}
+
+std::string IniDocument::Encode(std::string_view text) const
+{
+    if (m_encoding == TextFileEncoding::kUtf8 || m_encoding == TextFileEncoding::kUtf8Bom)
+        return std::string(text);
+    const bool little = m_encoding == TextFileEncoding::kUtf16Le;
+    std::string out;
+    for (const char16_t unit : Utf8ToUtf16(text)) {
+        const auto low = static_cast<char>(unit & 0xFF);
+        const auto high = static_cast<char>(unit >> 8);
+        out.push_back(little ? low : high);
+        out.push_back(little ? high : low);
+    }
+    return out;
+}
+
+std::vector<std::uint8_t> IniDocument::Serialize() const
+{
+    std::string out;
+    switch (m_encoding) {
+        case TextFileEncoding::kUtf8:
+            break;
+        case TextFileEncoding::kUtf8Bom:
+            out = "\xEF\xBB\xBF";
+            break;
+        case TextFileEncoding::kUtf16Le:
+            out = "\xFF\xFE";
+            break;
+        case TextFileEncoding::kUtf16Be:
+            out = "\xFE\xFF";
+            break;
+    }
+    for (const Line& line : m_lines) {
+        if (!line.raw.empty()) {
+            out += line.raw;
+            continue;
+        }
+        out += Encode(line.text);
+        if (line.ending == Ending::kCrLf)
+            out += Encode("\r\n");
+        else if (line.ending == Ending::kLf)
+            out += Encode("\n");
+    }
+    return std::vector<std::uint8_t>(out.begin(), out.end());
+}
+
+std::optional<std::size_t> IniDocument::FindSection(std::string_view section) const
+{
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        if (m_lines[i].kind == Kind::kSection && IniNamesEqual(m_lines[i].name, section))
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::size_t IniDocument::SectionEnd(std::size_t header) const
+{
+    std::size_t end = header + 1;
+    while (end < m_lines.size() && m_lines[end].kind != Kind::kSection)
+        ++end;
+    return end;
+}
+
+std::optional<std::string_view> IniDocument::Find(std::string_view section, std::string_view key) const
+{
+    const auto header = FindSection(section);
+    if (!header)
+        return std::nullopt;
+    const std::size_t end = SectionEnd(*header);
+    for (std::size_t i = *header + 1; i < end; ++i) {
+        if (m_lines[i].kind == Kind::kKey && IniNamesEqual(m_lines[i].name, key))
+            return std::string_view(m_lines[i].value);
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> IniDocument::SectionNames() const
+{
+    std::vector<std::string> names;
+    for (const Line& line : m_lines) {
+        if (line.kind == Kind::kSection && !line.name.empty())
+            names.push_back(line.name);
+    }
+    return names;
+}
+
+// A line that gets a successor must end; its bytes stay as they were.
+void IniDocument::EndLastLine(std::size_t index)
+{
+    Line& line = m_lines[index];
+    if (line.ending != Ending::kNone)
+        return;
+    line.ending = Ending::kCrLf;
+    if (!line.raw.empty())
+        line.raw += Encode("\r\n");
+}
+
+bool IniDocument::Set(std::string_view section, std::string_view key, std::string_view value)
+{
+    const std::string keyLine = std::string(NameOf(key)) + "=" + std::string(value);
+    const auto header = FindSection(section);
+    if (!header) {
+        if (!m_lines.empty())
+            EndLastLine(m_lines.size() - 1);
+        m_lines.push_back(MakeLine("[" + std::string(NameOf(section)) + "]", Ending::kCrLf, {}));
+        m_lines.push_back(MakeLine(keyLine, Ending::kCrLf, {}));
+        return true;
+    }
+    const std::size_t end = SectionEnd(*header);
+    std::size_t lastContent = *header;
+    for (std::size_t i = *header + 1; i < end; ++i) {
+        Line& line = m_lines[i];
+        if (line.kind == Kind::kKey && IniNamesEqual(line.name, key)) {
+            if (line.value == Trim(value))
+                return false;
+            // The key keeps its spelling from the file.
+            line = MakeLine(line.name + "=" + std::string(value), line.ending, {});
+            return true;
+        }
+        if (!Trim(line.text).empty())
+            lastContent = i;
+    }
+    EndLastLine(lastContent);
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(lastContent + 1),
+                   MakeLine(keyLine, Ending::kCrLf, {}));
+    return true;
+}
+
+bool IniDocument::RemoveSection(std::string_view section)
+{
+    bool removed = false;
+    while (const auto header = FindSection(section)) {
+        m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(*header),
+                      m_lines.begin() + static_cast<std::ptrdiff_t>(SectionEnd(*header)));
+        removed = true;
+    }
+    return removed;
+}
+
+}  // namespace zalvane::platform

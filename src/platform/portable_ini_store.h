@@ -1,0 +1,51 @@
+#pragma once
+// The private-profile store on plain files, for Linux and for tests: the same rules as
+// the system's functions (see ini_store.h), over UTF-16 and UTF-8 files alike.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/ini_document.h"
+#include "platform/ini_store.h"
+
+namespace zalvane::platform {
+
+class PortableIniStore final : public IniStore {
+public:
+    // Our text files hold a few kilobytes; a bigger file is not one of them. It reads as
+    // empty and is never written over.
+    static constexpr std::size_t kMaxFileSize = 16u << 20;
+
+    std::string GetString(const std::string& path, std::string_view section, std::string_view key,
+                          std::string_view defaultValue = {}, std::size_t capacity = kDefaultCapacity) override;
+    // False, with the file untouched, for names or values that cannot stand on one line
+    // of their own (line breaks, NUL, '=' or a leading '[' or ';' in a key, ']' in a
+    // section name, an empty name), for a file that exists but cannot be read, and when
+    // the file cannot be written.
+    bool WriteString(const std::string& path, std::string_view section, std::string_view key,
+                     std::string_view value) override;
+    // True when no such section remains; a missing file stays missing.
+    bool DeleteSection(const std::string& path, std::string_view section) override;
+    std::vector<std::string> SectionNames(const std::string& path) override;
+
+private:
+    struct Snapshot {
+        std::string path;
+        std::vector<std::uint8_t> bytes;
+        IniDocument document;
+    };
+
+    // The file as a document (a missing one as an empty document), or nothing when it
+    // exists but cannot be read. Parsed again only when its bytes changed: callers such as
+    // the macro reader ask for hundreds of values of one file in a row.
+    const IniDocument* Load(const std::string& path);
+    bool Store(const std::string& path, IniDocument document);
+
+    std::optional<Snapshot> m_snapshot;
+};
+
+}  // namespace zalvane::platform
