@@ -78,6 +78,31 @@ IniDocument::Line IniDocument::MakeLine(std::string text, Ending ending, std::st
     return line;
 }
 
+// Where each line of a text of `count` units lies. A line ends at LF, CR LF or a lone CR,
+// as the system's reader takes it.
+template <typename UnitAt>
+std::vector<IniDocument::LineSpan> IniDocument::SplitLines(std::size_t count, UnitAt unitAt)
+{
+    std::vector<LineSpan> spans;
+    std::size_t begin = 0;
+    while (begin < count) {
+        std::size_t textEnd = begin;
+        while (textEnd < count && unitAt(textEnd) != '\n' && unitAt(textEnd) != '\r')
+            ++textEnd;
+        LineSpan span{begin, textEnd, textEnd, Ending::kNone};
+        if (textEnd < count && unitAt(textEnd) == '\r' && textEnd + 1 < count && unitAt(textEnd + 1) == '\n') {
+            span.ending = Ending::kCrLf;
+            span.end = textEnd + 2;
+        } else if (textEnd < count) {
+            span.ending = unitAt(textEnd) == '\n' ? Ending::kLf : Ending::kCr;
+            span.end = textEnd + 1;
+        }
+        spans.push_back(span);
+        begin = span.end;
+    }
+    return spans;
+}
+
 IniDocument IniDocument::Parse(std::span<const std::uint8_t> bytes)
 {
     IniDocument document;
@@ -91,59 +116,33 @@ IniDocument IniDocument::Parse(std::span<const std::uint8_t> bytes)
     if (bytes.size() >= 2 && ((at(0) == 0xFF && at(1) == 0xFE) || (at(0) == 0xFE && at(1) == 0xFF))) {
         const bool little = at(0) == 0xFF;
         document.m_encoding = little ? TextFileEncoding::kUtf16Le : TextFileEncoding::kUtf16Be;
-        const std::size_t unitCount = (bytes.size() - 2) / 2;  // an odd last byte is no character
-        const auto unit = [&](std::size_t i) {
-            const std::size_t offset = 2 + 2 * i;
+        constexpr std::size_t kBom = 2;
+        const auto unitAt = [&](std::size_t i) {
+            const std::size_t offset = kBom + 2 * i;
             return static_cast<char16_t>(little ? at(offset) | (at(offset + 1) << 8)
                                                 : (at(offset) << 8) | at(offset + 1));
         };
-        std::u16string text;
-        std::size_t begin = 0;
-        for (std::size_t i = 0; i <= unitCount; ++i) {
-            const bool atEnd = i == unitCount;
-            if (!atEnd && unit(i) != u'\n') {
-                text.push_back(unit(i));
-                continue;
-            }
-            if (atEnd && text.empty())
-                break;
-            Ending ending = atEnd ? Ending::kNone : Ending::kLf;
-            if (!atEnd && !text.empty() && text.back() == u'\r') {
-                text.pop_back();
-                ending = Ending::kCrLf;
-            }
-            const std::size_t end = atEnd ? i : i + 1;
-            document.m_lines.push_back(MakeLine(Utf16ToUtf8(text), ending, rawOf(2 + 2 * begin, 2 + 2 * end)));
-            text.clear();
-            begin = i + 1;
+        // An odd last byte is no character.
+        for (const LineSpan& span : SplitLines((bytes.size() - kBom) / 2, unitAt)) {
+            std::u16string text;
+            for (std::size_t i = span.begin; i < span.textEnd; ++i)
+                text.push_back(unitAt(i));
+            document.m_lines.push_back(
+                MakeLine(Utf16ToUtf8(text), span.ending, rawOf(kBom + 2 * span.begin, kBom + 2 * span.end)));
         }
         return document;
     }
 
-    std::size_t begin = 0;
+    std::size_t bom = 0;
     document.m_encoding = TextFileEncoding::kUtf8;
     if (bytes.size() >= 3 && at(0) == 0xEF && at(1) == 0xBB && at(2) == 0xBF) {
         document.m_encoding = TextFileEncoding::kUtf8Bom;
-        begin = 3;
+        bom = 3;
     }
-    const std::string_view all(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    while (begin < all.size()) {
-        std::size_t newline = all.find('\n', begin);
-        Ending ending = Ending::kLf;
-        std::size_t end = newline + 1;
-        if (newline == std::string_view::npos) {
-            newline = all.size();
-            end = all.size();
-            ending = Ending::kNone;
-        }
-        std::size_t textEnd = newline;
-        if (ending == Ending::kLf && textEnd > begin && all[textEnd - 1] == '\r') {
-            --textEnd;
-            ending = Ending::kCrLf;
-        }
-        document.m_lines.push_back(
-            MakeLine(SanitizeUtf8(all.substr(begin, textEnd - begin)), ending, rawOf(begin, end)));
-        begin = end;
+    const std::string_view body(reinterpret_cast<const char*>(bytes.data()) + bom, bytes.size() - bom);
+    for (const LineSpan& span : SplitLines(body.size(), [&](std::size_t i) { return body[i]; })) {
+        document.m_lines.push_back(MakeLine(SanitizeUtf8(body.substr(span.begin, span.textEnd - span.begin)),
+                                            span.ending, rawOf(bom + span.begin, bom + span.end)));
     }
     return document;
 }
@@ -185,10 +184,19 @@ std::vector<std::uint8_t> IniDocument::Serialize() const
             continue;
         }
         out += Encode(line.text);
-        if (line.ending == Ending::kCrLf)
-            out += Encode("\r\n");
-        else if (line.ending == Ending::kLf)
-            out += Encode("\n");
+        switch (line.ending) {
+            case Ending::kNone:
+                break;
+            case Ending::kLf:
+                out += Encode("\n");
+                break;
+            case Ending::kCr:
+                out += Encode("\r");
+                break;
+            case Ending::kCrLf:
+                out += Encode("\r\n");
+                break;
+        }
     }
     return std::vector<std::uint8_t>(out.begin(), out.end());
 }
@@ -251,7 +259,9 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
     if (!header) {
         if (!m_lines.empty())
             EndLastLine(m_lines.size() - 1);
-        m_lines.push_back(MakeLine("[" + std::string(NameOf(section)) + "]", Ending::kCrLf, {}));
+        std::string headerLine(1, '[');
+        headerLine.append(NameOf(section)).push_back(']');
+        m_lines.push_back(MakeLine(std::move(headerLine), Ending::kCrLf, {}));
         m_lines.push_back(MakeLine(keyLine, Ending::kCrLf, {}));
         return true;
     }

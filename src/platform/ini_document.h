@@ -46,7 +46,7 @@ public:
     bool RemoveSection(std::string_view section);
 
 private:
-    enum class Ending { kNone, kLf, kCrLf };
+    enum class Ending { kNone, kLf, kCr, kCrLf };
     enum class Kind { kOther, kSection, kKey };
 
     struct Line {
@@ -58,6 +58,13 @@ private:
         std::string value;  // key lines: the trimmed value
     };
 
+    struct LineSpan {
+        std::size_t begin, textEnd, end;  // in units of the file's encoding
+        Ending ending;
+    };
+
+    template <typename UnitAt>
+    static std::vector<LineSpan> SplitLines(std::size_t count, UnitAt unitAt);
     static Line MakeLine(std::string text, Ending ending, std::string raw);
     std::size_t SectionEnd(std::size_t header) const;
     std::optional<std::size_t> FindSection(std::string_view section) const;

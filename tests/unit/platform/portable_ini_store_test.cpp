@@ -58,6 +58,7 @@ TEST_F(PortableIniStoreTest, WriteTouchesOnlyItsOwnLine)
          "\xEF\xBB\xBF[A]\r\nk=new\r\n\r\n[宏]\r\n[C]\r\nx=1\r\n"},
         {"UTF-16LE", Utf16LeFile("[A]\r\nk=1\r\n\r\n; end"),
          Utf16LeFile("[A]\r\nk=new\r\n\r\n; end\r\n[C]\r\nx=1\r\n")},
+        {"UTF-8 with old CR line ends", "[A]\rk=1\r[B]\rm=2", "[A]\rk=new\r[B]\rm=2\r\n[C]\r\nx=1\r\n"},
         {"UTF-16BE", Utf16BeFile("[A]\nk=1"), Utf16BeFile("[A]\nk=new\r\n[C]\r\nx=1\r\n")},
     };
     for (const Case& c : cases) {
