@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <vector>
+
+#include "unit/support/scripted_hid_port.h"
 
 namespace zalvane::device {
 namespace {
@@ -39,6 +42,141 @@ TEST(ProtocolTest, ChunkCountRoundsUp)
     EXPECT_EQ(ChunkCount(128), 2u);
     EXPECT_EQ(ChunkCount(129), 3u);
     EXPECT_EQ(ChunkCount(255), 4u);
+}
+
+using test::Bytes;
+using test::ReplyReport;
+using test::ScriptedHidPort;
+
+TEST(ProtocolTest, SimpleReadCopiesReplyOverPacketAndWriteFetchesNothing)
+{
+    ScriptedHidPort port;
+    platform::RecordingPacer pacer;
+    CommandLink link{port, pacer};
+    port.featureReplies.push_back({0x00, 0x82, 0x04, 0x00, 0x00, 0x00, 0x00, 0x11, 0x22});
+
+    CommandPacket read{0x82, 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_TRUE(SimpleTransfer(link, read));
+    EXPECT_EQ(read, (CommandPacket{0x82, 0x04, 0, 0, 0, 0, 0x11, 0x22}));  // checksum lands in byte 7
+
+    CommandPacket write{0x02, 0, 0, 0, 0, 0, 0, 0};
+    SimpleTransfer(link, write);
+    ASSERT_EQ(port.features.size(), 2u);
+    EXPECT_EQ(port.features[0], (Bytes{0x00, 0x82, 0, 0, 0, 0, 0, 0, 0x7D}));
+    EXPECT_EQ(port.features[1], (Bytes{0x00, 0x02, 0, 0, 0, 0, 0, 0, 0xFD}));
+    EXPECT_EQ(port.featureReadSizes, (std::vector<std::size_t>{9}));
+    EXPECT_TRUE(pacer.Pauses().empty());  // pauses after commands belong to the caller
+}
+
+struct BlockWriteCase {
+    std::uint8_t length;
+    std::size_t dataSize;
+    std::size_t chunks;
+};
+
+TEST(ProtocolTest, BlockWriteSendsWholeChunksEachFollowedBy20Ms)
+{
+    const BlockWriteCase cases[] = {
+        {0, 140, 0},                    // the feature report only
+        {0x80, 140, 2}, {1, 140, 1},    // a short length still sends a full chunk of the caller's bytes
+        {65, 140, 2},   {255, 140, 4},  // the buffer ends inside the third chunk: the rest goes out as zeros
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.length));
+        ScriptedHidPort port;
+        platform::RecordingPacer pacer;
+        CommandLink link{port, pacer};
+        std::vector<std::uint8_t> data(c.dataSize);
+        std::iota(data.begin(), data.end(), std::uint8_t{1});
+
+        CommandPacket packet{0x0C, 0, c.length, 0, 0, 0, 0, 0};
+        BlockTransfer(link, packet, data);
+
+        ASSERT_EQ(port.features.size(), 1u);
+        EXPECT_EQ(port.features[0][3], c.length);
+        ASSERT_EQ(port.outputs.size(), c.chunks);
+        EXPECT_EQ(pacer.Pauses(), std::vector<std::chrono::milliseconds>(c.chunks, std::chrono::milliseconds{20}));
+        for (std::size_t chunk = 0; chunk < c.chunks; ++chunk) {
+            const Bytes& report = port.outputs[chunk];
+            ASSERT_EQ(report.size(), 65u);
+            EXPECT_EQ(report[0], 0);
+            for (std::size_t i = 0; i < 64; ++i) {
+                const std::size_t offset = chunk * 64 + i;
+                EXPECT_EQ(report[1 + i], offset < data.size() ? data[offset] : 0) << "chunk " << chunk << " byte " << i;
+            }
+        }
+    }
+}
+
+struct BlockReadCase {
+    const char* name;
+    std::uint8_t announced;
+    std::uint16_t inputReportLength;
+    std::size_t reportsSent;  // input reports the mouse really sends
+    std::size_t reportSize;   // their size
+    std::size_t moved;        // bytes the transfer says it stored
+    std::size_t reads;        // input reports the host asks for
+    std::size_t readSize;     // buffer size of each read
+};
+
+TEST(ProtocolTest, BlockReadStaysInsideItsBuffersWhateverTheMouseSends)
+{
+    const BlockReadCase cases[] = {
+        {"normal", 0x80, 65, 2, 65, 128, 2, 65},
+        {"empty reply", 0, 65, 0, 65, 0, 0, 65},
+        {"one chunk", 0x40, 65, 1, 65, 64, 1, 65},
+        {"length above 128 is cut", 0xFF, 65, 4, 65, 128, 4, 65},
+        {"missing chunks count as zeros", 0x80, 65, 1, 65, 128, 2, 65},
+        {"short input reports", 0x80, 65, 2, 20, 128, 2, 65},
+        {"small input report length", 0x80, 10, 2, 65, 128, 2, 10},
+        {"input report length beyond the buffer", 0x80, 200, 2, 200, 128, 2, 80},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedHidPort port;
+        platform::RecordingPacer pacer;
+        CommandLink link{port, pacer, 9, c.inputReportLength};
+        port.featureReplies.push_back(ReplyReport(0x8C, 0, c.announced));
+        for (std::size_t r = 0; r < c.reportsSent; ++r) {
+            Bytes report(c.reportSize);
+            for (std::size_t i = 1; i < report.size(); ++i) {
+                report[i] = static_cast<std::uint8_t>(0x40 * r + i);
+            }
+            port.inputReports.push_back(report);
+        }
+        std::array<std::uint8_t, 128> data{};
+
+        CommandPacket packet{0x8C, 0, 0, 0, 0, 0, 0, 0};
+        EXPECT_EQ(BlockTransfer(link, packet, data), c.moved);
+
+        EXPECT_EQ(packet[kPacketLength], c.announced);
+        EXPECT_EQ(port.inputReadSizes, std::vector<std::size_t>(c.reads, c.readSize));
+        EXPECT_TRUE(pacer.Pauses().empty());  // reads are not paced
+        // Each data byte is what the mouse sent at that place, or zero where nothing came.
+        for (std::size_t offset = 0; offset < data.size(); ++offset) {
+            const std::size_t chunk = offset / 64;
+            const std::size_t reportByte = offset % 64 + 1;
+            const bool arrived =
+                offset < c.moved && chunk < c.reportsSent && reportByte < c.reportSize && reportByte < c.readSize;
+            EXPECT_EQ(data[offset], arrived ? static_cast<std::uint8_t>(0x40 * chunk + reportByte) : 0)
+                << "offset " << offset;
+        }
+    }
+}
+
+TEST(ProtocolTest, ReadWithNoReplyMovesNothing)
+{
+    ScriptedHidPort port;  // the mouse answers nothing at all
+    platform::RecordingPacer pacer;
+    CommandLink link{port, pacer};
+    std::array<std::uint8_t, 128> data{};
+    data.fill(0xAA);
+
+    CommandPacket packet{0x8C, 0, 0, 0, 0, 0, 0, 0x55};
+    EXPECT_EQ(BlockTransfer(link, packet, data), 0u);
+    EXPECT_EQ(packet, CommandPacket{});  // the cleared reply buffer
+    EXPECT_TRUE(port.inputReadSizes.empty());
+    EXPECT_EQ(data[0], 0xAA);
 }
 
 }  // namespace
