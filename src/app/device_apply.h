@@ -1,0 +1,16 @@
+#pragma once
+// The device apply: translates the profile record into the settings image and sends it
+// to the mouse block by block. Always addressed to the mouse's profile 0.
+
+#include "device/protocol.h"
+#include "settings/profile_record.h"
+#include "settings/settings_image.h"
+
+namespace zalvane::app {
+
+// Selects profile 0, sets the report rate, reads the config block, patches and writes it
+// back, then writes the button block and the nineteen macro blocks. Sets profile record
+// byte 0 and settings image byte 0 to 0. Writes no files.
+void RunDeviceApply(device::CommandLink& link, settings::ProfileRecord& record, settings::SettingsImage& image);
+
+}  // namespace zalvane::app

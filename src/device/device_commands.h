@@ -1,0 +1,73 @@
+#pragma once
+// The commands the mouse understands and the fixed sequences the host sends them in:
+// the opening sequence after the mouse was found, the transfers of the Apply sequence
+// and the short read behind a DPI-stage notice. All data comes from and goes to the
+// settings image; the pauses give the mouse time to write its flash.
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+
+#include "device/protocol.h"
+#include "settings/profile_record.h"
+#include "settings/settings_image.h"
+
+namespace zalvane::device {
+
+// Command codes. Bit 7 set means the mouse answers with a feature report.
+namespace command {
+inline constexpr std::uint8_t kOpen = 0x01;               // byte 1: 0xFC
+inline constexpr std::uint8_t kReadProfileNumber = 0x82;  // reply byte 1: profile number
+inline constexpr std::uint8_t kSelectProfile = 0x02;      // byte 1: profile number
+inline constexpr std::uint8_t kSetReportRate = 0x03;      // byte 1: profile, byte 2: interval
+inline constexpr std::uint8_t kReadConfigBlock = 0x8C;    // reply carries the length
+inline constexpr std::uint8_t kWriteConfigBlock = 0x0C;
+inline constexpr std::uint8_t kWriteButtonBlock = 0x0D;  // byte 1: profile number
+inline constexpr std::uint8_t kWriteMacroBlock = 0x0F;   // byte 1: macro block 1-19
+}  // namespace command
+
+// Pauses after whole commands; the opening command and the profile read need none.
+namespace pause {
+inline constexpr std::chrono::milliseconds kSelectProfile{10};
+inline constexpr std::chrono::milliseconds kSetReportRate{10};
+inline constexpr std::chrono::milliseconds kReadConfigBlock{10};
+inline constexpr std::chrono::milliseconds kWriteConfigBlock{10};
+inline constexpr std::chrono::milliseconds kWriteButtonBlock{2};
+inline constexpr std::chrono::milliseconds kWriteMacroBlock{20};
+}  // namespace pause
+
+// Length byte of every block write; block reads are cut to it as well.
+inline constexpr std::uint8_t kBlockLength = static_cast<std::uint8_t>(settings::kBlockSize);
+
+// Reads the mouse's profile number into settings image byte 0 and returns it.
+std::uint8_t ReadDeviceProfileNumber(CommandLink& link, settings::SettingsImage& image);
+
+// Zeroes the image, reads the profile number (also into profile record byte 0) and
+// sends the opening command with 0xFC.
+void RunOpeningSequence(CommandLink& link, settings::SettingsImage& image, settings::ProfileRecord& record);
+
+void SelectProfile(CommandLink& link, std::uint8_t profile);
+
+// Sends settings image byte 2 as the report interval of the profile in image byte 0.
+void SetReportRate(CommandLink& link, const settings::SettingsImage& image);
+
+// Reads the config block into the image (offset 0x11). Only as many bytes as the mouse
+// announces (at most 128) are copied; the rest of the block keeps its bytes. Returns the
+// number copied.
+std::size_t ReadConfigBlock(CommandLink& link, settings::SettingsImage& image);
+
+void WriteConfigBlock(CommandLink& link, const settings::SettingsImage& image);
+
+// Writes the button block, addressed to the profile in image byte 0.
+void WriteButtonBlock(CommandLink& link, const settings::SettingsImage& image);
+
+// Writes macro block `number` (1-19).
+void WriteMacroBlock(CommandLink& link, const settings::SettingsImage& image, std::size_t number);
+
+// Writes macro blocks 1-19 in ascending order.
+void WriteMacroBlocks(CommandLink& link, const settings::SettingsImage& image);
+
+// Reads the profile number, then the config block: what a DPI-stage notice needs.
+void RunDpiStageRead(CommandLink& link, settings::SettingsImage& image);
+
+}  // namespace zalvane::device
