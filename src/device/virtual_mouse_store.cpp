@@ -1,0 +1,129 @@
+#include "device/virtual_mouse_store.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+#include <system_error>
+
+#include "platform/file_io.h"
+
+namespace zalvane::device {
+namespace {
+
+namespace fs = std::filesystem;
+using StateBytes = std::array<std::uint8_t, VirtualMouseStore::kStateFileSize>;
+
+constexpr std::string_view kMagic = "ZVMOUSE1";
+constexpr std::size_t kProfileNumber = 8;
+constexpr std::size_t kSelectedProfile = 9;
+constexpr std::size_t kReportInterval = 10;
+constexpr std::size_t kConfigBlocks = 16;
+constexpr std::size_t kButtonBlock = kConfigBlocks + kVirtualProfileCount * kVirtualBlockSize;
+constexpr std::size_t kMacroBlocks = kButtonBlock + kVirtualBlockSize;
+static_assert(kMacroBlocks + kVirtualMacroBlockCount * kVirtualBlockSize == VirtualMouseStore::kStateFileSize);
+
+void PutBlock(StateBytes& bytes, std::size_t offset, const VirtualBlock& block)
+{
+    std::copy(block.begin(), block.end(), bytes.begin() + static_cast<std::ptrdiff_t>(offset));
+}
+
+void GetBlock(const StateBytes& bytes, std::size_t offset, VirtualBlock& block)
+{
+    std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(offset), block.size(), block.begin());
+}
+
+StateBytes Encode(const VirtualMouseMemory& memory)
+{
+    StateBytes bytes{};
+    std::copy(kMagic.begin(), kMagic.end(), bytes.begin());
+    bytes[kProfileNumber] = memory.profileNumber;
+    bytes[kSelectedProfile] = memory.selectedProfile;
+    bytes[kReportInterval] = memory.reportInterval;
+    for (std::size_t profile = 0; profile < kVirtualProfileCount; ++profile) {
+        PutBlock(bytes, kConfigBlocks + profile * kVirtualBlockSize, memory.configBlocks[profile]);
+    }
+    PutBlock(bytes, kButtonBlock, memory.buttonBlock);
+    for (std::size_t block = 0; block < kVirtualMacroBlockCount; ++block) {
+        PutBlock(bytes, kMacroBlocks + block * kVirtualBlockSize, memory.macroBlocks[block]);
+    }
+    return bytes;
+}
+
+std::expected<VirtualMouseMemory, std::string> Decode(const StateBytes& bytes, const std::string& path)
+{
+    if (!std::equal(kMagic.begin(), kMagic.end(), bytes.begin())) {
+        return std::unexpected(path + ": not a virtual mouse state file (it does not start with \"ZVMOUSE1\")");
+    }
+    if (bytes[kSelectedProfile] >= kVirtualProfileCount) {
+        return std::unexpected(path + ": damaged: selected profile " + std::to_string(bytes[kSelectedProfile]) +
+                               " is outside 0-5");
+    }
+    VirtualMouseMemory memory;
+    memory.profileNumber = bytes[kProfileNumber];
+    memory.selectedProfile = bytes[kSelectedProfile];
+    memory.reportInterval = bytes[kReportInterval];
+    for (std::size_t profile = 0; profile < kVirtualProfileCount; ++profile) {
+        GetBlock(bytes, kConfigBlocks + profile * kVirtualBlockSize, memory.configBlocks[profile]);
+    }
+    GetBlock(bytes, kButtonBlock, memory.buttonBlock);
+    for (std::size_t block = 0; block < kVirtualMacroBlockCount; ++block) {
+        GetBlock(bytes, kMacroBlocks + block * kVirtualBlockSize, memory.macroBlocks[block]);
+    }
+    return memory;
+}
+
+}  // namespace
+
+VirtualMouseStore::VirtualMouseStore(const std::string& folder)
+    : m_folder(platform::PathFromUtf8(folder)), m_stateFile(m_folder / kStateFileName)
+{
+}
+
+std::expected<VirtualMouseMemory, std::string> VirtualMouseStore::Load() const
+{
+    std::error_code error;
+    if (fs::exists(m_folder, error) && !fs::is_directory(m_folder, error)) {
+        return std::unexpected(platform::PathToUtf8(m_folder) + ": not a folder");
+    }
+    const std::string path = platform::PathToUtf8(m_stateFile);
+    const platform::FileBytes file = platform::ReadFileBytes(path, kStateFileSize);
+    switch (file.status) {
+        case platform::FileStatus::kMissing: {
+            VirtualMouseMemory factory = FactoryMemory();
+            if (auto saved = Save(factory); !saved) {
+                return std::unexpected(saved.error());
+            }
+            return factory;
+        }
+        case platform::FileStatus::kUnreadable:
+            return std::unexpected(path + ": cannot be read");
+        case platform::FileStatus::kTooLarge:
+            return std::unexpected(path + ": wrong size: expected " + std::to_string(kStateFileSize) +
+                                   " bytes, found " + std::to_string(fs::file_size(m_stateFile, error)));
+        case platform::FileStatus::kOk:
+            break;
+    }
+    if (file.bytes.size() != kStateFileSize) {
+        return std::unexpected(path + ": wrong size: expected " + std::to_string(kStateFileSize) + " bytes, found " +
+                               std::to_string(file.bytes.size()));
+    }
+    StateBytes bytes{};
+    std::copy(file.bytes.begin(), file.bytes.end(), bytes.begin());
+    return Decode(bytes, path);
+}
+
+std::expected<void, std::string> VirtualMouseStore::Save(const VirtualMouseMemory& memory) const
+{
+    std::error_code error;
+    fs::create_directories(m_folder, error);
+    if (error) {
+        return std::unexpected(platform::PathToUtf8(m_folder) + ": cannot create the folder: " + error.message());
+    }
+    const StateBytes bytes = Encode(memory);
+    if (!platform::WriteFileAtomically(platform::PathToUtf8(m_stateFile), bytes)) {
+        return std::unexpected(platform::PathToUtf8(m_stateFile) + ": cannot be written");
+    }
+    return {};
+}
+
+}  // namespace zalvane::device

@@ -1,0 +1,49 @@
+#pragma once
+// The state folder of a virtual mouse: its memory survives between runs, as a real
+// mouse keeps its flash. The folder holds one file, "mouse.bin", of exactly 3344 bytes:
+//
+//   offset  size  content
+//        0     8  "ZVMOUSE1"
+//        8     1  profile number the mouse reports
+//        9     1  selected profile, 0-5
+//       10     1  report interval (ms)
+//       11     5  zero
+//       16   768  config blocks of profiles 0-5, 128 bytes each
+//      784   128  button block
+//      912  2432  macro blocks 1-19, 128 bytes each
+//
+// Other files in the folder are left alone (later: the files through which a running
+// program is told to plug, unplug or send events).
+
+#include <cstddef>
+#include <expected>
+#include <filesystem>
+#include <string>
+
+#include "device/virtual_mouse.h"
+
+namespace zalvane::device {
+
+class VirtualMouseStore {
+public:
+    static constexpr const char* kStateFileName = "mouse.bin";
+    static constexpr std::size_t kStateFileSize = 3344;
+
+    // `folder` is UTF-8.
+    explicit VirtualMouseStore(const std::string& folder);
+
+    // The stored memory. A missing folder or state file is created with factory state.
+    // A damaged file is reported (its path and what is wrong) and left as it is.
+    std::expected<VirtualMouseMemory, std::string> Load() const;
+
+    // Replaces the state file as a whole (written beside it, then renamed over it).
+    std::expected<void, std::string> Save(const VirtualMouseMemory& memory) const;
+
+    const std::filesystem::path& StateFile() const { return m_stateFile; }
+
+private:
+    std::filesystem::path m_folder;
+    std::filesystem::path m_stateFile;
+};
+
+}  // namespace zalvane::device
