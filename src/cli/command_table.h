@@ -1,0 +1,53 @@
+#pragma once
+// The commands of zalvane-cli: each group of commands (one source file per group) hands
+// its rows to the table that Run looks commands up in.
+
+#include <cstddef>
+#include <optional>
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "platform/pacer.h"
+
+namespace zalvane::cli {
+
+enum ExitStatus : int {
+    kExitDone = 0,
+    kExitNoMouse = 1,
+    kExitUsage = 2,
+    kExitBadInput = 3,
+};
+
+// Options given before (or among) the command's arguments.
+struct GlobalOptions {
+    std::optional<std::string> virtualMouse;  // state folder of the virtual mouse
+    std::optional<std::string> trace;         // file that receives the transfer trace
+};
+
+// What one command gets to work with.
+struct CommandContext {
+    const GlobalOptions& options;
+    std::span<const std::string> args;  // the command's own arguments
+    std::ostream& out;
+    std::ostream& err;
+    platform::Pacer& pacer;
+
+    // Writes one error line naming the program and returns `status`.
+    int Fail(int status, std::string_view message) const;
+};
+
+struct CommandSpec {
+    std::string_view name;
+    std::string_view arguments;  // as shown in the usage, e.g. "PROFILE"
+    std::size_t argumentCount;
+    std::string_view summary;
+    int (*run)(CommandContext& context);
+};
+
+// The command groups.
+std::span<const CommandSpec> MouseCommands();
+std::span<const CommandSpec> FileCommands();
+
+}  // namespace zalvane::cli
