@@ -118,6 +118,14 @@ TEST(VirtualMouseTest, StoresBlocksForTheSelectedProfileAndServesThemBack)
     EXPECT_EQ(mouse.Input(std::span(input).first(10)), 10u);  // cut to the buffer
     EXPECT_EQ(input[1], 0x12);
     EXPECT_EQ(mouse.Input(input), 0u);
+
+    // A shorter write replaces only its own bytes; a new command drops unread chunks.
+    ASSERT_TRUE(mouse.SetFeature(Feature(0x0D, 0, 0x40)));
+    ASSERT_TRUE(mouse.Output(Chunk(0x51)));
+    EXPECT_EQ(mouse.Memory().buttonBlock, Filled(0x51, 0x22));
+    ASSERT_TRUE(mouse.SetFeature(Feature(0x8C)));
+    ASSERT_TRUE(mouse.SetFeature(Feature(0x82)));
+    EXPECT_EQ(mouse.Input(input), 0u);
 }
 
 TEST(VirtualMouseTest, DataWithoutAProperWriteCommandChangesNothing)
