@@ -1,5 +1,5 @@
-// Commands that talk to the mouse: each opens it, runs the opening sequence as the
-// program does on connection, then its own sequence.
+// Commands that talk to the mouse: each opens a session (which runs the opening
+// sequence), then sends its own sequence.
 
 #include <array>
 
@@ -9,20 +9,12 @@
 #include "cli/mouse_session.h"
 #include "device/device_commands.h"
 #include "device/trace.h"
-#include "settings/profile_record.h"
 #include "settings/settings_image.h"
 
 namespace zalvane::cli {
 namespace {
 
-using settings::ProfileRecord;
 using settings::SettingsImage;
-
-// The records a connection fills, as the program keeps them.
-struct HostRecords {
-    SettingsImage image;
-    ProfileRecord record;
-};
 
 int Info(CommandContext& context)
 {
@@ -30,12 +22,9 @@ int Info(CommandContext& context)
     if (auto failure = session.Failure()) {
         return *failure;
     }
-    HostRecords host;
-    device::RunOpeningSequence(session.Link(), host.image, host.record);
-
     const FoundMouse& mouse = session.Mouse();
     context.out << "mouse: " << mouse.description << '\n'
-                << "profile number: " << unsigned{host.image[SettingsImage::kDeviceProfileNumber]} << '\n'
+                << "profile number: " << unsigned{session.Image()[SettingsImage::kDeviceProfileNumber]} << '\n'
                 << "report lengths: feature " << mouse.featureReportLength << ", input " << mouse.inputReportLength
                 << '\n';
     if (mouse.hasEvents) {
@@ -57,12 +46,10 @@ int Apply(CommandContext& context)
     if (auto failure = session.Failure()) {
         return *failure;
     }
-    HostRecords host;
-    device::RunOpeningSequence(session.Link(), host.image, host.record);
     // The file's record replaces what the connection put into the record, as loading a
     // profile does.
-    host.record = profile->record;
-    app::RunDeviceApply(session.Link(), host.record, host.image);
+    session.Record() = profile->record;
+    app::RunDeviceApply(session.Link(), session.Record(), session.Image());
     const int status = session.Finish();
     if (status == kExitDone) {
         context.out << "applied " << path << " to the " << session.Mouse().description << '\n';
@@ -76,10 +63,8 @@ int ReadConfig(CommandContext& context)
     if (auto failure = session.Failure()) {
         return *failure;
     }
-    HostRecords host;
-    device::RunOpeningSequence(session.Link(), host.image, host.record);
-    device::RunDpiStageRead(session.Link(), host.image);
-    context.out << device::HexBytes(host.image.ConfigBlock(), 16) << '\n';
+    device::RunDpiStageRead(session.Link(), session.Image());
+    context.out << device::HexBytes(session.Image().ConfigBlock(), 16) << '\n';
     return session.Finish();
 }
 

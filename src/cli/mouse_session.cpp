@@ -1,5 +1,6 @@
 #include "cli/mouse_session.h"
 
+#include "device/device_commands.h"
 #include "platform/file_io.h"
 
 namespace zalvane::cli {
@@ -36,6 +37,7 @@ MouseSession::MouseSession(const CommandContext& context) : m_context(context)
         pacer = &m_tracingPacer.emplace(*pacer, *m_traceLog);
     }
     m_link.emplace(device::CommandLink{*port, *pacer, m_mouse.featureReportLength, m_mouse.inputReportLength});
+    device::RunOpeningSequence(*m_link, m_image, m_record);
 }
 
 int MouseSession::Finish()

@@ -53,6 +53,19 @@ VirtualBlock FactoryConfigBlock(std::size_t profile)
     return block;
 }
 
+// Hands out the oldest queued report, cut to `buffer`; 0 when none is queued.
+template <typename Queue>
+std::size_t PopInto(Queue& queue, std::span<std::uint8_t> buffer)
+{
+    if (queue.empty()) {
+        return 0;
+    }
+    const std::size_t count = std::min(buffer.size(), queue.front().size());
+    std::copy_n(queue.front().begin(), count, buffer.begin());
+    queue.pop_front();
+    return count;
+}
+
 }  // namespace
 
 VirtualMouseMemory FactoryMemory()
@@ -109,32 +122,14 @@ bool VirtualMouse::Output(std::span<const std::uint8_t> report)
     return true;
 }
 
-std::size_t VirtualMouse::Input(std::span<std::uint8_t> buffer)
-{
-    if (m_inputs.empty()) {
-        return 0;
-    }
-    const std::size_t count = std::min(buffer.size(), m_inputs.front().size());
-    std::copy_n(m_inputs.front().begin(), count, buffer.begin());
-    m_inputs.pop_front();
-    return count;
-}
+std::size_t VirtualMouse::Input(std::span<std::uint8_t> buffer) { return PopInto(m_inputs, buffer); }
 
 void VirtualMouse::QueueEvent(std::uint8_t code, std::uint8_t value)
 {
     m_events.push_back({kEventReportId, kEventClass, code, value});
 }
 
-std::size_t VirtualMouse::ReadEvent(std::span<std::uint8_t> buffer)
-{
-    if (m_events.empty()) {
-        return 0;
-    }
-    const std::size_t count = std::min(buffer.size(), m_events.front().size());
-    std::copy_n(m_events.front().begin(), count, buffer.begin());
-    m_events.pop_front();
-    return count;
-}
+std::size_t VirtualMouse::ReadEvent(std::span<std::uint8_t> buffer) { return PopInto(m_events, buffer); }
 
 void VirtualMouse::SetProfileNumber(std::uint8_t profile)
 {

@@ -10,7 +10,7 @@
 
 #include "device/virtual_mouse.h"
 #include "device/virtual_mouse_store.h"
-#include "unit/support/temp_folder.h"
+#include "unit/support/byte_files.h"
 
 namespace zalvane::cli {
 namespace {
@@ -170,9 +170,9 @@ std::string ExpectedApplyTrace(const ProfileFixture& profile)
 TEST(CliApplyTest, TracesTheWholeApplyAndTheMouseKeepsWhatWasSent)
 {
     test::TempFolder temp;
-    const std::string mouseFolder = temp / "mouse";
-    const std::string profilePath = temp / "config0.bin";
-    const std::string tracePath = temp / "trace.txt";
+    const std::string mouseFolder = temp.File("mouse");
+    const std::string profilePath = temp.File("config0.bin");
+    const std::string tracePath = temp.File("trace.txt");
     const ProfileFixture profile;
     test::WriteBytes(profilePath, profile.file);
 
@@ -181,7 +181,7 @@ TEST(CliApplyTest, TracesTheWholeApplyAndTheMouseKeepsWhatWasSent)
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
 
-    const std::string trace = test::ReadText(tracePath);
+    const std::string trace = test::ReadRawFile(tracePath);
     const std::string expected = ExpectedApplyTrace(profile);
     EXPECT_EQ(trace, expected);
     EXPECT_EQ(LineCount(trace), 12u + 21u * 6u);  // opening, select, rate, read; 21 blocks
@@ -212,8 +212,8 @@ TEST(CliApplyTest, TracesTheWholeApplyAndTheMouseKeepsWhatWasSent)
 TEST(CliApplyTest, BadProfileFilesSendNothing)
 {
     test::TempFolder temp;
-    const std::string mouseFolder = temp / "mouse";
-    const std::string tracePath = temp / "trace.txt";
+    const std::string mouseFolder = temp.File("mouse");
+    const std::string tracePath = temp.File("trace.txt");
     fs::create_directories(temp.Path() / "folder.bin");
     struct Case {
         std::string name;
@@ -229,7 +229,7 @@ TEST(CliApplyTest, BadProfileFilesSendNothing)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::string path = temp / c.name;
+        const std::string path = temp.File(c.name);
         if (c.size) {
             test::WriteBytes(path, Bytes(*c.size, 1));
         }
@@ -273,7 +273,7 @@ TEST(CliTest, FindingTheMouse)
     EXPECT_EQ(none.status, 1);
     EXPECT_NE(none.err.find("no mouse found"), std::string::npos);
 
-    const std::string folder = temp / "mouse";
+    const std::string folder = temp.File("mouse");
     device::VirtualMouseMemory memory = device::FactoryMemory();
     memory.profileNumber = 3;
     ASSERT_TRUE(device::VirtualMouseStore(folder).Save(memory).has_value());
@@ -295,7 +295,7 @@ TEST(CliTest, ButtonBlockNeedsNoMouse)
 {
     test::TempFolder temp;
     const ProfileFixture profile;
-    const std::string path = temp / "p.bin";
+    const std::string path = temp.File("p.bin");
     test::WriteBytes(path, profile.file);
     const Result result = RunCli({"button-block", path});
     ASSERT_EQ(result.status, 0) << result.err;
@@ -305,7 +305,7 @@ TEST(CliTest, ButtonBlockNeedsNoMouse)
 TEST(CliTest, EncodeMacrosWarnsOncePerMacroThatWasCut)
 {
     test::TempFolder temp;
-    const std::string path = temp / "record.ini";
+    const std::string path = temp.File("record.ini");
     std::string text =
         "[Short]\r\nDelayTimeSelStatus=1\r\nItemCount=3\r\nItem0=A   Dn\r\nItem1=120 ms\r\nItem2=A   Up\r\n";
     text += "[Long]\r\nItemCount=100\r\n";
@@ -321,7 +321,7 @@ TEST(CliTest, EncodeMacrosWarnsOncePerMacroThatWasCut)
     EXPECT_EQ(LineCount(result.err), 1u) << result.err;
     EXPECT_NE(result.err.find("macro 2 \"Long\""), std::string::npos) << result.err;
 
-    const Result missing = RunCli({"encode-macros", temp / "none.ini"});
+    const Result missing = RunCli({"encode-macros", temp.File("none.ini")});
     EXPECT_EQ(missing.status, 3);
     EXPECT_EQ(missing.out, "");
     EXPECT_NE(missing.err.find("none.ini: no such file"), std::string::npos) << missing.err;

@@ -8,7 +8,7 @@
 #include "device/protocol.h"
 #include "device/virtual_hid_port.h"
 #include "device/virtual_mouse_store.h"
-#include "unit/support/temp_folder.h"
+#include "unit/support/byte_files.h"
 
 namespace zalvane::device {
 namespace {
@@ -222,7 +222,7 @@ TEST(VirtualMouseStoreTest, DamagedStateIsReportedAndLeftAlone)
     test::TempFolder temp;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::string folder = temp / c.name;
+        const std::string folder = temp.File(c.name);
         ASSERT_TRUE(VirtualMouseStore(folder).Save(FactoryMemory()).has_value());
         Bytes bytes = test::ReadBytes(StateFile(folder));
         bytes.resize(c.size, 0x01);
@@ -238,7 +238,7 @@ TEST(VirtualMouseStoreTest, DamagedStateIsReportedAndLeftAlone)
         EXPECT_EQ(test::ReadBytes(StateFile(folder)), bytes);
     }
 
-    const std::string file = temp / "plain-file";
+    const std::string file = temp.File("plain-file");
     test::WriteBytes(file, Bytes{1});
     auto notFolder = VirtualMouseStore(file).Load();
     ASSERT_FALSE(notFolder.has_value());
