@@ -24,12 +24,13 @@ inline constexpr std::string_view kReleaseMarker = "   Up";
 inline constexpr std::string_view kDelayUnit = "ms";
 inline constexpr std::string_view kDelaySuffix = " ms";
 
-// Event lines read beyond what the file holds. A block holds at most 63 events and a
-// recording makes at most 64 events with their delay lines, so the first 128 positions
-// are always read (a missing one as an empty line); past them reading stops at the first
-// missing line, and never goes past kMaxItemsRead lines, whatever "ItemCount" claims.
+// How far "ItemCount" is followed. A block holds at most 63 events and a recording makes
+// at most 64 events with their delay lines, so the first 128 positions are always read (a
+// missing one as an empty line); past them reading stops at the first missing line, and
+// never goes past kMaxItemsRead lines (twice what a block could use), whatever the count
+// claims. MacroRecord::itemsComplete tells when lines were left unread.
 inline constexpr std::size_t kItemsAlwaysRead = 128;
-inline constexpr std::size_t kMaxItemsRead = 1024;
+inline constexpr std::size_t kMaxItemsRead = 256;
 
 struct MacroRecord {
     std::string name;

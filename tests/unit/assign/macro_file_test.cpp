@@ -95,8 +95,9 @@ TEST_F(MacroFileReadTest, ReadsOptionsAndEveryLine)
 
 TEST_F(MacroFileReadTest, ItemCountNeverDrivesTheWorkBeyondItsBound)
 {
+    constexpr std::size_t kMany = kItemsAlwaysRead + 72;  // more than a block holds, within the bound
     std::string many;
-    for (int i = 0; i < 300; ++i)
+    for (std::size_t i = 0; i < kMany; ++i)
         many += "Item" + std::to_string(i) + "=A   Dn\r\n";
     std::string huge;
     for (std::size_t i = 0; i < kMaxItemsRead + 10; ++i)
@@ -111,7 +112,7 @@ TEST_F(MacroFileReadTest, ItemCountNeverDrivesTheWorkBeyondItsBound)
          false},
         {"a gap within the first lines reads as empty", "ItemCount=3\r\nItem0=A   Dn\r\nItem2=A   Up\r\n", 3, true},
         {"a line far beyond a gap is never reached", "ItemCount=99999999999\r\nItem0=x\r\nItem500=y\r\n", 1, false},
-        {"more than a block holds, all there", "ItemCount=300\r\n" + many, 300, true},
+        {"more than a block holds, all there", "ItemCount=" + std::to_string(kMany) + "\r\n" + many, kMany, true},
         {"the claim cuts what is there", "ItemCount=2\r\n" + many, 2, true},
         {"beyond the hard bound", "ItemCount=5000\r\n" + huge, kMaxItemsRead, false},
         {"a negative claim", "ItemCount=-4\r\nItem0=x\r\n", 0, true},

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 
@@ -194,6 +195,13 @@ TEST_F(PortableIniStoreTest, SeesChangesMadeBehindItsBack)
     PortableIniStore other;
     ASSERT_TRUE(other.WriteString(path, "A", "k", "3"));
     EXPECT_EQ(m_store.GetString(path, "A", "k"), "3");
+    // A file last changed long ago is trusted by its size and time; a change still shows.
+    std::filesystem::last_write_time(platform::PathFromUtf8(path),
+                                     std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    EXPECT_EQ(m_store.GetString(path, "A", "k"), "3");
+    EXPECT_EQ(m_store.GetString(path, "A", "k"), "3");
+    WriteRawFile(path, "[A]\r\nk=4\r\n");
+    EXPECT_EQ(m_store.GetString(path, "A", "k"), "4");
     std::filesystem::remove(platform::PathFromUtf8(path));
     EXPECT_EQ(m_store.GetString(path, "A", "k", "gone"), "gone");
 }
