@@ -32,8 +32,10 @@ FileBytes ReadFileBytes(const std::string& path, std::size_t maxSize)
     const std::filesystem::path fsPath = PathFromUtf8(path);
     std::error_code error;
     const auto state = std::filesystem::status(fsPath, error);
-    if (fsPath.empty() || !std::filesystem::exists(state))
+    if (fsPath.empty() || state.type() == std::filesystem::file_type::not_found)
         return {FileStatus::kMissing, {}};
+    if (error)
+        return {FileStatus::kUnreadable, {}};
     if (!std::filesystem::is_regular_file(state))
         return {FileStatus::kUnreadable, {}};
     const auto size = std::filesystem::file_size(fsPath, error);
@@ -66,7 +68,12 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     if (target.empty() || !target.has_filename())
         return false;
     std::error_code error;
-    if (std::filesystem::is_directory(target, error))
+    const auto state = std::filesystem::status(target, error);
+    if ((error && state.type() != std::filesystem::file_type::not_found) || std::filesystem::is_directory(state))
+        return false;
+    // A read-only file stays as it is, as the system's own writes leave it.
+    const bool replacing = std::filesystem::exists(state);
+    if (replacing && (state.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none)
         return false;
 
     // A name of our own beside the target, so that the final rename stays on one volume;
@@ -96,6 +103,8 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
             return false;
         }
     }
+    if (replacing)
+        std::filesystem::permissions(temporary, state.permissions(), error);
     std::filesystem::rename(temporary, target, error);
     if (error) {
         std::filesystem::remove(temporary, error);

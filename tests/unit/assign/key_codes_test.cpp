@@ -15,16 +15,11 @@ TEST(KeyCodesTest, NamesGiveTheirCodes)
         std::uint8_t key, macroKey, modifier;
     } cases[] = {
         {"A", 0x04, 0x04, 0},
-        {"Z", 0x1D, 0x1D, 0},
         {"1", 0x1E, 0x1E, 0},
-        {"0", 0x27, 0x27, 0},
         {"Enter", 0x28, 0x28, 0},
         {"Num Enter", 0x58, 0x58, 0},
         {"\\", 0x31, 0x31, 0},
         {"Eurpo(Note 2)", 0x32, 0x32, 0},
-        {"Caps Lock", 0x39, 0x39, 0},
-        {"F12", 0x45, 0x45, 0},
-        {"Num 9", 0x61, 0x61, 0},
         {"Num 0", 0x62, 0x62, 0},
         {"Num Del", 0x63, 0x63, 0},
         {"Application", 0x65, 0x00, 0},  // macros do not know this key
@@ -32,17 +27,14 @@ TEST(KeyCodesTest, NamesGiveTheirCodes)
         {"Left Windows", 0xE3, 0xE3, 0},
         {"Right Ctrl", 0xE4, 0xE4, 0x10},  // one name, two tables that never mix
         {"Right Win", 0x00, 0x00, 0x80},
-        {"Right Windows", 0xE7, 0xE7, 0},
         {"Left Ctrl", 0x00, 0x00, 0x01},
         {"Left Win", 0x00, 0x00, 0x08},
         {"L-Button", 0xF0, 0xF0, 0},
-        {"R-Button", 0xF1, 0xF1, 0},
         {"M-Button", 0xF2, 0xF2, 0},
         // Whole, case-sensitive names only.
         {"a", 0, 0, 0},
         {"", 0, 0, 0},
         {"Enter ", 0, 0, 0},
-        {"ctrl", 0, 0, 0},
         {"left ctrl", 0, 0, 0},
         {"Return", 0, 0, 0},
     };

@@ -147,6 +147,14 @@ TEST_F(PortableIniStoreTest, FileThatCannotBeReadIsNeverWrittenOver)
     EXPECT_EQ(std::filesystem::file_size(platform::PathFromUtf8(huge)), content.size());
 
     EXPECT_FALSE(m_store.WriteString(m_folder.File("no-such-folder/x.ini"), "A", "k", "1"));
+
+    const std::string readOnly = m_folder.File("read-only.ini");
+    WriteRawFile(readOnly, "[A]\r\nk=1\r\n");
+    const auto fsPath = platform::PathFromUtf8(readOnly);
+    std::filesystem::permissions(fsPath, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+    EXPECT_FALSE(m_store.WriteString(readOnly, "A", "k", "2"));
+    EXPECT_EQ(m_store.GetString(readOnly, "A", "k"), "1");
+    std::filesystem::permissions(fsPath, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
 }
 
 TEST_F(PortableIniStoreTest, WritesLeaveNoTemporaryFilesBehind)
