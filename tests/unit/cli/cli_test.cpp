@@ -147,7 +147,7 @@ std::string ExpectedApplyTrace(const ProfileFixture& profile)
         line("sleep " + pause);
     };
     line("set-feature 00 82 00 00 00 00 00 00 7d");
-    line("get-feature 00 82 00 00 00 00 00 00 7d");
+    line("get-feature 00 82 03 00 00 00 00 00 7a");  // the mouse reports profile 3
     line("set-feature 00 01 fc 00 00 00 00 00 02");
     line("set-feature 00 02 00 00 00 00 00 00 fd");
     line("sleep 10");
@@ -175,6 +175,11 @@ TEST(CliApplyTest, TracesTheWholeApplyAndTheMouseKeepsWhatWasSent)
     const std::string tracePath = temp.File("trace.txt");
     const ProfileFixture profile;
     test::WriteBytes(profilePath, profile.file);
+    // A mouse that reports profile 3 and has profile 2 selected: the apply still goes to 0.
+    device::VirtualMouseMemory before = device::FactoryMemory();
+    before.profileNumber = 3;
+    before.selectedProfile = 2;
+    ASSERT_TRUE(device::VirtualMouseStore(mouseFolder).Save(before).has_value());
 
     platform::RecordingPacer pacer;
     const Result result = RunCli({"--virtual-mouse", mouseFolder, "--trace", tracePath, "apply", profilePath}, &pacer);
@@ -199,6 +204,7 @@ TEST(CliApplyTest, TracesTheWholeApplyAndTheMouseKeepsWhatWasSent)
     }
     EXPECT_EQ(memory->reportInterval, 4);
     EXPECT_EQ(memory->selectedProfile, 0);
+    EXPECT_EQ(memory->profileNumber, 3);
     for (std::size_t other = 1; other < 6; ++other) {
         EXPECT_EQ(memory->configBlocks[other], device::FactoryMemory().configBlocks[other]);
     }

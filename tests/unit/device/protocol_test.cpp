@@ -164,20 +164,5 @@ TEST(ProtocolTest, BlockReadStaysInsideItsBuffersWhateverTheMouseSends)
     }
 }
 
-TEST(ProtocolTest, ReadWithNoReplyMovesNothing)
-{
-    ScriptedHidPort port;  // the mouse answers nothing at all
-    platform::RecordingPacer pacer;
-    CommandLink link{port, pacer};
-    std::array<std::uint8_t, 128> data{};
-    data.fill(0xAA);
-
-    CommandPacket packet{0x8C, 0, 0, 0, 0, 0, 0, 0x55};
-    EXPECT_EQ(BlockTransfer(link, packet, data), 0u);
-    EXPECT_EQ(packet, CommandPacket{});  // the cleared reply buffer
-    EXPECT_TRUE(port.inputReadSizes.empty());
-    EXPECT_EQ(data[0], 0xAA);
-}
-
 }  // namespace
 }  // namespace zalvane::device
