@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -56,12 +57,8 @@ void PrintUsage(std::ostream& out, const std::vector<CommandSpec>& table)
 
 const OptionSpec* FindOption(std::string_view name)
 {
-    for (const auto& option : kOptions) {
-        if (option.name == name) {
-            return &option;
-        }
-    }
-    return nullptr;
+    const auto* found = std::find_if(kOptions.begin(), kOptions.end(), [&](const auto& o) { return o.name == name; });
+    return found != kOptions.end() ? found : nullptr;
 }
 
 // Splits the options from the command and its arguments. Options may stand anywhere
