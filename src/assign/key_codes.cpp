@@ -1,5 +1,6 @@
 #include "assign/key_codes.h"
 
+#include <algorithm>
 #include <array>
 
 namespace zalvane::assign {
@@ -139,11 +140,9 @@ std::span<const ModifierRow> ModifierTable() { return kModifiers; }
 
 std::uint8_t KeyCodeFromName(std::string_view name)
 {
-    for (const KeyNameRow& row : kKeyNames) {
-        if (row.name == name)
-            return row.code;
-    }
-    return kNoKey;
+    const auto row =
+        std::find_if(kKeyNames.begin(), kKeyNames.end(), [&](const KeyNameRow& r) { return r.name == name; });
+    return row == kKeyNames.end() ? kNoKey : row->code;
 }
 
 std::uint8_t MacroKeyCodeFromName(std::string_view name)
@@ -153,31 +152,23 @@ std::uint8_t MacroKeyCodeFromName(std::string_view name)
 
 std::uint8_t ModifierBitFromName(std::string_view name)
 {
-    for (const ModifierRow& row : kModifiers) {
-        if (row.name == name)
-            return row.bit;
-    }
-    return 0;
+    const auto row =
+        std::find_if(kModifiers.begin(), kModifiers.end(), [&](const ModifierRow& r) { return r.name == name; });
+    return row == kModifiers.end() ? 0 : row->bit;
 }
 
 std::string_view KeyNameFromCode(std::uint8_t code)
 {
-    if (code == kNoKey)
-        return {};
-    for (const KeyNameRow& row : kKeyNames) {
-        if (row.code == code)
-            return row.name;
-    }
-    return {};
+    const auto row =
+        std::find_if(kKeyNames.begin(), kKeyNames.end(), [&](const KeyNameRow& r) { return r.code == code; });
+    return code == kNoKey || row == kKeyNames.end() ? std::string_view() : row->name;
 }
 
 std::string_view ModifierNameFromBit(std::uint8_t bit)
 {
-    for (const ModifierRow& row : kModifiers) {
-        if (row.bit == bit)
-            return row.name;
-    }
-    return {};
+    const auto row =
+        std::find_if(kModifiers.begin(), kModifiers.end(), [&](const ModifierRow& r) { return r.bit == bit; });
+    return row == kModifiers.end() ? std::string_view() : row->name;
 }
 
 }  // namespace zalvane::assign

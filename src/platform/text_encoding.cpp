@@ -73,8 +73,8 @@ std::u16string Utf8ToUtf16(std::string_view text)
     for (std::size_t pos = 0; pos < text.size();) {
         const char32_t c = DecodeUtf8(text, pos);
         if (c >= 0x10000) {
-            out.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+            out.push_back(static_cast<char16_t>(0xD800u + ((c - 0x10000u) >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00u + ((c - 0x10000u) & 0x3FFu)));
         } else {
             out.push_back(static_cast<char16_t>(c));
         }
@@ -89,7 +89,9 @@ std::string Utf16ToUtf8(std::u16string_view text)
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t unit = text[i];
         if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-            AppendUtf8(out, 0x10000 + ((char32_t{unit} - 0xD800) << 10) + (char32_t{text[i + 1]} - 0xDC00));
+            const char32_t high = char32_t{unit} - 0xD800u;
+            const char32_t low = char32_t{text[i + 1]} - 0xDC00u;
+            AppendUtf8(out, 0x10000u + (high << 10) + low);
             ++i;
         } else {
             AppendUtf8(out, unit);  // a lone surrogate becomes U+FFFD
