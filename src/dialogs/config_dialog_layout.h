@@ -1,0 +1,20 @@
+#pragma once
+// Client rectangles of the configuration (profile list) dialog: a title strip, the list of
+// profiles, and the New strip at the bottom.
+
+#include "pages/rect.h"
+
+namespace zalvane::dialogs {
+
+using pages::Point;
+using pages::Rect;
+
+inline constexpr Rect kConfigClose{240, 8, 255, 23};
+inline constexpr Rect kConfigTitleStrip{0, 0, 263, 31};
+inline constexpr Rect kConfigTitleText{10, 0, 80, 31};
+inline constexpr Rect kConfigList{0, 31, 263, 575};  // list id 130
+inline constexpr Rect kConfigNewStrip{0, 575, 263, 598};
+inline constexpr Point kConfigNewImage{14, 582};
+inline constexpr Rect kConfigNewText{30, 575, 80, 598};
+
+}  // namespace zalvane::dialogs
