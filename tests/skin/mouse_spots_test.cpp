@@ -1,0 +1,116 @@
+// The button spots against the mouse pictures: each sits on its picture at the position the
+// highlighting uses, and lighting one changes no pixel that another spot may redraw.
+
+#include <gtest/gtest.h>
+
+#include <span>
+#include <string>
+
+#include "pages/main_window_geometry.h"
+#include "skin_files.h"
+#include "ui/skin_catalogue.h"
+
+namespace zalvane::skingen::testing {
+namespace {
+
+using namespace pages;
+
+struct View {
+    const char* name;
+    std::string_view picture;
+    Point origin;
+    std::span<const Point> spots;
+    std::string_view normal;
+    std::string_view over;
+};
+
+const View kViews[] = {
+    {"front", ui::kMouseFrontImage, kFrontPictureOrigin, kFrontSpots, ui::kFrontSpotNormalPattern,
+     ui::kFrontSpotOverPattern},
+    {"side", ui::kMouseSideImage, kSidePictureOrigin, kSideSpots, ui::kSideSpotNormalPattern, ui::kSideSpotOverPattern},
+};
+
+bool SameColour(const Colour& a, const Colour& b) { return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a; }
+
+Rect SpotRect(const View& view, int spot)
+{
+    return Rect::At(view.spots[static_cast<std::size_t>(spot - 1)],
+                    SkinImage(ui::SkinImageName(view.normal, spot)).Extent());
+}
+
+// The program draws spots in no promised order (one lit, the rest normal), so no two spots
+// of a view may share a pixel.
+TEST(MouseSpots, SpotsOfAViewNeverOverlap)
+{
+    for (const View& view : kViews) {
+        const int count = static_cast<int>(view.spots.size());
+        for (int a = 1; a <= count; ++a) {
+            for (int b = a + 1; b <= count; ++b) {
+                EXPECT_FALSE(SpotRect(view, a).Intersects(SpotRect(view, b))) << view.name << " " << a << " and " << b;
+            }
+        }
+    }
+}
+
+// Drawing a normal spot over the picture must change nothing: then it sits exactly where
+// the picture has that button, and restoring a spot leaves no seam.
+TEST(MouseSpots, NormalSpotsAreThePictureItselfAtTheirPositions)
+{
+    for (const View& view : kViews) {
+        const Image& picture = SkinImage(view.picture);
+        const Rect pictureRect = Rect::At(view.origin, picture.Extent());
+        for (int spot = 1; spot <= static_cast<int>(view.spots.size()); ++spot) {
+            const Image& normal = SkinImage(ui::SkinImageName(view.normal, spot));
+            const Image& over = SkinImage(ui::SkinImageName(view.over, spot));
+            ASSERT_TRUE(normal && over) << view.name << " " << spot;
+            EXPECT_EQ(normal.Extent(), over.Extent()) << view.name << " " << spot;
+            const Rect rect = SpotRect(view, spot);
+            ASSERT_TRUE(pictureRect.Encloses(rect)) << view.name << " spot " << spot << " " << Describe(rect);
+            int mismatches = 0;
+            for (int y = 0; y < normal.Height(); ++y) {
+                for (int x = 0; x < normal.Width(); ++x) {
+                    const Colour onPicture = picture.Pixel(rect.left - view.origin.x + x, rect.top - view.origin.y + y);
+                    mismatches += SameColour(normal.Pixel(x, y), onPicture) ? 0 : 1;
+                }
+            }
+            EXPECT_EQ(mismatches, 0) << view.name << " spot " << spot;
+        }
+    }
+}
+
+// The over image lights the button in the accent, and only where no other spot is drawn.
+TEST(MouseSpots, OverSpotsLightUpInTheAccentInsideTheirOwnSpotOnly)
+{
+    for (const View& view : kViews) {
+        const int count = static_cast<int>(view.spots.size());
+        for (int spot = 1; spot <= count; ++spot) {
+            const Image& normal = SkinImage(ui::SkinImageName(view.normal, spot));
+            const Image& over = SkinImage(ui::SkinImageName(view.over, spot));
+            const Rect rect = SpotRect(view, spot);
+            int changed = 0;
+            long redExcess = 0;
+            for (int y = 0; y < over.Height(); ++y) {
+                for (int x = 0; x < over.Width(); ++x) {
+                    const Colour lit = over.Pixel(x, y);
+                    if (SameColour(lit, normal.Pixel(x, y))) {
+                        continue;
+                    }
+                    ++changed;
+                    redExcess += lit.r - (lit.g + lit.b) / 2;
+                    for (int other = 1; other <= count; ++other) {
+                        if (other != spot) {
+                            EXPECT_FALSE(SpotRect(view, other).Contains(rect.left + x, rect.top + y))
+                                << view.name << " spot " << spot << " lights a pixel of spot " << other;
+                        }
+                    }
+                }
+            }
+            // A clearly visible area, clearly red.
+            EXPECT_GE(changed, 150) << view.name << " spot " << spot;
+            EXPECT_GT(redExcess, 100L * changed) << view.name << " spot " << spot;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zalvane::skingen::testing
