@@ -1,0 +1,30 @@
+#include "ui/font_choice.h"
+
+namespace zalvane::ui {
+namespace {
+
+constexpr std::string_view kSongTi = "宋体";
+constexpr std::string_view kHeiTi = "黑体";
+
+// The Chinese faces of the main window and the dialogs are the same; Windows 6.2
+// swaps Song for Hei in Simplified Chinese.
+FontSpec ChineseFont(dialogs::Language language, WindowsVersion version)
+{
+    if (language == dialogs::Language::TraditionalChinese)
+        return {kHeiTi, 14, 400};
+    const bool version62 = version.major == 6 && version.minor == 2;
+    return {version62 ? kHeiTi : kSongTi, 13, 400};
+}
+
+}  // namespace
+
+FontSpec ChooseFont(FontUse use, dialogs::Language language, WindowsVersion version)
+{
+    if (use == FontUse::kValue)
+        return {"Arial", 12, 0};
+    if (language != dialogs::Language::English)
+        return ChineseFont(language, version);
+    return use == FontUse::kMain ? FontSpec{"Segoe UI", 15, 300} : FontSpec{"Arial", 14, 400};
+}
+
+}  // namespace zalvane::ui

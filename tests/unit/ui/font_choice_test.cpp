@@ -1,0 +1,48 @@
+#include "ui/font_choice.h"
+
+#include <gtest/gtest.h>
+
+namespace zalvane::ui {
+namespace {
+
+using dialogs::Language;
+
+TEST(FontChoiceTest, FacesSizesAndWeightsByLanguageAndVersion)
+{
+    constexpr WindowsVersion kWin7{6, 1};
+    constexpr WindowsVersion kWin8{6, 2};
+    constexpr WindowsVersion kWin81{6, 3};
+    constexpr WindowsVersion kWin10{10, 0};
+    struct Case {
+        FontUse use;
+        Language language;
+        WindowsVersion version;
+        FontSpec expected;
+    };
+    const Case cases[] = {
+        {FontUse::kMain, Language::English, kWin7, {"Segoe UI", 15, 300}},
+        {FontUse::kMain, Language::English, kWin8, {"Segoe UI", 15, 300}},
+        {FontUse::kMain, Language::SimplifiedChinese, kWin7, {"宋体", 13, 400}},
+        {FontUse::kMain, Language::SimplifiedChinese, kWin8, {"黑体", 13, 400}},  // only 6.2 swaps the face
+        {FontUse::kMain, Language::SimplifiedChinese, kWin81, {"宋体", 13, 400}},
+        {FontUse::kMain, Language::SimplifiedChinese, kWin10, {"宋体", 13, 400}},
+        {FontUse::kMain, Language::TraditionalChinese, kWin7, {"黑体", 14, 400}},
+        {FontUse::kMain, Language::TraditionalChinese, kWin8, {"黑体", 14, 400}},
+        {FontUse::kValue, Language::English, kWin7, {"Arial", 12, 0}},
+        {FontUse::kValue, Language::SimplifiedChinese, kWin8, {"Arial", 12, 0}},
+        {FontUse::kValue, Language::TraditionalChinese, kWin10, {"Arial", 12, 0}},
+        {FontUse::kDialog, Language::English, kWin8, {"Arial", 14, 400}},
+        {FontUse::kDialog, Language::SimplifiedChinese, kWin7, {"宋体", 13, 400}},
+        {FontUse::kDialog, Language::SimplifiedChinese, kWin8, {"黑体", 13, 400}},
+        {FontUse::kDialog, Language::TraditionalChinese, kWin7, {"黑体", 14, 400}},
+    };
+    for (const Case& c : cases) {
+        const FontSpec chosen = ChooseFont(c.use, c.language, c.version);
+        EXPECT_EQ(chosen, c.expected) << "use " << static_cast<int>(c.use) << ", language "
+                                      << static_cast<int>(c.language) << ", version " << c.version.major << '.'
+                                      << c.version.minor << ": got " << chosen.face;
+    }
+}
+
+}  // namespace
+}  // namespace zalvane::ui
