@@ -1,7 +1,7 @@
 # The test tiers of ./test; sourced, not run. Each tier adds to TOTAL_PASSED and
 # TOTAL_FAILED; a tier that cannot even be built counts as one failure.
 
-ZALVANE_ALL_TIERS=(unit asan wine-unit)
+ZALVANE_ALL_TIERS=(unit asan wine-unit win)
 TOTAL_PASSED=0
 TOTAL_FAILED=0
 TIER_SUMMARY=()
@@ -53,6 +53,8 @@ run_tier() {
       if configure_and_build asan unit_tests; then ctest_tier asan asan unit; else tier_result asan 0 1; fi ;;
     wine-unit)
       if configure_and_build windows unit_tests; then ctest_tier wine-unit windows unit; else tier_result wine-unit 0 1; fi ;;
+    win)
+      if configure_and_build windows; then ctest_tier win windows win; else tier_result win 0 1; fi ;;
     fuzz)
       echo "== fuzz"
       if "$root/scripts/fuzz" --seconds "${ZALVANE_FUZZ_SECONDS:-20}"; then

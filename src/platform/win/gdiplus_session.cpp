@@ -1,0 +1,24 @@
+#include "platform/win/gdiplus_session.h"
+
+#include <windows.h>
+
+#include <gdiplus.h>
+#include <objidl.h>
+
+namespace zalvane::platform::win {
+
+GdiplusSession::GdiplusSession() noexcept
+{
+    Gdiplus::GdiplusStartupInput input;
+    ULONG_PTR token = 0;
+    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok)
+        m_token = token;
+}
+
+GdiplusSession::~GdiplusSession()
+{
+    if (m_token != 0)
+        Gdiplus::GdiplusShutdown(m_token);
+}
+
+}  // namespace zalvane::platform::win

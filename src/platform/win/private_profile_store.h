@@ -1,0 +1,18 @@
+#pragma once
+// The INI store over the system's private-profile functions.
+
+#include "platform/ini_store.h"
+
+namespace zalvane::platform::win {
+
+class PrivateProfileStore final : public IniStore {
+public:
+    std::string GetString(const std::string& path, std::string_view section, std::string_view key,
+                          std::string_view defaultValue = {}, std::size_t capacity = kDefaultCapacity) override;
+    bool WriteString(const std::string& path, std::string_view section, std::string_view key,
+                     std::string_view value) override;
+    bool DeleteSection(const std::string& path, std::string_view section) override;
+    std::vector<std::string> SectionNames(const std::string& path) override;
+};
+
+}  // namespace zalvane::platform::win

@@ -1,0 +1,71 @@
+#include "ui/win/gdi_canvas.h"
+
+#include "platform/win/unique_handle.h"
+#include "platform/win/wide_text.h"
+#include "ui/win/skin_image.h"
+
+namespace zalvane::ui::win {
+namespace {
+
+COLORREF ToColorRef(SkinColour colour) { return RGB(colour.red, colour.green, colour.blue); }
+
+RECT ToRect(const pages::Rect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+
+}  // namespace
+
+GdiCanvas::GdiCanvas(HDC dc, HFONT mainFont, HFONT valueFont) noexcept
+    : m_dc(dc), m_mainFont(mainFont), m_valueFont(valueFont)
+{
+}
+
+GdiCanvas::~GdiCanvas()
+{
+    if (m_firstFont)
+        ::SelectObject(m_dc, m_firstFont);
+}
+
+bool GdiCanvas::DrawImage(const std::string& path, int x, int y)
+{
+    return DrawSkinImage(m_dc, platform::win::Widen(path), x, y);
+}
+
+void GdiCanvas::DrawText(std::string_view text, const pages::Rect& rect, TextAlignment alignment)
+{
+    std::wstring wide = platform::win::Widen(text);
+    RECT area = ToRect(rect);
+    UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+    switch (alignment) {
+        case TextAlignment::kCentre:
+            format |= DT_CENTER;
+            break;
+        case TextAlignment::kLeft:
+            format |= DT_LEFT;
+            break;
+        case TextAlignment::kRight:
+            format |= DT_RIGHT;
+            break;
+    }
+    ::DrawTextW(m_dc, wide.c_str(), static_cast<int>(wide.size()), &area, format);
+}
+
+void GdiCanvas::SetTextStyle(FontRole font, SkinColour colour)
+{
+    const HFONT chosen = font == FontRole::kMain ? m_mainFont : m_valueFont;
+    if (chosen) {
+        const HGDIOBJ previous = ::SelectObject(m_dc, chosen);
+        if (!m_firstFont)
+            m_firstFont = previous;
+    }
+    ::SetTextColor(m_dc, ToColorRef(colour));
+    ::SetBkMode(m_dc, TRANSPARENT);
+}
+
+void GdiCanvas::Fill(const pages::Rect& rect, SkinColour colour)
+{
+    const platform::win::UniqueHBrush brush(::CreateSolidBrush(ToColorRef(colour)));
+    const RECT area = ToRect(rect);
+    if (brush)
+        ::FillRect(m_dc, &area, brush.get());
+}
+
+}  // namespace zalvane::ui::win

@@ -1,0 +1,30 @@
+#pragma once
+// The canvas over a GDI surface (usually a CMemDC with a window's background bitmap).
+
+#include <windows.h>
+
+#include "ui/canvas.h"
+
+namespace zalvane::ui::win {
+
+class GdiCanvas final : public Canvas {
+public:
+    // The fonts stay owned by the caller; the surface gets its first font back at the end.
+    GdiCanvas(HDC dc, HFONT mainFont, HFONT valueFont) noexcept;
+    ~GdiCanvas() override;
+    GdiCanvas(const GdiCanvas&) = delete;
+    GdiCanvas& operator=(const GdiCanvas&) = delete;
+
+    bool DrawImage(const std::string& path, int x, int y) override;
+    void DrawText(std::string_view text, const pages::Rect& rect, TextAlignment alignment) override;
+    void SetTextStyle(FontRole font, SkinColour colour) override;
+    void Fill(const pages::Rect& rect, SkinColour colour) override;
+
+private:
+    HDC m_dc;
+    HFONT m_mainFont;
+    HFONT m_valueFont;
+    HGDIOBJ m_firstFont = nullptr;
+};
+
+}  // namespace zalvane::ui::win

@@ -1,0 +1,7 @@
+#pragma once
+// GDI+ with what it needs in front of it (IStream) under WIN32_LEAN_AND_MEAN.
+
+#include <windows.h>
+
+#include <gdiplus.h>
+#include <objidl.h>

@@ -1,0 +1,85 @@
+#pragma once
+// Window objects without a class library: a CWindow is bound to its window handle from
+// WM_NCCREATE (WM_INITDIALOG for dialogs) to WM_NCDESTROY; messages go through its
+// message table, what the table does not take goes to the default procedure.
+
+#include <windows.h>
+
+#include <span>
+
+#include "ui/win/message_map.h"
+
+namespace zalvane::ui::win {
+
+class CWindow {
+public:
+    CWindow() = default;
+    CWindow(const CWindow&) = delete;
+    CWindow& operator=(const CWindow&) = delete;
+    // Destroys a window that is still there; its handlers no longer run by then.
+    virtual ~CWindow();
+
+    HWND Hwnd() const noexcept { return m_hwnd; }
+
+    // The object bound to `window`, or null.
+    static CWindow* FromHandle(HWND window) noexcept;
+
+    // Sees every message addressed to this window or to its children before it is
+    // dispatched (in the program's own message loops); true swallows the message.
+    virtual bool PreTranslateMessage(MSG& message);
+
+    // Dialogs get the dialog keyboard handling in the message loop.
+    virtual bool IsDialog() const noexcept { return false; }
+
+    bool DestroyWindow() noexcept;
+
+    // Registers a window class whose windows are CWindow objects (lpfnWndProc is set here).
+    static bool RegisterWindowClass(WNDCLASSEXW windowClass) noexcept;
+
+    // Registers `newClass` as a copy of the system class `baseClass` whose windows are
+    // CWindow objects; returns the base class's procedure (null on failure), which such
+    // objects pass to CreateEx for their default handling.
+    static WNDPROC RegisterSuperclass(const wchar_t* baseClass, const wchar_t* newClass) noexcept;
+
+protected:
+    virtual std::span<const MessageEntry> Messages() const { return {}; }
+
+    // Creates a window of a class registered above, bound to this object.
+    bool CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, const RECT& rect,
+                  HWND parent, UINT id, WNDPROC baseProc = nullptr) noexcept;
+
+    // From inside a handler: let the default handling run as well, and answer with its
+    // result instead of the handler's.
+    void ContinueDefault() noexcept { m_continueDefault = true; }
+
+    // The class's own handling of a message: the base class of a superclass, otherwise
+    // the system's default procedure.
+    LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+
+    // Runs the reflection and the message table. False when nothing took the message.
+    bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) noexcept;
+
+    void Bind(HWND window) noexcept;
+    void Unbind() noexcept;
+
+private:
+    friend class CDialog;  // its dialog procedure drives the same binding and table
+
+    bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) noexcept;
+    bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) noexcept;
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+
+    HWND m_hwnd = nullptr;
+    WNDPROC m_baseProc = nullptr;
+    bool m_continueDefault = false;
+};
+
+// One message of a loop of ours: pre-translation by every bound window from the target up
+// to its top-level window, the dialog keyboard handling of a dialog of ours, then
+// translation and dispatch.
+void PumpMessage(MSG& message) noexcept;
+
+// The pre-translation part alone; true when a window swallowed the message.
+bool PreTranslateChain(MSG& message) noexcept;
+
+}  // namespace zalvane::ui::win
