@@ -1,7 +1,7 @@
 # The test tiers of ./test; sourced, not run. Each tier adds to TOTAL_PASSED and
 # TOTAL_FAILED; a tier that cannot even be built counts as one failure.
 
-ZALVANE_ALL_TIERS=(unit asan wine-unit win)
+ZALVANE_ALL_TIERS=(unit asan wine-unit win fuzz)
 TOTAL_PASSED=0
 TOTAL_FAILED=0
 TIER_SUMMARY=()
