@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <span>
 #include <string>
 
@@ -109,6 +111,37 @@ TEST(MouseSpots, OverSpotsLightUpInTheAccentInsideTheirOwnSpotOnly)
             EXPECT_GE(changed, 150) << view.name << " spot " << spot;
             EXPECT_GT(redExcess, 100L * changed) << view.name << " spot " << spot;
         }
+    }
+}
+
+// A picture lies on the stage that is drawn under it; along its edges it must still be the
+// stage (the mouse and its shadow end inside), or a seam would show around it.
+TEST(MouseSpots, PicturesMeltIntoTheStageAtTheirEdges)
+{
+    const Image& stage = SkinImage(ui::kMainMidImage);
+    for (const View& view : kViews) {
+        const Image& picture = SkinImage(view.picture);
+        int worst = 0;
+        Point where;
+        auto compare = [&](int x, int y) {
+            const Colour a = picture.Pixel(x, y);
+            const Colour b =
+                stage.Pixel(view.origin.x + x - kMiddleBackground.left, view.origin.y + y - kMiddleBackground.top);
+            const int difference = std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
+            if (difference > worst) {
+                worst = difference;
+                where = {x, y};
+            }
+        };
+        for (int x = 0; x < picture.Width(); ++x) {
+            compare(x, 0);
+            compare(x, picture.Height() - 1);
+        }
+        for (int y = 0; y < picture.Height(); ++y) {
+            compare(0, y);
+            compare(picture.Width() - 1, y);
+        }
+        EXPECT_LE(worst, 6) << view.name << " at " << where.x << ", " << where.y;
     }
 }
 

@@ -155,10 +155,10 @@ void FrontBodyPath(cairo_t* cr)
     cairo_curve_to(cr, 367, 102, 365, 114, 365, 128);
     cairo_line_to(cr, 365, 214);
     cairo_curve_to(cr, 365, 240, 374, 262, 378, 290);
-    cairo_curve_to(cr, 382, 330, 380, 372, 398, 404);
-    cairo_curve_to(cr, 420, 436, 470, 446, 520, 444);
-    cairo_curve_to(cr, 570, 446, 620, 436, 642, 404);
-    cairo_curve_to(cr, 660, 372, 658, 330, 662, 290);
+    cairo_curve_to(cr, 382, 326, 382, 362, 398, 388);
+    cairo_curve_to(cr, 418, 414, 466, 424, 520, 422);
+    cairo_curve_to(cr, 574, 424, 622, 414, 642, 388);
+    cairo_curve_to(cr, 658, 362, 658, 326, 662, 290);
     cairo_curve_to(cr, 666, 262, 675, 240, 675, 214);
     cairo_line_to(cr, 675, 128);
     cairo_curve_to(cr, 675, 114, 673, 102, 661, 84);
@@ -228,7 +228,7 @@ void DrawFrontMouse(const Image& picture, Point origin)
         cairo_translate(cr, 0, 6);
         cairo_save(cr);
         cairo_translate(cr, 520, 250);
-        cairo_scale(cr, 0.93, 0.97);
+        cairo_scale(cr, 0.86, 0.95);
         cairo_translate(cr, -520, -250);
         FrontBodyPath(cr);
         cairo_restore(cr);
@@ -241,7 +241,7 @@ void DrawFrontMouse(const Image& picture, Point origin)
 
     // Shell: darker towards the edges so it reads as rounded.
     FrontBodyPath(cr);
-    PatternPtr shell = VerticalGradient(40, 446, {50, 55, 66}, {28, 31, 38});
+    PatternPtr shell = VerticalGradient(40, 422, {50, 55, 66}, {28, 31, 38});
     cairo_set_source(cr, shell.get());
     cairo_fill_preserve(cr);
     cairo_save(cr);
@@ -335,7 +335,7 @@ void DrawFrontMouse(const Image& picture, Point origin)
     chevron(520, 252, -1);
 
     // Brand mark on the palm and the light bar along the tail.
-    DrawEmblem(cr, 520, 378, 30, {120, 30, 44}, 3);
+    DrawEmblem(cr, 520, 368, 30, {120, 30, 44}, 3);
     cairo_save(cr);
     FrontBodyPath(cr);
     cairo_clip(cr);
@@ -362,8 +362,8 @@ void SideBodyPath(cairo_t* cr)
     cairo_curve_to(cr, 304, 318, 303, 282, 312, 258);
     cairo_curve_to(cr, 330, 214, 400, 146, 462, 112);
     cairo_curve_to(cr, 490, 100, 540, 97, 590, 100);
-    cairo_curve_to(cr, 660, 106, 716, 148, 727, 214);
-    cairo_curve_to(cr, 734, 262, 726, 312, 704, 340);
+    cairo_curve_to(cr, 656, 106, 708, 148, 719, 214);
+    cairo_curve_to(cr, 726, 262, 718, 312, 698, 340);
     cairo_curve_to(cr, 696, 350, 684, 354, 668, 354);
     cairo_line_to(cr, 340, 354);
     cairo_curve_to(cr, 328, 354, 320, 350, 318, 344);

@@ -34,9 +34,10 @@ Image Panel(int height, const std::function<void(cairo_t*)>& draw = {})
         const Rect body{0, -6, kWidth, height};
         FillRounded(cr, body, 4, p::kPanel);
         StrokeRounded(cr, body, 4, p::kEdge);
-        PatternPtr shade = VerticalGradient(0, 6, {0, 0, 0, 0.35}, {0, 0, 0, 0});
+        // A thin shade under the strip; controls start below it, on the flat panel colour.
+        PatternPtr shade = VerticalGradient(0, 2, {0, 0, 0, 0.35}, {0, 0, 0, 0});
         cairo_set_source(cr, shade.get());
-        cairo_rectangle(cr, 1, 0, kWidth - 2, 6);
+        cairo_rectangle(cr, 1, 0, kWidth - 2, 2);
         cairo_fill(cr);
         if (draw) {
             draw(cr);

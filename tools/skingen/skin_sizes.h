@@ -27,7 +27,7 @@ inline constexpr int kXyPanelHeight = 144;
 inline constexpr int kAssignmentFrontPanelHeight = 146;
 inline constexpr int kAssignmentSidePanelHeight = 246;
 
-inline constexpr Size kMouseFrontPicture{320, 425};
+inline constexpr Size kMouseFrontPicture{320, 431};
 inline constexpr Size kMouseSidePicture{432, 300};
 
 inline constexpr Size kKeyDialog{392, 290};
