@@ -98,6 +98,16 @@ Image RenderMainFrame()
         FillRect(cr, {0, sizes::kBottomBarTop, size.width, sizes::kBottomBarTop + 1}, p::kEdge);
         FillRect(cr, {0, sizes::kBottomBarTop + 1, size.width, sizes::kBottomBarTop + 2}, {0, 0, 0, 0.4});
 
+        // Light spilling from the stage onto the floor in front of it.
+        PatternPtr spill = RadialGradient(0, 0, 0, 1, p::kAccent.WithAlpha(0.10), p::kAccent.WithAlpha(0.0));
+        cairo_save(cr);
+        cairo_translate(cr, 498, 452);
+        cairo_scale(cr, 260, 70);
+        cairo_set_source(cr, spill.get());
+        cairo_rectangle(cr, -1, 0, 2, 1);
+        cairo_fill(cr);
+        cairo_restore(cr);
+
         DrawStage(cr);
 
         // The track the Front and Side switches sit in.
