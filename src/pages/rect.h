@@ -25,7 +25,7 @@ struct Rect {
 
     static constexpr Rect At(Point topLeft, Size size)
     {
-        return {topLeft.x, topLeft.y, topLeft.x + size.width, topLeft.y + size.height};
+        return Rect{topLeft.x, topLeft.y, topLeft.x + size.width, topLeft.y + size.height};
     }
 
     constexpr int Width() const { return right - left; }

@@ -1,7 +1,9 @@
 #include "ui/skin_catalogue.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <iterator>
 
 #include "pages/dpi_panel_geometry.h"
 #include "pages/lighting_panel_geometry.h"
@@ -138,9 +140,8 @@ std::vector<std::string> AllSkinImageNames()
             names.emplace_back(family.pattern);
             continue;
         }
-        for (int value : family.values) {
-            names.push_back(SkinImageName(family.pattern, value));
-        }
+        std::ranges::transform(family.values, std::back_inserter(names),
+                               [&](int value) { return SkinImageName(family.pattern, value); });
     }
     return names;
 }

@@ -63,7 +63,7 @@ Image TitleButton(Mark mark, bool over)
     });
 }
 
-Image Button(Size size, Colour background, ButtonLook look)
+Image Button(Size size, const Colour& background, ButtonLook look)
 {
     return MakeImage(size, background, [&](cairo_t* cr) { DrawButtonFace(cr, {0, 0, size.width, size.height}, look); });
 }
@@ -135,12 +135,12 @@ Image NewProfileIcon()
     });
 }
 
-Image TickBox(Size size, Colour background, bool ticked)
+Image TickBox(Size size, const Colour& background, bool ticked)
 {
     return MakeImage(size, background, [&](cairo_t* cr) { DrawTickBox(cr, {0, 0, size.width, size.height}, ticked); });
 }
 
-Image Dropdown(Colour border, Colour field, bool marked)
+Image Dropdown(const Colour& border, const Colour& field, bool marked)
 {
     const Size size = AssignmentRow(1).Extent();
     return MakeImage(size, p::kPanel, [&](cairo_t* cr) {

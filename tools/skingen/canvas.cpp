@@ -45,7 +45,7 @@ void BoxPass(std::uint8_t* first, int count, int stride, int radius, std::vector
 
 }  // namespace
 
-Colour Mix(Colour from, Colour to, double amount)
+Colour Mix(const Colour& from, const Colour& to, double amount)
 {
     auto lerp = [amount](int a, int b) { return static_cast<int>(std::lround(a + (b - a) * amount)); };
     return {lerp(from.r, to.r), lerp(from.g, to.g), lerp(from.b, to.b), from.a + (to.a - from.a) * amount};
@@ -88,7 +88,7 @@ Colour Image::Pixel(int x, int y) const
     return {straight((pixel >> 16) & 0xFF), straight((pixel >> 8) & 0xFF), straight(pixel & 0xFF), alpha / 255.0};
 }
 
-void SetColour(cairo_t* cr, Colour colour)
+void SetColour(cairo_t* cr, const Colour& colour)
 {
     cairo_set_source_rgba(cr, Unit(colour.r), Unit(colour.g), Unit(colour.b), colour.a);
 }
@@ -114,21 +114,21 @@ void RoundedRectPath(cairo_t* cr, const Rect& rect, double radius)
     RoundedRectPath(cr, rect.left, rect.top, rect.Width(), rect.Height(), radius);
 }
 
-void FillRect(cairo_t* cr, const Rect& rect, Colour colour)
+void FillRect(cairo_t* cr, const Rect& rect, const Colour& colour)
 {
     SetColour(cr, colour);
     cairo_rectangle(cr, rect.left, rect.top, rect.Width(), rect.Height());
     cairo_fill(cr);
 }
 
-void FillRounded(cairo_t* cr, const Rect& rect, double radius, Colour colour)
+void FillRounded(cairo_t* cr, const Rect& rect, double radius, const Colour& colour)
 {
     SetColour(cr, colour);
     RoundedRectPath(cr, rect, radius);
     cairo_fill(cr);
 }
 
-void FillRoundedVertical(cairo_t* cr, const Rect& rect, double radius, Colour top, Colour bottom)
+void FillRoundedVertical(cairo_t* cr, const Rect& rect, double radius, const Colour& top, const Colour& bottom)
 {
     PatternPtr gradient = VerticalGradient(rect.top, rect.bottom, top, bottom);
     cairo_set_source(cr, gradient.get());
@@ -136,7 +136,7 @@ void FillRoundedVertical(cairo_t* cr, const Rect& rect, double radius, Colour to
     cairo_fill(cr);
 }
 
-void StrokeRounded(cairo_t* cr, const Rect& rect, double radius, Colour colour, double width)
+void StrokeRounded(cairo_t* cr, const Rect& rect, double radius, const Colour& colour, double width)
 {
     SetColour(cr, colour);
     cairo_set_line_width(cr, width);
@@ -146,7 +146,7 @@ void StrokeRounded(cairo_t* cr, const Rect& rect, double radius, Colour colour, 
     cairo_stroke(cr);
 }
 
-PatternPtr VerticalGradient(double y0, double y1, Colour top, Colour bottom)
+PatternPtr VerticalGradient(double y0, double y1, const Colour& top, const Colour& bottom)
 {
     PatternPtr pattern(cairo_pattern_create_linear(0, y0, 0, y1));
     cairo_pattern_add_color_stop_rgba(pattern.get(), 0, Unit(top.r), Unit(top.g), Unit(top.b), top.a);
@@ -154,7 +154,7 @@ PatternPtr VerticalGradient(double y0, double y1, Colour top, Colour bottom)
     return pattern;
 }
 
-PatternPtr RadialGradient(double cx, double cy, double r0, double r1, Colour inner, Colour outer)
+PatternPtr RadialGradient(double cx, double cy, double r0, double r1, const Colour& inner, const Colour& outer)
 {
     PatternPtr pattern(cairo_pattern_create_radial(cx, cy, r0, cx, cy, r1));
     cairo_pattern_add_color_stop_rgba(pattern.get(), 0, Unit(inner.r), Unit(inner.g), Unit(inner.b), inner.a);

@@ -39,7 +39,7 @@ struct Colour {
 };
 
 // Linear mix: 0 gives `from`, 1 gives `to`.
-Colour Mix(Colour from, Colour to, double amount);
+Colour Mix(const Colour& from, const Colour& to, double amount);
 
 class Image {
 public:
@@ -67,21 +67,21 @@ private:
     SurfacePtr m_surface;
 };
 
-void SetColour(cairo_t* cr, Colour colour);
+void SetColour(cairo_t* cr, const Colour& colour);
 
 // Paths.
 void RoundedRectPath(cairo_t* cr, double x, double y, double w, double h, double radius);
 void RoundedRectPath(cairo_t* cr, const Rect& rect, double radius);
 
 // Fills.
-void FillRect(cairo_t* cr, const Rect& rect, Colour colour);
-void FillRounded(cairo_t* cr, const Rect& rect, double radius, Colour colour);
-void FillRoundedVertical(cairo_t* cr, const Rect& rect, double radius, Colour top, Colour bottom);
+void FillRect(cairo_t* cr, const Rect& rect, const Colour& colour);
+void FillRounded(cairo_t* cr, const Rect& rect, double radius, const Colour& colour);
+void FillRoundedVertical(cairo_t* cr, const Rect& rect, double radius, const Colour& top, const Colour& bottom);
 // A hairline just inside the rectangle's edge.
-void StrokeRounded(cairo_t* cr, const Rect& rect, double radius, Colour colour, double width = 1.0);
+void StrokeRounded(cairo_t* cr, const Rect& rect, double radius, const Colour& colour, double width = 1.0);
 
-PatternPtr VerticalGradient(double y0, double y1, Colour top, Colour bottom);
-PatternPtr RadialGradient(double cx, double cy, double r0, double r1, Colour inner, Colour outer);
+PatternPtr VerticalGradient(double y0, double y1, const Colour& top, const Colour& bottom);
+PatternPtr RadialGradient(double cx, double cy, double r0, double r1, const Colour& inner, const Colour& outer);
 
 // Draws `source` with its top-left corner at `at`.
 void Paste(cairo_t* cr, const Image& source, Point at, double alpha = 1.0);
@@ -89,7 +89,7 @@ void Paste(cairo_t* cr, const Image& source, Point at, double alpha = 1.0);
 // A soft glow: `shape` (drawn in the glow colour into a scratch image the size of `target`)
 // blurred by `radius` pixels and blended onto the target.
 template <typename Shape>
-void Glow(const Image& target, Colour colour, int radius, Shape&& shape);
+void Glow(const Image& target, const Colour& colour, int radius, Shape&& shape);
 void BlurImage(const Image& image, int radius);
 
 // Hard-edged drawing for colour-keyed outlines: no anti-aliasing.
@@ -100,7 +100,7 @@ bool WritePng(const Image& image, const std::string& path);
 Image LoadPng(const std::string& path);
 
 template <typename Shape>
-void Glow(const Image& target, Colour colour, int radius, Shape&& shape)
+void Glow(const Image& target, const Colour& colour, int radius, Shape&& shape)
 {
     Image scratch(target.Width(), target.Height());
     {

@@ -130,7 +130,7 @@ Image RenderContactSheet(const SkinSet& skin, const std::vector<Image>& previews
             if (na && nb) {
                 return std::stoi(la) < std::stoi(lb);
             }
-            return na > nb;
+            return na && !nb;
         });
     }
 

@@ -37,14 +37,14 @@ void DrawDialogFrame(cairo_t* cr, Size size, int band)
 }
 
 // A field the program fills with its own control colour, framed so the control sits in it.
-void DrawField(cairo_t* cr, const Rect& control, Colour fill, int margin)
+void DrawField(cairo_t* cr, const Rect& control, const Colour& fill, int margin)
 {
     const Rect frame{control.left - margin, control.top - margin, control.right + margin, control.bottom + margin};
     DrawWell(cr, frame, fill, 3);
 }
 
 // A keyboard key seen from above, as a mark.
-void DrawKeycap(cairo_t* cr, double x, double y, double size, Colour ink)
+void DrawKeycap(cairo_t* cr, double x, double y, double size, const Colour& ink)
 {
     SetColour(cr, ink);
     cairo_set_line_width(cr, 1.4);

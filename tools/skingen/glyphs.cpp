@@ -139,7 +139,7 @@ void LetteringPath(cairo_t* cr, std::string_view text, double x, double y, const
     }
 }
 
-void DrawLettering(cairo_t* cr, std::string_view text, double x, double y, const Lettering& style, Colour colour)
+void DrawLettering(cairo_t* cr, std::string_view text, double x, double y, const Lettering& style, const Colour& colour)
 {
     cairo_save(cr);
     cairo_new_path(cr);
@@ -153,7 +153,7 @@ void DrawLettering(cairo_t* cr, std::string_view text, double x, double y, const
 }
 
 void DrawLetteringCentred(cairo_t* cr, std::string_view text, double cx, double cy, const Lettering& style,
-                          Colour colour)
+                          const Colour& colour)
 {
     DrawLettering(cr, text, cx - LetteringWidth(text, style) / 2, cy - style.height / 2, style, colour);
 }

@@ -24,8 +24,9 @@ double LetteringWidth(std::string_view text, const Lettering& style);
 void LetteringPath(cairo_t* cr, std::string_view text, double x, double y, const Lettering& style);
 
 // Strokes the text in `colour`: top-left at (x, y), or centred on (cx, cy).
-void DrawLettering(cairo_t* cr, std::string_view text, double x, double y, const Lettering& style, Colour colour);
+void DrawLettering(cairo_t* cr, std::string_view text, double x, double y, const Lettering& style,
+                   const Colour& colour);
 void DrawLetteringCentred(cairo_t* cr, std::string_view text, double cx, double cy, const Lettering& style,
-                          Colour colour);
+                          const Colour& colour);
 
 }  // namespace zalvane::skingen

@@ -130,7 +130,7 @@ void DrawLitKey(const Image& layer, Point origin, const PathFn& path, double top
 }
 
 // The Z mark of the brand, as an outline centred on (cx, cy).
-void DrawEmblem(cairo_t* cr, double cx, double cy, double size, Colour colour, double stroke)
+void DrawEmblem(cairo_t* cr, double cx, double cy, double size, const Colour& colour, double stroke)
 {
     const double h = size / 2;
     cairo_save(cr);

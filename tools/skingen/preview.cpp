@@ -1,6 +1,8 @@
 #include "preview.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <string>
 
 #include "assign/key_dialog_layout.h"
@@ -40,7 +42,8 @@ public:
         const Image* image = m_skin.Find(name);
         return image ? image->Height() : 0;
     }
-    void Text(const std::string& text, const Rect& box, Align align, double size = 11.5, Colour colour = p::kText)
+    void Text(const std::string& text, const Rect& box, Align align, double size = 11.5,
+              const Colour& colour = p::kText)
     {
         cairo_t* cr = m_cr.get();
         cairo_save(cr);
@@ -57,7 +60,7 @@ public:
         cairo_show_text(cr, text.c_str());
         cairo_restore(cr);
     }
-    void Fill(const Rect& rect, Colour colour) { FillRect(m_cr.get(), rect, colour); }
+    void Fill(const Rect& rect, const Colour& colour) { FillRect(m_cr.get(), rect, colour); }
     void Draw(const Image& image, Point at) { Paste(m_cr.get(), image, at); }
     Image Take()
     {
@@ -404,9 +407,8 @@ std::vector<Image> RenderPreviews(const SkinSet& skin)
     side.open = {false, false, false, true, false, true, true, true};
     side.litSpot = 5;
     previews.push_back(MainWindow(skin, side));
-    for (Image& dialog : Dialogs(skin)) {
-        previews.push_back(std::move(dialog));
-    }
+    std::vector<Image> dialogs = Dialogs(skin);
+    std::ranges::move(dialogs, std::back_inserter(previews));
     return previews;
 }
 

@@ -26,8 +26,6 @@ FaceColours ColoursFor(ButtonLook look)
             return {{180, 32, 52}, {142, 24, 40}, {100, 16, 28}, {216, 64, 84}};
         case ButtonLook::PrimaryOver:
             return {{204, 42, 64}, {164, 30, 50}, {236, 92, 110}, {240, 104, 120}};
-        case ButtonLook::Danger:
-            return {p::kRaisedTop, p::kRaised, p::kEdge, p::kLine};
         case ButtonLook::DangerOver:
             return {{206, 40, 62}, {168, 28, 48}, {120, 20, 34}, {236, 90, 108}};
     }
@@ -36,7 +34,7 @@ FaceColours ColoursFor(ButtonLook look)
 
 }  // namespace
 
-Image MakeImage(Size size, Colour background, const std::function<void(cairo_t*)>& draw)
+Image MakeImage(Size size, const Colour& background, const std::function<void(cairo_t*)>& draw)
 {
     Image image(size.width, size.height);
     ContextPtr cr = image.Draw();
@@ -60,7 +58,7 @@ void DrawButtonFace(cairo_t* cr, const Rect& rect, ButtonLook look, double radiu
     StrokeRounded(cr, rect, radius, colours.border);
 }
 
-void DrawWell(cairo_t* cr, const Rect& rect, Colour fill, double radius)
+void DrawWell(cairo_t* cr, const Rect& rect, const Colour& fill, double radius)
 {
     FillRounded(cr, rect, radius, fill);
     cairo_save(cr);
@@ -73,7 +71,7 @@ void DrawWell(cairo_t* cr, const Rect& rect, Colour fill, double radius)
     FillRect(cr, {rect.left + 2, rect.bottom, rect.right - 2, rect.bottom + 1}, p::kLine.WithAlpha(0.35));
 }
 
-void DrawCard(cairo_t* cr, const Rect& rect, Colour fill, double radius)
+void DrawCard(cairo_t* cr, const Rect& rect, const Colour& fill, double radius)
 {
     FillRounded(cr, rect, radius, fill);
     StrokeRounded(cr, rect, radius, p::kEdge);
@@ -210,7 +208,7 @@ void DrawVerticalSlider(cairo_t* cr, const Rect& rect, double knobY)
     FillRoundedVertical(cr, {rect.left, knobTop, rect.right, knobTop + 3}, 1, p::kBright, p::kSoft);
 }
 
-void DrawChevron(cairo_t* cr, double cx, double cy, double size, Colour colour)
+void DrawChevron(cairo_t* cr, double cx, double cy, double size, const Colour& colour)
 {
     SetColour(cr, colour);
     cairo_set_line_width(cr, 1.4);
@@ -222,7 +220,7 @@ void DrawChevron(cairo_t* cr, double cx, double cy, double size, Colour colour)
     cairo_stroke(cr);
 }
 
-void DrawPlus(cairo_t* cr, double cx, double cy, double size, double stroke, Colour colour)
+void DrawPlus(cairo_t* cr, double cx, double cy, double size, double stroke, const Colour& colour)
 {
     SetColour(cr, colour);
     cairo_set_line_width(cr, stroke);
