@@ -126,6 +126,9 @@ std::size_t VirtualMouse::Input(std::span<std::uint8_t> buffer) { return PopInto
 
 void VirtualMouse::QueueEvent(std::uint8_t code, std::uint8_t value)
 {
+    if (m_events.size() == kEventQueueLimit) {
+        m_events.pop_front();
+    }
     m_events.push_back({kEventReportId, kEventClass, code, value});
 }
 

@@ -44,6 +44,7 @@ public:
     static constexpr std::uint16_t kEventReportLength = 8;
     static constexpr std::uint8_t kEventReportId = 6;
     static constexpr std::uint8_t kEventClass = 7;
+    static constexpr std::size_t kEventQueueLimit = 64;
 
     explicit VirtualMouse(const VirtualMouseMemory& memory = FactoryMemory()) : m_memory(memory) {}
 
@@ -55,10 +56,12 @@ public:
     // The next queued input report, cut to `buffer`; 0 when none is queued.
     std::size_t Input(std::span<std::uint8_t> buffer);
 
-    // Event interface: queues an event report (report ID 6, class 7, code, value).
+    // Event interface: queues an event report (report ID 6, class 7, code, value). Like a
+    // driver's report buffer the queue is bounded: past kEventQueueLimit the oldest goes.
     void QueueEvent(std::uint8_t code, std::uint8_t value);
     // The next event report, cut to `buffer`; 0 when none is queued.
     std::size_t ReadEvent(std::span<std::uint8_t> buffer);
+    bool HasEvent() const { return !m_events.empty(); }
 
     const VirtualMouseMemory& Memory() const { return m_memory; }
     void SetProfileNumber(std::uint8_t profile);

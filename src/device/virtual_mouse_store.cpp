@@ -22,6 +22,10 @@ constexpr std::size_t kButtonBlock = kConfigBlocks + kVirtualProfileCount * kVir
 constexpr std::size_t kMacroBlocks = kButtonBlock + kVirtualBlockSize;
 static_assert(kMacroBlocks + kVirtualMacroBlockCount * kVirtualBlockSize == VirtualMouseStore::kStateFileSize);
 
+constexpr std::string_view kPlugged = "plugged";
+constexpr std::string_view kUnplugged = "unplugged";
+constexpr std::size_t kLongestPlugText = 64;
+
 void PutBlock(StateBytes& bytes, std::size_t offset, const VirtualBlock& block)
 {
     std::copy(block.begin(), block.end(), bytes.begin() + static_cast<std::ptrdiff_t>(offset));
@@ -75,7 +79,9 @@ std::expected<VirtualMouseMemory, std::string> Decode(const StateBytes& bytes, c
 }  // namespace
 
 VirtualMouseStore::VirtualMouseStore(const std::string& folder)
-    : m_folder(platform::PathFromUtf8(folder)), m_stateFile(m_folder / kStateFileName)
+    : m_folder(platform::PathFromUtf8(folder)),
+      m_stateFile(m_folder / kStateFileName),
+      m_plugFile(m_folder / kPlugFileName)
 {
 }
 
@@ -110,6 +116,38 @@ std::expected<VirtualMouseMemory, std::string> VirtualMouseStore::Load() const
     StateBytes bytes{};
     std::copy(file.bytes.begin(), file.bytes.end(), bytes.begin());
     return Decode(bytes, path);
+}
+
+std::expected<bool, std::string> VirtualMouseStore::LoadPlugged() const
+{
+    const std::string path = platform::PathToUtf8(m_plugFile);
+    const platform::FileBytes file = platform::ReadFileBytes(path, kLongestPlugText);
+    if (file.status == platform::FileStatus::kMissing) {
+        return true;
+    }
+    std::string_view text(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size());
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) {
+        text.remove_suffix(1);
+    }
+    if (file.status == platform::FileStatus::kOk && (text == kPlugged || text == kUnplugged)) {
+        return text == kPlugged;
+    }
+    return std::unexpected(path + ": expected \"plugged\" or \"unplugged\"");
+}
+
+std::expected<void, std::string> VirtualMouseStore::SavePlugged(bool plugged) const
+{
+    std::error_code error;
+    fs::create_directories(m_folder, error);
+    if (error) {
+        return std::unexpected(platform::PathToUtf8(m_folder) + ": cannot create the folder: " + error.message());
+    }
+    const std::string text = std::string(plugged ? kPlugged : kUnplugged) + "\n";
+    if (!platform::WriteFileAtomically(platform::PathToUtf8(m_plugFile),
+                                       std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()))) {
+        return std::unexpected(platform::PathToUtf8(m_plugFile) + ": cannot be written");
+    }
+    return {};
 }
 
 std::expected<void, std::string> VirtualMouseStore::Save(const VirtualMouseMemory& memory) const

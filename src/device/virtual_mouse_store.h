@@ -12,8 +12,9 @@
 //      784   128  button block
 //      912  2432  macro blocks 1-19, 128 bytes each
 //
-// Other files in the folder are left alone (later: the files through which a running
-// program is told to plug, unplug or send events).
+// Beside it, "plug.txt" says whether the mouse is plugged in ("plugged" or "unplugged";
+// no file: plugged), and the "control" folder holds requests for a running program
+// (virtual_control.h). Other files in the folder are left alone.
 
 #include <cstddef>
 #include <expected>
@@ -28,6 +29,7 @@ class VirtualMouseStore {
 public:
     static constexpr const char* kStateFileName = "mouse.bin";
     static constexpr std::size_t kStateFileSize = 3344;
+    static constexpr const char* kPlugFileName = "plug.txt";
 
     // `folder` is UTF-8.
     explicit VirtualMouseStore(const std::string& folder);
@@ -39,11 +41,16 @@ public:
     // Replaces the state file as a whole (written beside it, then renamed over it).
     std::expected<void, std::string> Save(const VirtualMouseMemory& memory) const;
 
+    // Whether the mouse is plugged in. A file that says neither is reported.
+    std::expected<bool, std::string> LoadPlugged() const;
+    std::expected<void, std::string> SavePlugged(bool plugged) const;
+
     const std::filesystem::path& StateFile() const { return m_stateFile; }
 
 private:
     std::filesystem::path m_folder;
     std::filesystem::path m_stateFile;
+    std::filesystem::path m_plugFile;
 };
 
 }  // namespace zalvane::device

@@ -170,6 +170,21 @@ TEST(VirtualMouseTest, EmitsEventReportsCutToTheReader)
     EXPECT_EQ(mouse.ReadEvent(std::span(report).first(3)), 3u);
     EXPECT_EQ(Bytes(report.begin(), report.begin() + 4), (Bytes{6, 7, 4, 3}));
     EXPECT_EQ(mouse.ReadEvent(report), 0u);
+
+    // A reader that falls behind loses the oldest reports, never the newest.
+    for (unsigned i = 0; i < VirtualMouse::kEventQueueLimit + 6; ++i) {
+        mouse.QueueEvent(static_cast<std::uint8_t>(i), 0);
+    }
+    std::size_t kept = 0;
+    std::uint8_t last = 0;
+    for (; mouse.ReadEvent(report) != 0; ++kept) {
+        if (kept == 0) {
+            EXPECT_EQ(report[2], 6);
+        }
+        last = report[2];
+    }
+    EXPECT_EQ(kept, VirtualMouse::kEventQueueLimit);
+    EXPECT_EQ(last, VirtualMouse::kEventQueueLimit + 5);
 }
 
 TEST(VirtualMouseStoreTest, KeepsTheMemoryAcrossRunsAndStartsFromFactoryState)

@@ -1,0 +1,334 @@
+#include "device/virtual_bus.h"
+
+#include <array>
+#include <condition_variable>
+#include <mutex>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "device/virtual_hid_port.h"
+#include "device/virtual_mouse_store.h"
+
+namespace zalvane::device {
+
+struct VirtualBusHub {
+    VirtualBusHub(const std::string& folder, const VirtualMouseMemory& memory, bool isPlugged)
+        : store(folder), control(folder), mouse(memory), plugged(isPlugged)
+    {
+    }
+
+    // The ports of one plug-in stay usable until the mouse is unplugged. Call with the
+    // lock held.
+    bool Alive(std::uint64_t portGeneration) const { return plugged && portGeneration == generation; }
+
+    std::mutex mutex;
+    std::condition_variable eventQueued;
+    VirtualMouseStore store;
+    VirtualControlFolder control;
+    VirtualMouse mouse;
+    bool plugged;
+    std::uint64_t generation = 0;  // counts unplugs
+    std::optional<std::string> problem;
+};
+
+namespace {
+
+enum class Role { kOther, kMouseCollection, kEvent, kCommand };
+
+struct VirtualInterface {
+    std::string_view path;
+    Role role;
+    HidAttributes attributes;
+    HidCapabilities caps;
+
+    bool OfTheMouse() const { return role != Role::kOther; }
+};
+
+constexpr VirtualInterface kKeyboard{
+    R"(\\?\HID#VID_1D57&PID_0005&MI_00#8&2c1a7f3&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030})",
+    Role::kOther,
+    {0x1D57, 0x0005},
+    {0x0001, 0x0006, 9, 2, 0}};
+constexpr VirtualInterface kPointer{
+    R"(\\?\HID#VID_04D9&PID_A11B&MI_00#8&1b3e22c0&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030})",
+    Role::kMouseCollection,
+    {0x04D9, 0xA11B},
+    {0x0001, 0x0002, 8, 0, 0}};
+constexpr VirtualInterface kConsumerControl{
+    R"(\\?\HID#VID_04D9&PID_A11B&MI_01&Col01#8&2f81d0a4&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030})",
+    Role::kMouseCollection,
+    {0x04D9, 0xA11B},
+    {0x000C, 0x0001, 3, 0, 0}};
+constexpr VirtualInterface kOtherMouse{
+    R"(\\?\HID#VID_2A7F&PID_0101#7&3a09b1d&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030})",
+    Role::kOther,
+    {0x2A7F, 0x0101},
+    {0x0001, 0x0002, 5, 0, 0}};
+constexpr VirtualInterface kEventInterface{
+    R"(\\?\HID#VID_04D9&PID_A11B&MI_01&Col02#8&2f81d0a4&0&0001#{4d1e55b2-f16f-11cf-88cb-001111000030})",
+    Role::kEvent,
+    {0x04D9, 0xA11B},
+    {0xFF01, 0x0001, VirtualMouse::kEventReportLength, 0, 0}};
+constexpr VirtualInterface kCommandInterface{
+    R"(\\?\HID#VID_04D9&PID_A11B&MI_02#8&9c4e51f&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030})",
+    Role::kCommand,
+    {0x04D9, 0xA11B},
+    {0xFF00, 0xFF00, VirtualMouse::kInputReportLength, VirtualMouse::kInputReportLength,
+     VirtualMouse::kFeatureReportLength}};
+
+// The mouse's collections that take no part in configuration come first, and another
+// maker's mouse stands between them and the two the search opens.
+constexpr std::array<const VirtualInterface*, 6> kInterfaces = {&kKeyboard,   &kPointer,        &kConsumerControl,
+                                                                &kOtherMouse, &kEventInterface, &kCommandInterface};
+
+class VirtualQuery final : public HidQuery {
+public:
+    explicit VirtualQuery(const VirtualInterface& entry) : m_entry(entry) {}
+    std::optional<HidAttributes> Attributes() override { return m_entry.attributes; }
+    std::optional<HidCapabilities> Capabilities() override { return m_entry.caps; }
+
+private:
+    const VirtualInterface& m_entry;
+};
+
+class VirtualCommandPort final : public platform::HidPort {
+public:
+    VirtualCommandPort(std::shared_ptr<VirtualBusHub> hub, std::uint64_t generation)
+        : m_hub(std::move(hub)), m_generation(generation), m_inner(m_hub->mouse, Persist(*m_hub))
+    {
+    }
+
+    bool SendFeatureReport(std::span<const std::uint8_t> report) override
+    {
+        std::lock_guard lock(m_hub->mutex);
+        return m_hub->Alive(m_generation) && m_inner.SendFeatureReport(report);
+    }
+    bool GetFeatureReport(std::span<std::uint8_t> report) override
+    {
+        std::lock_guard lock(m_hub->mutex);
+        return m_hub->Alive(m_generation) && m_inner.GetFeatureReport(report);
+    }
+    bool WriteOutputReport(std::span<const std::uint8_t> report) override
+    {
+        std::lock_guard lock(m_hub->mutex);
+        return m_hub->Alive(m_generation) && m_inner.WriteOutputReport(report);
+    }
+    std::size_t ReadInputReport(std::span<std::uint8_t> buffer, std::chrono::milliseconds timeout) override
+    {
+        std::lock_guard lock(m_hub->mutex);
+        return m_hub->Alive(m_generation) ? m_inner.ReadInputReport(buffer, timeout) : 0;
+    }
+
+private:
+    // Called by the inner port with the lock held.
+    static VirtualHidPort::PersistFunction Persist(VirtualBusHub& hub)
+    {
+        return [&hub](const VirtualMouseMemory& memory) {
+            auto saved = hub.store.Save(memory);
+            if (!saved && !hub.problem) {
+                hub.problem = saved.error();
+            }
+            return saved.has_value();
+        };
+    }
+
+    std::shared_ptr<VirtualBusHub> m_hub;
+    std::uint64_t m_generation;
+    VirtualHidPort m_inner;
+};
+
+class VirtualEventPort final : public HidEventPort {
+public:
+    VirtualEventPort(std::shared_ptr<VirtualBusHub> hub, std::uint64_t generation)
+        : m_hub(std::move(hub)), m_generation(generation)
+    {
+    }
+
+    std::optional<std::size_t> ReadInputReport(std::span<std::uint8_t> buffer,
+                                               std::chrono::milliseconds timeout) override
+    {
+        std::unique_lock lock(m_hub->mutex);
+        m_hub->eventQueued.wait_for(lock, timeout,
+                                    [&] { return !m_hub->Alive(m_generation) || m_hub->mouse.HasEvent(); });
+        if (!m_hub->Alive(m_generation)) {
+            return std::nullopt;
+        }
+        return m_hub->mouse.ReadEvent(buffer);
+    }
+
+private:
+    std::shared_ptr<VirtualBusHub> m_hub;
+    std::uint64_t m_generation;
+};
+
+class VirtualInterfaceList final : public HidInterfaceList {
+public:
+    explicit VirtualInterfaceList(std::shared_ptr<VirtualBusHub> hub) : m_hub(std::move(hub))
+    {
+        std::lock_guard lock(m_hub->mutex);
+        m_generation = m_hub->generation;
+        for (const VirtualInterface* entry : kInterfaces) {
+            if (m_hub->plugged || !entry->OfTheMouse()) {
+                m_entries.push_back(entry);
+            }
+        }
+    }
+
+    std::expected<std::string, HidEnumError> Path(std::size_t index) override
+    {
+        if (index >= m_entries.size()) {
+            return std::unexpected(HidEnumError::kNoMoreItems);
+        }
+        return std::string(m_entries[index]->path);
+    }
+
+    std::unique_ptr<HidQuery> OpenForQuery(std::size_t index) override
+    {
+        const VirtualInterface* entry = Present(index);
+        return entry != nullptr ? std::make_unique<VirtualQuery>(*entry) : nullptr;
+    }
+
+    std::unique_ptr<HidEventPort> OpenEventInterface(std::size_t index) override
+    {
+        const VirtualInterface* entry = Present(index);
+        if (entry == nullptr || entry->role != Role::kEvent) {
+            return nullptr;
+        }
+        return std::make_unique<VirtualEventPort>(m_hub, m_generation);
+    }
+
+    std::unique_ptr<platform::HidPort> OpenCommandInterface(std::size_t index) override
+    {
+        const VirtualInterface* entry = Present(index);
+        if (entry == nullptr || entry->role != Role::kCommand) {
+            return nullptr;
+        }
+        std::lock_guard lock(m_hub->mutex);
+        return std::make_unique<VirtualCommandPort>(m_hub, m_generation);
+    }
+
+private:
+    // The entry, unless it is gone since the list was taken (the mouse was unplugged).
+    const VirtualInterface* Present(std::size_t index) const
+    {
+        if (index >= m_entries.size()) {
+            return nullptr;
+        }
+        const VirtualInterface* entry = m_entries[index];
+        std::lock_guard lock(m_hub->mutex);
+        return !entry->OfTheMouse() || m_hub->Alive(m_generation) ? entry : nullptr;
+    }
+
+    std::shared_ptr<VirtualBusHub> m_hub;
+    std::uint64_t m_generation = 0;
+    std::vector<const VirtualInterface*> m_entries;
+};
+
+}  // namespace
+
+std::expected<VirtualBus, std::string> VirtualBus::Open(const std::string& folder)
+{
+    const VirtualMouseStore store(folder);
+    auto memory = store.Load();
+    if (!memory) {
+        return std::unexpected(memory.error());
+    }
+    auto plugged = store.LoadPlugged();
+    if (!plugged) {
+        return std::unexpected(plugged.error());
+    }
+    return VirtualBus(std::make_shared<VirtualBusHub>(folder, *memory, *plugged));
+}
+
+std::unique_ptr<HidInterfaceList> VirtualBus::ListInterfaces() { return std::make_unique<VirtualInterfaceList>(m_hub); }
+
+bool VirtualBus::Plugged() const
+{
+    std::lock_guard lock(m_hub->mutex);
+    return m_hub->plugged;
+}
+
+bool VirtualBus::SetPlugged(bool plugged)
+{
+    std::lock_guard lock(m_hub->mutex);
+    if (m_hub->plugged == plugged) {
+        return false;
+    }
+    m_hub->plugged = plugged;
+    if (plugged) {
+        // Powered up afresh: only what it keeps in flash survives.
+        m_hub->mouse = VirtualMouse(m_hub->mouse.Memory());
+    } else {
+        ++m_hub->generation;
+        m_hub->eventQueued.notify_all();
+    }
+    return true;
+}
+
+bool VirtualBus::InjectEvent(std::uint8_t code, std::uint8_t value)
+{
+    std::lock_guard lock(m_hub->mutex);
+    if (!m_hub->plugged) {
+        return false;
+    }
+    m_hub->mouse.QueueEvent(code, value);
+    m_hub->eventQueued.notify_all();
+    return true;
+}
+
+bool VirtualBus::Apply(const ControlRequest& request)
+{
+    switch (request.kind) {
+        case ControlRequest::Kind::kPlug:
+            return SetPlugged(true);
+        case ControlRequest::Kind::kUnplug:
+            return SetPlugged(false);
+        case ControlRequest::Kind::kEvent:
+            return InjectEvent(request.code, request.value);
+    }
+    return false;
+}
+
+std::optional<std::expected<VirtualBus::ControlStep, std::string>> VirtualBus::PollControl()
+{
+    auto taken = m_hub->control.TakeNext();
+    if (!taken) {
+        return std::nullopt;
+    }
+    if (!*taken) {
+        return std::unexpected(taken->error());
+    }
+    const ControlRequest request = **taken;
+    return ControlStep{request, Apply(request)};
+}
+
+std::size_t VirtualBus::DiscardControlRequests() { return m_hub->control.DiscardPending(); }
+
+VirtualMouseMemory VirtualBus::Memory() const
+{
+    std::lock_guard lock(m_hub->mutex);
+    return m_hub->mouse.Memory();
+}
+
+std::optional<std::string> VirtualBus::Problem() const
+{
+    std::lock_guard lock(m_hub->mutex);
+    return m_hub->problem;
+}
+
+std::expected<void, std::string> PostPlugged(const std::string& folder, bool plugged)
+{
+    if (auto saved = VirtualMouseStore(folder).SavePlugged(plugged); !saved) {
+        return saved;
+    }
+    const auto kind = plugged ? ControlRequest::Kind::kPlug : ControlRequest::Kind::kUnplug;
+    return VirtualControlFolder(folder).Post(ControlRequest{kind});
+}
+
+std::expected<void, std::string> PostEvent(const std::string& folder, std::uint8_t code, std::uint8_t value)
+{
+    return VirtualControlFolder(folder).Post(ControlRequest{ControlRequest::Kind::kEvent, code, value});
+}
+
+}  // namespace zalvane::device
