@@ -63,14 +63,22 @@ Image SingleKeyBackground()
         DrawDialogFrame(cr, size, 30);
         DrawKeycap(cr, 14, 7, 16, p::kAccent);
         DrawField(cr, kSingleKeyDisplay, p::kDialogControl, 6);
-        // A large key to the right of the field, the key the user is about to press.
-        PatternPtr face = VerticalGradient(140, 220, p::kRaisedTop, p::kRaised);
-        cairo_set_source(cr, face.get());
-        RoundedRectPath(cr, 236, 138, 82, 80, 12);
-        cairo_fill(cr);
-        FillRounded(cr, {250, 146, 304, 196}, 8, p::kHover);
-        StrokeRounded(cr, {236, 138, 318, 218}, 12, p::kEdge);
-        FillRect(cr, {262, 208, 292, 210}, p::kAccent);
+        // A patch of keyboard to the right of the field, one key lit: the key to press.
+        for (int row = 0; row < 3; ++row) {
+            for (int key = 0; key < 7; ++key) {
+                const int x = 196 + 6 * row + 22 * key;
+                const int y = 148 + 22 * row;
+                const bool lit = row == 1 && key == 2;
+                const Rect cap{x, y, x + 18, y + 17};
+                if (lit) {
+                    FillRoundedVertical(cr, cap, 3, p::kAccent, p::kAccentDark);
+                    StrokeRounded(cr, cap, 3, p::kAccentLight.WithAlpha(0.8));
+                } else {
+                    FillRoundedVertical(cr, cap, 3, p::kRaisedTop, p::kRaised);
+                    StrokeRounded(cr, cap, 3, p::kEdge);
+                }
+            }
+        }
         DrawBottomRule(cr, size, 240);
     });
 }
