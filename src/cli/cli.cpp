@@ -25,7 +25,7 @@ constexpr std::array<OptionSpec, 2> kOptions = {{
 std::vector<CommandSpec> CommandTable()
 {
     std::vector<CommandSpec> table;
-    for (auto group : {MouseCommands(), FileCommands()}) {
+    for (auto group : {MouseCommands(), VirtualMouseCommands(), FileCommands()}) {
         table.insert(table.end(), group.begin(), group.end());
     }
     return table;

@@ -49,5 +49,6 @@ struct CommandSpec {
 // The command groups.
 std::span<const CommandSpec> MouseCommands();
 std::span<const CommandSpec> FileCommands();
+std::span<const CommandSpec> VirtualMouseCommands();
 
 }  // namespace zalvane::cli

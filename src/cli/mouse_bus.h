@@ -1,6 +1,6 @@
 #pragma once
-// Where zalvane-cli finds the mouse. The virtual mouse lives in a state folder; the real
-// mouse will be found through hidapi behind the same interface (RealMouseBus).
+// Where zalvane-cli finds the mouse: on this machine's HID bus through hidapi, or on the
+// bus of a virtual mouse in a state folder. Both run the program's own find-mouse search.
 
 #include <cstdint>
 #include <expected>
@@ -8,8 +8,9 @@
 #include <optional>
 #include <string>
 
-#include "device/virtual_mouse.h"
-#include "device/virtual_mouse_store.h"
+#include "device/find_mouse.h"
+#include "device/hid_bus.h"
+#include "device/virtual_bus.h"
 #include "platform/hid_port.h"
 
 namespace zalvane::cli {
@@ -20,7 +21,8 @@ struct FoundMouse {
     std::unique_ptr<platform::HidPort> commandPort;
     std::uint16_t featureReportLength = 0;
     std::uint16_t inputReportLength = 0;
-    bool hasEvents = false;
+    // The event interface, when the search met it before the command interface.
+    std::shared_ptr<device::HidEventPort> eventPort;
     std::uint16_t eventReportLength = 0;
 };
 
@@ -39,7 +41,7 @@ public:
     virtual std::optional<std::string> Problem() const { return std::nullopt; }
 };
 
-// The real mouse on this machine. Not wired yet: it finds none.
+// The real mouse on this machine, through hidapi's hidraw backend.
 class RealMouseBus final : public MouseBus {
 public:
     std::expected<FoundMouse, FindFailure> Find() override;
@@ -49,16 +51,20 @@ public:
 // change the host makes is stored in the folder at once.
 class VirtualMouseBus final : public MouseBus {
 public:
-    explicit VirtualMouseBus(const std::string& folder) : m_folder(folder), m_store(folder) {}
+    explicit VirtualMouseBus(const std::string& folder) : m_folder(folder) {}
 
     std::expected<FoundMouse, FindFailure> Find() override;
-    std::optional<std::string> Problem() const override { return m_problem; }
+    std::optional<std::string> Problem() const override;
 
 private:
     std::string m_folder;
-    device::VirtualMouseStore m_store;
-    std::optional<device::VirtualMouse> m_mouse;
-    std::optional<std::string> m_problem;
+    std::optional<device::VirtualBus> m_bus;
 };
+
+// Runs the search on `bus`; `where` names the bus in messages.
+std::expected<FoundMouse, FindFailure> SearchBus(device::HidBus& bus, const std::string& where);
+
+// The line that tells the user why a search found no mouse.
+std::string NoMouseMessage(const device::SearchResult& result, const std::string& where);
 
 }  // namespace zalvane::cli

@@ -27,7 +27,7 @@ int Info(CommandContext& context)
                 << "profile number: " << unsigned{session.Image()[SettingsImage::kDeviceProfileNumber]} << '\n'
                 << "report lengths: feature " << mouse.featureReportLength << ", input " << mouse.inputReportLength
                 << '\n';
-    if (mouse.hasEvents) {
+    if (mouse.eventPort) {
         context.out << "events: available (event report length " << mouse.eventReportLength << ")\n";
     } else {
         context.out << "events: not available\n";

@@ -1,0 +1,169 @@
+// zalvane-cli is built for Linux only; the Windows test build has no CLI to link.
+#ifndef _WIN32
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/cli.h"
+#include "cli/mouse_bus.h"
+#include "device/virtual_bus.h"
+#include "unit/support/byte_files.h"
+
+namespace zalvane::cli {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using Kind = device::ControlRequest::Kind;
+
+struct Result {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Result RunCli(std::vector<std::string> args)
+{
+    platform::RecordingPacer pacer;
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = Run(args, out, err, pacer);
+    return {status, out.str(), err.str()};
+}
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+TEST(CliMouseFindingTest, PlugAndUnplugDecideWhetherCommandsFindTheVirtualMouse)
+{
+    test::TempFolder temp;
+    const std::string folder = temp.File("mouse");
+    ASSERT_EQ(RunCli({"--virtual-mouse", folder, "info"}).status, 0);
+
+    const Result unplugged = RunCli({"--virtual-mouse", folder, "unplug"});
+    ASSERT_EQ(unplugged.status, 0) << unplugged.err;
+    for (const char* command : {"info", "read-config"}) {
+        SCOPED_TRACE(command);
+        const Result result = RunCli({"--virtual-mouse", folder, command});
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.out, "");
+        EXPECT_TRUE(Contains(result.err, "no mouse found")) << result.err;
+        EXPECT_TRUE(Contains(result.err, "unplugged")) << result.err;
+    }
+
+    ASSERT_EQ(RunCli({"--virtual-mouse", folder, "plug"}).status, 0);
+    const Result info = RunCli({"--virtual-mouse", folder, "info"});
+    EXPECT_EQ(info.status, 0) << info.err;
+    EXPECT_TRUE(Contains(info.out, "events: available (event report length 8)")) << info.out;
+}
+
+TEST(CliMouseFindingTest, ARunningProgramGetsTheRequestsInOrder)
+{
+    test::TempFolder temp;
+    const std::string folder = temp.File("mouse");
+    auto opened = device::VirtualBus::Open(folder);
+    ASSERT_TRUE(opened.has_value()) << opened.error();
+    device::VirtualBus& program = *opened;
+    device::ConnectionState state;
+    ASSERT_TRUE(device::FindMouse(program, state).Found());
+
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"unplug"}, {"event", "2", "3"}, {"plug"}, {"event", "0x09", "0X1f"}}) {
+        std::vector<std::string> line = {"--virtual-mouse", folder};
+        line.insert(line.end(), args.begin(), args.end());
+        const Result result = RunCli(line);
+        ASSERT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.err, "");
+    }
+
+    const std::vector<device::ControlRequest> expected = {
+        {Kind::kUnplug}, {Kind::kEvent, 2, 3}, {Kind::kPlug}, {Kind::kEvent, 9, 31}};
+    std::vector<device::ControlRequest> applied;
+    while (auto step = program.PollControl()) {
+        ASSERT_TRUE(step->has_value()) << step->error();
+        applied.push_back((*step)->request);
+    }
+    EXPECT_EQ(applied, expected);
+
+    // The event sent while the mouse was away is lost; the one after the plug arrives on
+    // the event port the program opens with its next search.
+    ASSERT_TRUE(device::FindMouse(program, state).Found());
+    Bytes report(40, 0);
+    const auto read = state.Events().port->ReadInputReport(report, std::chrono::milliseconds(0));
+    ASSERT_EQ(read, 8u);
+    EXPECT_EQ(Bytes(report.begin(), report.begin() + 4), (Bytes{6, 7, 9, 31}));
+    EXPECT_EQ(state.Events().port->ReadInputReport(report, std::chrono::milliseconds(0)), 0u);
+}
+
+TEST(CliMouseFindingTest, VirtualMouseCommandsRefuseWhatTheyCannotDo)
+{
+    test::TempFolder temp;
+    const std::string folder = temp.File("mouse");
+    test::WriteRawFile(temp.File("file"), "");
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{"plug"}, 2, "plug works on a virtual mouse only"},
+        {{"unplug"}, 2, "unplug works on a virtual mouse only"},
+        {{"event", "1", "2"}, 2, "event works on a virtual mouse only"},
+        {{"--virtual-mouse", folder, "event", "256", "1"}, 2, "numbers from 0 to 255"},
+        {{"--virtual-mouse", folder, "event", "1", "-1"}, 2, "numbers from 0 to 255"},
+        {{"--virtual-mouse", folder, "event", "0x", "1"}, 2, "numbers from 0 to 255"},
+        {{"--virtual-mouse", folder, "event", "1", "2x"}, 2, "numbers from 0 to 255"},
+        {{"--virtual-mouse", folder, "event", "1"}, 2, "event takes 2 argument(s)"},
+        {{"--virtual-mouse", temp.File("file/mouse"), "plug"}, 3, "cannot create the folder"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        const Result result = RunCli(c.args);
+        EXPECT_EQ(result.status, c.status);
+        EXPECT_EQ(result.out, "");
+        EXPECT_TRUE(Contains(result.err, c.message)) << result.err;
+        EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(folder) / "control"));
+    }
+}
+
+TEST(CliMouseFindingTest, ADamagedPlugStateStopsTheCommand)
+{
+    test::TempFolder temp;
+    const std::string folder = temp.File("mouse");
+    const std::string plugFile = temp.File("mouse/plug.txt");
+    ASSERT_EQ(RunCli({"--virtual-mouse", folder, "unplug"}).status, 0);
+    test::WriteRawFile(plugFile, "half\n");
+    const Result result = RunCli({"--virtual-mouse", folder, "info"});
+    EXPECT_EQ(result.status, 3);
+    EXPECT_TRUE(Contains(result.err, plugFile)) << result.err;
+    EXPECT_EQ(test::ReadRawFile(plugFile), "half\n");
+}
+
+TEST(CliMouseFindingTest, EachWayTheSearchEndsIsToldApart)
+{
+    using device::SearchEnd;
+    struct Case {
+        SearchEnd end;
+        std::string part;
+        bool permissionHint;
+    };
+    const Case cases[] = {
+        {SearchEnd::kNoMouse, "", false},
+        {SearchEnd::kListFailed, "cannot be listed", false},
+        {SearchEnd::kEnumFailed, "part-way", false},
+        {SearchEnd::kQueryOpenFailed, "/dev/hidraw7 cannot be opened", false},
+        {SearchEnd::kCapabilitiesFailed, "/dev/hidraw7 does not say", false},
+        {SearchEnd::kEventOpenFailed, "event interface /dev/hidraw7", true},
+        {SearchEnd::kCommandOpenFailed, "command interface /dev/hidraw7", true},
+    };
+    for (const Case& c : cases) {
+        const std::string message = NoMouseMessage({c.end, "/dev/hidraw7"}, "this machine");
+        EXPECT_EQ(message.rfind("no mouse found (USB 04d9:a11b) on this machine", 0), 0u) << message;
+        EXPECT_TRUE(Contains(message, c.part)) << message;
+        EXPECT_EQ(Contains(message, "70-zalvane.rules"), c.permissionHint) << message;
+    }
+}
+
+}  // namespace
+}  // namespace zalvane::cli
+
+#endif  // _WIN32

@@ -1,0 +1,118 @@
+// The Linux HID backend is built for the native command-line tool only.
+#ifndef _WIN32
+
+#include "device/linux/report_descriptor.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace zalvane::device {
+
+void PrintTo(const CollectionReports& c, std::ostream* out)
+{
+    *out << std::hex << "{page " << c.usagePage << ", usage " << c.usage << std::dec << ", in " << c.inputReportLength
+         << ", out " << c.outputReportLength << ", feature " << c.featureReportLength << "}";
+}
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// The mouse's command interface: 64-byte input and output reports, an 8-byte feature
+// report, no report IDs.
+const Bytes kCommandInterface = {
+    0x06, 0x00, 0xFF,                    // usage page 0xFF00
+    0x0A, 0x00, 0xFF,                    // usage 0xFF00
+    0xA1, 0x01,                          // collection (application)
+    0x15, 0x00, 0x26, 0xFF, 0x00,        // logical 0..255
+    0x75, 0x08,                          // report size 8
+    0x95, 0x40, 0x09, 0x01, 0x81, 0x02,  // 64 x input
+    0x95, 0x40, 0x09, 0x01, 0x91, 0x02,  // 64 x output
+    0x95, 0x08, 0x09, 0x01, 0xB1, 0x02,  // 8 x feature
+    0xC0,
+};
+
+// An interface with two numbered collections: consumer control (report 3) and the
+// mouse's event collection (report 6).
+const Bytes kEventInterface = {
+    0x05, 0x0C, 0x09, 0x01, 0xA1, 0x01, 0x85, 0x03,        // consumer control, report 3
+    0x19, 0x00, 0x2A, 0xFF, 0x03,                          // usages 0..0x3FF
+    0x75, 0x10, 0x95, 0x01, 0x81, 0x00, 0xC0,              // 16 bits
+    0x06, 0x01, 0xFF, 0x09, 0x01, 0xA1, 0x01, 0x85, 0x06,  // page 0xFF01 usage 1, report 6
+    0x75, 0x08, 0x95, 0x07, 0x09, 0x01, 0x81, 0x02, 0xC0,  // 7 bytes
+};
+
+// A plain mouse: buttons and axes inside a nested physical collection.
+const Bytes kPointer = {
+    0x05, 0x01, 0x09, 0x02, 0xA1, 0x01, 0x09, 0x01, 0xA1, 0x00, 0x05, 0x09, 0x19, 0x01, 0x29, 0x03, 0x15,
+    0x00, 0x25, 0x01, 0x95, 0x03, 0x75, 0x01, 0x81, 0x02, 0x95, 0x01, 0x75, 0x05, 0x81, 0x03, 0x05, 0x01,
+    0x09, 0x30, 0x09, 0x31, 0x15, 0x81, 0x25, 0x7F, 0x75, 0x08, 0x95, 0x02, 0x81, 0x06, 0xC0, 0xC0,
+};
+
+TEST(ReportDescriptorTest, CollectionsAndTheirReportLengths)
+{
+    struct Case {
+        std::string name;
+        Bytes descriptor;
+        std::vector<CollectionReports> collections;
+        bool numbered;
+    };
+    const Case cases[] = {
+        {"command interface", kCommandInterface, {{0xFF00, 0xFF00, 65, 65, 9}}, false},
+        {"two numbered collections", kEventInterface, {{0x000C, 0x0001, 3, 0, 0}, {0xFF01, 0x0001, 8, 0, 0}}, true},
+        {"nested collections belong to their top-level one", kPointer, {{0x0001, 0x0002, 4, 0, 0}}, false},
+        {"the longest of several numbered reports",
+         {0x06, 0x00, 0xFF, 0x09, 0x01, 0xA1, 0x01, 0x75, 0x08, 0x85, 0x01, 0x95, 0x04, 0xB1,
+          0x02, 0x85, 0x02, 0x95, 0x10, 0xB1, 0x02, 0x85, 0x01, 0x95, 0x01, 0xB1, 0x02, 0xC0},
+         {{0xFF00, 0x0001, 0, 0, 17}},
+         true},
+        {"push and pop restore the report size",
+         {0x06, 0x00, 0xFF, 0x09, 0x01, 0xA1, 0x01, 0x75, 0x08, 0x95, 0x04,
+          0xA4, 0x75, 0x10, 0x95, 0x01, 0x81, 0x02, 0xB4, 0x81, 0x02, 0xC0},
+         {{0xFF00, 0x0001, 7, 0, 0}},
+         false},
+        {"a usage that carries its own page; a long item is stepped over",
+         {0x05, 0x01, 0x0B, 0x01, 0x00, 0x01, 0xFF, 0xFE, 0x02, 0x10, 0xAA,
+          0xBB, 0xA1, 0x01, 0x75, 0x08, 0x95, 0x02, 0x81, 0x02, 0xC0},
+         {{0xFF01, 0x0001, 3, 0, 0}},
+         false},
+        {"a collection never closed keeps what it declared; a cut item ends the descriptor",
+         {0x06, 0x00, 0xFF, 0x09, 0x02, 0xA1, 0x01, 0x75, 0x08, 0x95, 0x05, 0x91, 0x02, 0x95},
+         {{0xFF00, 0x0002, 0, 6, 0}},
+         false},
+        {"reports outside any collection count nowhere", {0x75, 0x08, 0x95, 0x04, 0x81, 0x02, 0xC0, 0xC0}, {}, false},
+        {"empty", {}, {}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ReportDescriptorSummary summary = ParseReportDescriptor(c.descriptor);
+        EXPECT_EQ(summary.collections, c.collections);
+        EXPECT_EQ(summary.numberedReports, c.numbered);
+    }
+}
+
+TEST(ReportDescriptorTest, LengthsSaturateInsteadOfWrapping)
+{
+    // 0xFFFFFFFF x 0xFFFFFFFF bits, twice, in one feature report.
+    const Bytes descriptor = {0x06, 0x00, 0xFF, 0x09, 0x01, 0xA1, 0x01, 0x77, 0xFF, 0xFF, 0xFF,
+                              0xFF, 0x97, 0xFF, 0xFF, 0xFF, 0xFF, 0xB1, 0x02, 0xB1, 0x02, 0xC0};
+    const ReportDescriptorSummary summary = ParseReportDescriptor(descriptor);
+    ASSERT_EQ(summary.collections.size(), 1u);
+    EXPECT_EQ(summary.collections[0].featureReportLength, 0xFFFF);
+}
+
+TEST(ReportDescriptorTest, EveryCutOfADescriptorParses)
+{
+    Bytes joined = kEventInterface;
+    joined.insert(joined.end(), kPointer.begin(), kPointer.end());
+    for (std::size_t length = 0; length <= joined.size(); ++length) {
+        const ReportDescriptorSummary summary = ParseReportDescriptor(std::span(joined).first(length));
+        EXPECT_LE(summary.collections.size(), 3u);
+    }
+}
+
+}  // namespace
+}  // namespace zalvane::device
+
+#endif  // _WIN32
