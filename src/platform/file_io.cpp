@@ -1,6 +1,7 @@
 #include "platform/file_io.h"
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <fstream>
 #include <system_error>
@@ -62,19 +63,40 @@ FileBytes ReadFileBytes(const std::string& path, std::size_t maxSize)
     return result;
 }
 
+bool PathExists(const std::string& path)
+{
+    const std::filesystem::path fsPath = PathFromUtf8(path);
+    std::error_code error;
+    return !fsPath.empty() && std::filesystem::exists(fsPath, error);
+}
+
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes)
 {
+    std::error_code ignored;
+    return WriteFileAtomically(path, bytes, ignored);
+}
+
+bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, std::error_code& error)
+{
+    const auto fail = [&error](std::errc why) {
+        if (!error)
+            error = std::make_error_code(why);
+        return false;
+    };
+    error.clear();
     const std::filesystem::path target = PathFromUtf8(path);
     if (target.empty() || !target.has_filename())
-        return false;
-    std::error_code error;
+        return fail(std::errc::invalid_argument);
     const auto state = std::filesystem::status(target, error);
-    if ((error && state.type() != std::filesystem::file_type::not_found) || std::filesystem::is_directory(state))
+    if (error && state.type() != std::filesystem::file_type::not_found)
         return false;
+    error.clear();
+    if (std::filesystem::is_directory(state))
+        return fail(std::errc::is_a_directory);
     // A read-only file stays as it is, as the system's own writes leave it.
     const bool replacing = std::filesystem::exists(state);
     if (replacing && (state.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none)
-        return false;
+        return fail(std::errc::permission_denied);
 
     // A name of our own beside the target, so that the final rename stays on one volume;
     // the clock keeps two processes apart, the counter two writes of this one.
@@ -88,26 +110,33 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
             break;
         temporary.clear();
     }
+    error.clear();
     if (temporary.empty())
-        return false;
+        return fail(std::errc::file_exists);
 
     {
+        errno = 0;
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out)
-            return false;
+            return fail(errno != 0 ? std::errc(errno) : std::errc::io_error);
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         out.flush();
         if (!out) {
+            const std::errc why = errno != 0 ? std::errc(errno) : std::errc::io_error;
             out.close();
-            std::filesystem::remove(temporary, error);
-            return false;
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return fail(why);
         }
     }
-    if (replacing)
-        std::filesystem::permissions(temporary, state.permissions(), error);
+    if (replacing) {
+        std::error_code ignored;
+        std::filesystem::permissions(temporary, state.permissions(), ignored);
+    }
     std::filesystem::rename(temporary, target, error);
     if (error) {
-        std::filesystem::remove(temporary, error);
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
         return false;
     }
     return true;

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace zalvane::platform {
@@ -26,9 +27,14 @@ struct FileBytes {
 // The whole file, when it exists, is a regular file and holds at most `maxSize` bytes.
 FileBytes ReadFileBytes(const std::string& path, std::size_t maxSize);
 
+// Whether anything (a file or a folder) is at `path`.
+bool PathExists(const std::string& path);
+
 // Replaces the file's content in one step: the bytes go to a temporary file beside it,
 // which then takes the file's place. Either the old or the new content remains, never a
 // part. False when the folder is missing or not writable.
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
+// The same; on failure `error` tells why (permission_denied for a read-only file).
+bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, std::error_code& error);
 
 }  // namespace zalvane::platform

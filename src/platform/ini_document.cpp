@@ -20,8 +20,8 @@ std::string_view CutAtNul(std::string_view text) { return text.substr(0, text.fi
 
 std::string_view NameOf(std::string_view text) { return Trim(CutAtNul(Trim(text))); }
 
-// Lower case for the alphabets that have case and that names are likely to use; every
-// other character stands for itself.
+}  // namespace
+
 char32_t FoldCase(char32_t c)
 {
     if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3A9 && c != 0x3A2) ||
@@ -38,8 +38,6 @@ char32_t FoldCase(char32_t c)
         return 0xFF;
     return c;
 }
-
-}  // namespace
 
 bool IniNamesEqual(std::string_view a, std::string_view b)
 {

@@ -21,6 +21,10 @@ enum class TextFileEncoding { kUtf8, kUtf8Bom, kUtf16Le, kUtf16Be };
 // the Latin, Greek and Cyrillic alphabets match either case, and a name ends at a NUL.
 bool IniNamesEqual(std::string_view a, std::string_view b);
 
+// Lower case for the alphabets that have case and that names are likely to use (Latin,
+// Greek, Cyrillic); every other character stands for itself.
+char32_t FoldCase(char32_t c);
+
 class IniDocument {
 public:
     // Never fails: undecodable bytes become U+FFFD, an odd last byte of UTF-16 is dropped.

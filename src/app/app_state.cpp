@@ -1,0 +1,31 @@
+#include "app/app_state.h"
+
+namespace zalvane::app {
+
+settings::LoadResult LoadCurrentProfile(AppState& state, FlowPorts& ports)
+{
+    const settings::LoadResult result = settings::LoadProfile(ports.ini, ports.messages, state.files, state.record);
+    if (result.firstRunFlag)
+        state.firstRunFlag = result.firstRunFlag;
+    return result;
+}
+
+settings::LoadResult LoadAtStartUp(AppState& state, FlowPorts& ports)
+{
+    const settings::LoadResult result = LoadCurrentProfile(state, ports);
+    state.applied = state.record;
+    state.language = dialogs::LanguageFromCode(settings::ReadLanguageCode(ports.ini, state.files.paths.textFile));
+    state.text = settings::ReadTextSettings(ports.ini, state.files.paths.textFile, state.language);
+    return result;
+}
+
+bool WriteFirstRunCaptions(AppState& state, platform::IniStore& ini)
+{
+    if (state.firstRunFlag != std::uint8_t{0})
+        return false;
+    state.text.captions = settings::FirstRunCaptions(state.language);
+    settings::WriteCaptions(ini, state.files.paths.textFile, state.language, state.text.captions);
+    return true;
+}
+
+}  // namespace zalvane::app

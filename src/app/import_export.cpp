@@ -1,0 +1,129 @@
+#include "app/import_export.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "app/save_flow.h"
+#include "platform/file_io.h"
+#include "settings/program_paths.h"
+
+namespace zalvane::app {
+namespace {
+
+std::size_t FileNameStart(std::string_view path) { return path.size() - settings::FileNameOf(path).size(); }
+
+bool NamesProfileFile(std::string_view path)
+{
+    return settings::FileNameOf(path).find(kProfileExtension) != std::string_view::npos;
+}
+
+bool SameFile(const std::string& a, const std::string& b)
+{
+    const std::filesystem::path first = platform::PathFromUtf8(a);
+    const std::filesystem::path second = platform::PathFromUtf8(b);
+    std::error_code error;
+    if (std::filesystem::equivalent(first, second, error))
+        return true;
+    return first.lexically_normal() == second.lexically_normal();
+}
+
+// The file the captions of an export may go to: never the program's macro file.
+std::optional<std::string> ExportTextFile(const AppState& state, std::string_view profilePath)
+{
+    auto text = TextFileBeside(profilePath);
+    const auto& macroFile = state.files.paths.recordFile;
+    if (text && macroFile && SameFile(*text, *macroFile))
+        return std::nullopt;
+    return text;
+}
+
+platform::FileDialogRequest DialogRequest(const AppState& state, platform::FileDialogMode mode)
+{
+    return {mode, platform::kProfileFileFilter, state.files.paths.profileFile.value_or("")};
+}
+
+// Writes the captions beside `profilePath`, then the profile file. False after the error
+// box of a failed profile write.
+bool WritePair(AppState& state, FlowPorts& ports, const std::string& profilePath, ExportResult& result)
+{
+    const auto textPath = ExportTextFile(state, profilePath);
+    if (textPath)
+        settings::WriteCaptions(ports.ini, textPath, state.language, state.text.captions);
+    else
+        result.textFileSkipped = true;
+    const auto written = settings::WriteProfileFileContent(profilePath, state.record);
+    if (!written) {
+        const std::string text = WriteErrorText(written.error().value());
+        const std::string reason = written.error().message();
+        ports.messages.Show({text, kWriteErrorCaption, profilePath, reason});
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::string> TextFileBeside(std::string_view profilePath)
+{
+    const std::size_t nameStart = FileNameStart(profilePath);
+    const std::size_t extension = profilePath.rfind(kProfileExtension);
+    if (extension == std::string_view::npos || extension < nameStart)
+        return std::nullopt;
+    std::string text(profilePath);
+    text.replace(extension, kProfileExtension.size(), kTextExtension);
+    return text;
+}
+
+ImportOutcome RunImportFlow(AppState& state, FlowPorts& ports)
+{
+    const auto chosen = ports.fileDialog.Choose(DialogRequest(state, platform::FileDialogMode::kOpen));
+    if (!chosen)
+        return ImportOutcome::kCancelled;
+    if (!NamesProfileFile(*chosen))
+        return ImportOutcome::kNotProfileFile;
+    if (!platform::PathExists(*chosen)) {
+        ports.messages.Show({settings::kConfigFileMissingText, {}, *chosen});
+        return ImportOutcome::kMissing;
+    }
+    ImportOutcome outcome = ImportOutcome::kImported;
+    const auto content = settings::ReadProfileFile(*chosen);
+    if (content) {
+        state.firstRunFlag = content->firstRunFlag;
+        state.record = content->record;
+    } else {
+        outcome = content.error() == settings::ProfileFileProblem::kWrongSize ? ImportOutcome::kWrongSize
+                                                                              : ImportOutcome::kUnreadable;
+    }
+    state.text = settings::ReadTextSettings(ports.ini, TextFileBeside(*chosen), state.language);
+    settings::RebuildProfilePaths(state.files);
+    return outcome;
+}
+
+ExportResult RunExportFlow(AppState& state, FlowPorts& ports)
+{
+    ExportResult result;
+    const auto chosen = ports.fileDialog.Choose(DialogRequest(state, platform::FileDialogMode::kSave));
+    if (!chosen)
+        return result;
+    result.profilePath = *chosen;
+    if (!NamesProfileFile(result.profilePath))
+        result.profilePath += kProfileExtension;
+
+    result.outcome = ExportOutcome::kFailed;
+    if (!WritePair(state, ports, result.profilePath, result))
+        return result;
+
+    // The copies in the program folder; a renamed executable has none and writes none.
+    const auto copy = state.files.paths.InFolder(settings::FileNameOf(result.profilePath));
+    if (copy) {
+        if (!WritePair(state, ports, *copy, result))
+            return result;
+        result.copiedToProgramFolder = true;
+    }
+    state.files.paths.profileFile = copy;
+    state.files.paths.textFile = copy ? ExportTextFile(state, *copy) : std::nullopt;
+    result.outcome = ExportOutcome::kExported;
+    return result;
+}
+
+}  // namespace zalvane::app

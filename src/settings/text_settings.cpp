@@ -1,0 +1,58 @@
+#include "settings/text_settings.h"
+
+#include "assign/function_lists.h"
+#include "dialogs/language_tables.h"
+
+namespace zalvane::settings {
+
+std::string CaptionKey(std::size_t button) { return "Item" + std::to_string(button + 1); }
+
+TextSettings ReadTextSettings(platform::IniStore& store, const std::optional<std::string>& textPath,
+                              dialogs::Language language)
+{
+    TextSettings settings;
+    if (!textPath)
+        return settings;
+    const auto read = [&](std::string_view section, std::string_view key) {
+        return store.GetString(*textPath, section, key);
+    };
+    const std::string_view captionSection = dialogs::ButtonLabelSection(language);
+    for (std::size_t button = 0; button < kButtonCount; ++button)
+        settings.captions[button] = read(captionSection, CaptionKey(button));
+    settings.red = read(kSkinsSection, kRedKey);
+    settings.green = read(kSkinsSection, kGreenKey);
+    settings.blue = read(kSkinsSection, kBlueKey);
+    settings.skinPath = read(kSkinsSection, kSkinPathKey);
+    for (std::size_t row = 0; row < kSliderRowCount; ++row)
+        settings.sliderRows[row] = read(kPointSection, kSliderRowKeys[row]);
+    return settings;
+}
+
+std::string ReadLanguageCode(platform::IniStore& store, const std::optional<std::string>& textPath)
+{
+    return textPath ? store.GetString(*textPath, kSkinsSection, kLanguageKey) : std::string();
+}
+
+bool WriteCaptions(platform::IniStore& store, const std::optional<std::string>& textPath, dialogs::Language language,
+                   const ButtonCaptions& captions)
+{
+    if (!textPath)
+        return false;
+    const std::string_view section = dialogs::ButtonLabelSection(language);
+    for (std::size_t button = 0; button < kButtonCount; ++button) {
+        if (!store.WriteString(*textPath, section, CaptionKey(button), captions[button]))
+            return false;
+    }
+    return true;
+}
+
+ButtonCaptions FirstRunCaptions(dialogs::Language language)
+{
+    ButtonCaptions captions;
+    const auto defaults = assign::DefaultCaptions(language);
+    for (std::size_t button = 0; button < kButtonCount; ++button)
+        captions[button] = std::string(defaults[button]);
+    return captions;
+}
+
+}  // namespace zalvane::settings
