@@ -45,6 +45,22 @@ TEST(GdiPlusBitmapResourceTest, LoadsTheScrollThumbAndKeepsItsBlockUntilEmptied)
     EXPECT_EQ(UniqueHGlobal::LiveCount(), blocksBefore);
 }
 
+TEST(ProgramResourcesTest, WindowIconLoadsInTheSizesTheSystemAsksFor)
+{
+    for (const int size : {16, 32, 48}) {
+        const platform::win::UniqueHIcon icon(static_cast<HICON>(
+            ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAIN_ICON), IMAGE_ICON, size, size, 0)));
+        ASSERT_TRUE(icon) << size;
+        ICONINFO info{};
+        ASSERT_TRUE(::GetIconInfo(icon.get(), &info));
+        BITMAP colour{};
+        ::GetObjectW(info.hbmColor, sizeof colour, &colour);
+        EXPECT_EQ(colour.bmWidth, size);
+        ::DeleteObject(info.hbmColor);
+        ::DeleteObject(info.hbmMask);
+    }
+}
+
 // One pixel through a matrix onto a background, as GDI+ draws it and as the matrix says.
 TEST(ColourMatrixDrawTest, GdiplusAppliesTheButtonMatricesAsRowVectors)
 {
@@ -79,15 +95,6 @@ TEST(ColourMatrixDrawTest, GdiplusAppliesTheButtonMatricesAsRowVectors)
         EXPECT_TRUE(ColourNear(surface.At(1, 1), expected, c.tolerance));
         EXPECT_TRUE(ColourNear(surface.At(0, 0), kBackground, 0));
     }
-}
-
-TEST(ColourMatrixDrawTest, NullBitmapDrawsNothing)
-{
-    PixelSurface surface(2, 2, {1, 2, 3, 255});
-    Gdiplus::Graphics graphics(surface.Dc());
-    DrawBitmap(graphics, nullptr, 0, 0, &kHotMatrix);
-    graphics.Flush(Gdiplus::FlushIntentionSync);
-    EXPECT_TRUE(ColourNear(surface.At(0, 0), {1, 2, 3, 255}, 0));
 }
 
 }  // namespace

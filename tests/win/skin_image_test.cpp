@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/win/unique_handle.h"
 #include "ui/pixel_math.h"
 #include "ui/win/mem_dc.h"
@@ -91,21 +93,32 @@ TEST_F(SkinImageTest, AnImageThatWillNotLoadDrawsNothing)
     }
 }
 
-TEST_F(SkinImageTest, LoadPngTellsTheUserOnceAboutAFailedImage)
+bool Shows(const wintest::MessageBoxWatcher::Seen& box, const std::wstring& text)
+{
+    return std::find(box.texts.begin(), box.texts.end(), text) != box.texts.end();
+}
+
+TEST_F(SkinImageTest, DialogsTellTheUserAboutImagesThatWillNotLoad)
 {
     PixelSurface surface(2, 2, kBackground);
     const std::wstring good = Png(L"good.png", 1, 1, {{1, 2, 3, 255}}, true);
+    const std::wstring missing = m_folder.File(L"missing.png");
+    const platform::win::UniqueHwnd dialog(
+        ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 5, 5, nullptr, nullptr, nullptr, nullptr));
     std::vector<wintest::MessageBoxWatcher::Seen> boxes;
     {
         const wintest::MessageBoxWatcher watcher;
         EXPECT_TRUE(LoadPng(nullptr, surface.Dc(), good, 0, 0));
-        EXPECT_FALSE(LoadPng(nullptr, surface.Dc(), m_folder.File(L"missing.png"), 0, 0));
+        EXPECT_FALSE(LoadPng(nullptr, surface.Dc(), missing, 0, 0));
+        EXPECT_TRUE(LoadDialogBackground(dialog.get(), good, L"Help Dialog Load background image failed!!!"));
+        EXPECT_FALSE(LoadDialogBackground(dialog.get(), missing, L"Help Dialog Load background image failed!!!"));
         boxes = watcher.Boxes();
     }
-    ASSERT_EQ(boxes.size(), 1u);
+    ASSERT_EQ(boxes.size(), 2u);  // one per failure, none for the good image
     EXPECT_EQ(boxes[0].caption, L"Zalvane");
-    EXPECT_NE(std::find(boxes[0].texts.begin(), boxes[0].texts.end(), L"LoadPng---Load image failed."),
-              boxes[0].texts.end());
+    EXPECT_TRUE(Shows(boxes[0], L"LoadPng---Load image failed."));
+    EXPECT_EQ(boxes[1].caption, L"Help Dialog Load background image failed!!!");
+    EXPECT_TRUE(Shows(boxes[1], L"error"));
 }
 
 TEST_F(SkinImageTest, BackgroundSizesTheWindowAndKeepsStraightPixels)

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "platform/win/gdi_guards.h"
+#include "platform/win/hid_handles.h"
 
 namespace zalvane::platform::win {
 namespace {
@@ -45,20 +45,16 @@ TEST(UniqueHandleTest, OwnsClosesAndCountsEachHandle)
     }
     EXPECT_FALSE(Alive(first));
     EXPECT_EQ(UniqueHBrush::LiveCount(), before);
-}
 
-TEST(UniqueHandleTest, ReleaseHandsTheHandleOverUnclosed)
-{
-    const long before = UniqueHBrush::LiveCount();
-    UniqueHBrush brush(NewBrush());
-    const HBRUSH raw = brush.release();
-    EXPECT_FALSE(brush);
+    UniqueHBrush given(NewBrush());  // released: handed over unclosed and no longer counted
+    const HBRUSH raw = given.release();
+    EXPECT_FALSE(given);
     EXPECT_EQ(UniqueHBrush::LiveCount(), before);
     EXPECT_TRUE(Alive(raw));
     ::DeleteObject(raw);
 }
 
-TEST(UniqueHandleTest, FilesUseTheInvalidHandleValueAsEmpty)
+TEST(UniqueHandleTest, EachKindHasItsOwnEmptyValue)
 {
     const long before = UniqueFile::LiveCount();
     const UniqueFile empty;
@@ -68,24 +64,17 @@ TEST(UniqueHandleTest, FilesUseTheInvalidHandleValueAsEmpty)
         ::CreateFileW(L"C:\\no\\such\\folder\\file.bin", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     EXPECT_FALSE(missing);
     EXPECT_EQ(UniqueFile::LiveCount(), before);
-    // For kernel handles null is empty instead.
-    UniqueEvent event(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    EXPECT_TRUE(event);
-    event.reset();
-    EXPECT_EQ(event.get(), nullptr);
-}
-
-TEST(GdiGuardsTest, SelectGuardPutsThePreviousObjectBack)
-{
-    const UniqueHdc dc(::CreateCompatibleDC(nullptr));
-    const UniqueHBrush brush(NewBrush());
-    const HGDIOBJ original = ::GetCurrentObject(dc.get(), OBJ_BRUSH);
+    // Device lists are empty at INVALID_HANDLE_VALUE too.
+    EXPECT_EQ(UniqueDevInfo().get(), INVALID_HANDLE_VALUE);
+    GUID hidClass{};
+    ::HidD_GetHidGuid(&hidClass);
+    const long listsBefore = UniqueDevInfo::LiveCount();
     {
-        const SelectGuard selected(dc.get(), brush.get());
-        EXPECT_EQ(selected.Previous(), original);
-        EXPECT_EQ(::GetCurrentObject(dc.get(), OBJ_BRUSH), brush.get());
+        const UniqueDevInfo devices(::SetupDiGetClassDevsW(&hidClass, nullptr, nullptr, DIGCF_DEVICEINTERFACE));
+        EXPECT_TRUE(devices);
+        EXPECT_EQ(UniqueDevInfo::LiveCount(), listsBefore + 1);
     }
-    EXPECT_EQ(::GetCurrentObject(dc.get(), OBJ_BRUSH), original);
+    EXPECT_EQ(UniqueDevInfo::LiveCount(), listsBefore);
 }
 
 }  // namespace

@@ -1,9 +1,6 @@
 #include "platform/win/gdiplus_session.h"
 
-#include <windows.h>
-
-#include <gdiplus.h>
-#include <objidl.h>
+#include "ui/win/gdiplus.h"
 
 namespace zalvane::platform::win {
 

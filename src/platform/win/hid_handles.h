@@ -18,13 +18,7 @@ struct DevInfoTraits {
     static void Close(Handle handle) noexcept { ::SetupDiDestroyDeviceInfoList(handle); }
 };
 
-struct PreparsedDataTraits {
-    using Handle = PHIDP_PREPARSED_DATA;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { ::HidD_FreePreparsedData(handle); }
-};
-
 using UniqueDevInfo = UniqueHandle<DevInfoTraits>;
-using UniquePreparsedData = UniqueHandle<PreparsedDataTraits>;
+using UniquePreparsedData = UniqueHandle<NullEmptyTraits<PHIDP_PREPARSED_DATA, &::HidD_FreePreparsedData>>;
 
 }  // namespace zalvane::platform::win

@@ -67,12 +67,13 @@ private:
     static inline std::atomic<long> s_live{0};
 };
 
-// Traits give the handle type, its empty value and how it is closed.
-template <class H>
-struct GdiTraits {
+// Traits give the handle type, its empty value and how it is closed. Most kinds are
+// empty when null; each kind has traits of its own, and so a count of its own.
+template <class H, auto CloseFunction>
+struct NullEmptyTraits {
     using Handle = H;
     static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { ::DeleteObject(handle); }
+    static void Close(Handle handle) noexcept { CloseFunction(handle); }
 };
 
 struct FileTraits {
@@ -81,59 +82,21 @@ struct FileTraits {
     static void Close(Handle handle) noexcept { ::CloseHandle(handle); }
 };
 
-struct KernelHandleTraits {
-    using Handle = HANDLE;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { ::CloseHandle(handle); }
-};
-
-struct HdcTraits {
-    using Handle = HDC;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { ::DeleteDC(handle); }
-};
-
-struct HMenuTraits {
-    using Handle = HMENU;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { ::DestroyMenu(handle); }
-};
-
-struct HIconTraits {
-    using Handle = HICON;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { ::DestroyIcon(handle); }
-};
-
-struct HGlobalTraits {
-    using Handle = HGLOBAL;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { ::GlobalFree(handle); }
-};
-
-struct HwndTraits {
-    using Handle = HWND;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { ::DestroyWindow(handle); }
-};
-
-struct DevNotifyTraits {
-    using Handle = HDEVNOTIFY;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { ::UnregisterDeviceNotification(handle); }
-};
-
-using UniqueHFont = UniqueHandle<GdiTraits<HFONT>>;
-using UniqueHBitmap = UniqueHandle<GdiTraits<HBITMAP>>;
-using UniqueHBrush = UniqueHandle<GdiTraits<HBRUSH>>;
-using UniqueHdc = UniqueHandle<HdcTraits>;                    // memory surfaces (CreateCompatibleDC)
-using UniqueFile = UniqueHandle<FileTraits>;                  // CreateFileW: INVALID_HANDLE_VALUE is empty
-using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;  // threads, mutexes
+using UniqueHFont = UniqueHandle<NullEmptyTraits<HFONT, &::DeleteObject>>;
+using UniqueHBitmap = UniqueHandle<NullEmptyTraits<HBITMAP, &::DeleteObject>>;
+using UniqueHBrush = UniqueHandle<NullEmptyTraits<HBRUSH, &::DeleteObject>>;
+// Memory surfaces (CreateCompatibleDC); a window's surface is a WindowDc guard instead.
+using UniqueHdc = UniqueHandle<NullEmptyTraits<HDC, &::DeleteDC>>;
+// CreateFileW: INVALID_HANDLE_VALUE is empty.
+using UniqueFile = UniqueHandle<FileTraits>;
+// Threads, events, mutexes: null is empty.
+using UniqueKernelHandle = UniqueHandle<NullEmptyTraits<HANDLE, &::CloseHandle>>;
 using UniqueEvent = UniqueKernelHandle;
-using UniqueHMenu = UniqueHandle<HMenuTraits>;
-using UniqueHIcon = UniqueHandle<HIconTraits>;  // icons not loaded as shared
-using UniqueHGlobal = UniqueHandle<HGlobalTraits>;
-using UniqueHwnd = UniqueHandle<HwndTraits>;
-using UniqueDevNotify = UniqueHandle<DevNotifyTraits>;
+using UniqueHMenu = UniqueHandle<NullEmptyTraits<HMENU, &::DestroyMenu>>;
+// Icons not loaded as shared.
+using UniqueHIcon = UniqueHandle<NullEmptyTraits<HICON, &::DestroyIcon>>;
+using UniqueHGlobal = UniqueHandle<NullEmptyTraits<HGLOBAL, &::GlobalFree>>;
+using UniqueHwnd = UniqueHandle<NullEmptyTraits<HWND, &::DestroyWindow>>;
+using UniqueDevNotify = UniqueHandle<NullEmptyTraits<HDEVNOTIFY, &::UnregisterDeviceNotification>>;
 
 }  // namespace zalvane::platform::win

@@ -3,5 +3,6 @@
 
 #include <windows.h>
 
+#include <objidl.h>  // IStream, which GDI+ needs first
+
 #include <gdiplus.h>
-#include <objidl.h>

@@ -116,4 +116,12 @@ platform::win::UniqueHBitmap LoadBackground(HWND window, const std::wstring& pat
     return std::move(image->bitmap);
 }
 
+platform::win::UniqueHBitmap LoadDialogBackground(HWND dialog, const std::wstring& path, const wchar_t* failureCaption)
+{
+    platform::win::UniqueHBitmap background = LoadBackground(dialog, path);
+    if (!background)
+        ShowMessage(dialog, L"error", failureCaption);
+    return background;
+}
+
 }  // namespace zalvane::ui::win

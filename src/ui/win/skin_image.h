@@ -40,4 +40,8 @@ bool LoadPng(HWND owner, HDC target, const std::wstring& path, int x, int y);
 // keep and draw on. Nothing, and no change to the window, when the image will not load.
 platform::win::UniqueHBitmap LoadBackground(HWND window, const std::wstring& path);
 
+// The same for a skinned dialog at its initialisation: when the image will not load the
+// user is told ("error", with the dialog's own `failureCaption`) and nothing is returned.
+platform::win::UniqueHBitmap LoadDialogBackground(HWND dialog, const std::wstring& path, const wchar_t* failureCaption);
+
 }  // namespace zalvane::ui::win
