@@ -2,6 +2,8 @@
 
 namespace zalvane::ui {
 
+using settings::kExecutableName;
+
 std::string SkinRootFromModulePath(std::string_view modulePath, std::string_view skinName)
 {
     std::string root;

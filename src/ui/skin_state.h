@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/ini_store.h"
+#include "settings/program_paths.h"
 
 namespace zalvane::ui {
 
@@ -20,8 +21,6 @@ struct SkinColour {
 // The text colour until the text file has been read.
 inline constexpr SkinColour kDefaultTextColour{0, 255, 0};
 
-// The executable's own name, which every program-folder path replaces.
-inline constexpr std::string_view kExecutableName = "Zalvane.exe";
 inline constexpr std::string_view kSkinsSection = "Skins";
 
 struct SkinState {

@@ -4,9 +4,9 @@
 #include <span>
 
 #include "platform/win/gdi_guards.h"
+#include "platform/win/message_box.h"
 #include "ui/pixel_math.h"
 #include "ui/win/gdiplus_bitmap.h"
-#include "ui/win/message_box.h"
 
 namespace zalvane::ui::win {
 namespace {
@@ -103,7 +103,7 @@ bool LoadPng(HWND owner, HDC target, const std::wstring& path, int x, int y)
 {
     if (DrawSkinImage(target, path, x, y))
         return true;
-    ShowMessage(owner, L"LoadPng---Load image failed.");
+    platform::win::ShowMessage(owner, L"LoadPng---Load image failed.");
     return false;
 }
 
@@ -120,7 +120,7 @@ platform::win::UniqueHBitmap LoadDialogBackground(HWND dialog, const std::wstrin
 {
     platform::win::UniqueHBitmap background = LoadBackground(dialog, path);
     if (!background)
-        ShowMessage(dialog, L"error", failureCaption);
+        platform::win::ShowMessage(dialog, L"error", failureCaption);
     return background;
 }
 
