@@ -15,17 +15,21 @@ struct OptionSpec {
     std::string_view name;
     std::string_view valueName;
     std::optional<std::string> GlobalOptions::*field;
+    bool GlobalOptions::*flag = nullptr;  // an option without a value
 };
 
-constexpr std::array<OptionSpec, 2> kOptions = {{
+constexpr std::array<OptionSpec, 5> kOptions = {{
     {"--virtual-mouse", "DIR", &GlobalOptions::virtualMouse},
     {"--trace", "FILE", &GlobalOptions::trace},
+    {"--folder", "DIR", &GlobalOptions::folder},
+    {"--force", "", nullptr, &GlobalOptions::force},
+    {"--json", "", nullptr, &GlobalOptions::json},
 }};
 
 std::vector<CommandSpec> CommandTable()
 {
     std::vector<CommandSpec> table;
-    for (auto group : {MouseCommands(), VirtualMouseCommands(), FileCommands()}) {
+    for (auto group : {MouseCommands(), VirtualMouseCommands(), FileCommands(), ProfileCommands(), FlowCommands()}) {
         table.insert(table.end(), group.begin(), group.end());
     }
     return table;
@@ -43,7 +47,11 @@ std::string CommandNames(const std::vector<CommandSpec>& table)
 
 void PrintUsage(std::ostream& out, const std::vector<CommandSpec>& table)
 {
-    out << "usage: " << kProgram << " [--virtual-mouse DIR] [--trace FILE] COMMAND [ARGS]\n\ncommands:\n";
+    out << "usage: " << kProgram;
+    for (const auto& option : kOptions) {
+        out << " [" << option.name << (option.valueName.empty() ? "" : " ") << option.valueName << "]";
+    }
+    out << " COMMAND [ARGS]\n\ncommands:\n";
     for (const auto& command : table) {
         std::string line = "  " + std::string(command.name);
         if (!command.arguments.empty()) {
@@ -82,6 +90,13 @@ std::optional<std::string> ParseArguments(std::span<const std::string> args, Glo
         const OptionSpec* option = FindOption(name);
         if (option == nullptr) {
             return "unknown option " + name;
+        }
+        if (option->flag != nullptr) {
+            if (equals != std::string::npos) {
+                return "option " + name + " takes no value";
+            }
+            options.*(option->flag) = true;
+            continue;
         }
         std::string value;
         if (equals != std::string::npos) {
@@ -128,13 +143,16 @@ int Run(std::span<const std::string> args, std::ostream& out, std::ostream& err,
             continue;
         }
         context.args = std::span<const std::string>(positional).subspan(1);
-        if (context.args.size() != command.argumentCount) {
+        const std::size_t most = command.argumentCount + command.optionalArgumentCount;
+        if (context.args.size() < command.argumentCount || context.args.size() > most) {
             std::string usage = std::string(command.name);
             if (!command.arguments.empty()) {
                 usage += " " + std::string(command.arguments);
             }
-            return context.Fail(kExitUsage, name + " takes " + std::to_string(command.argumentCount) +
-                                                " argument(s), " + std::to_string(context.args.size()) +
+            const std::string count = std::to_string(command.argumentCount) +
+                                      (most > command.argumentCount ? " to " + std::to_string(most) : "");
+            return context.Fail(kExitUsage, name + " takes " + count + " argument(s), " +
+                                                std::to_string(context.args.size()) +
                                                 " given; usage: " + std::string(kProgram) + " " + usage);
         }
         return command.run(context);

@@ -1,5 +1,5 @@
 #pragma once
-// zalvane-cli [--virtual-mouse DIR] [--trace FILE] COMMAND [ARGS]
+// zalvane-cli [--virtual-mouse DIR] [--trace FILE] [--folder DIR] [--force] [--json] COMMAND [ARGS]
 // Exit status: 0 done, 1 no mouse found, 2 usage error, 3 bad input file.
 
 #include <ostream>

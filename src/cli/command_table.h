@@ -24,6 +24,9 @@ enum ExitStatus : int {
 struct GlobalOptions {
     std::optional<std::string> virtualMouse;  // state folder of the virtual mouse
     std::optional<std::string> trace;         // file that receives the transfer trace
+    std::optional<std::string> folder;        // program folder of the profile commands
+    bool force = false;                       // init-folder may overwrite
+    bool json = false;                        // show prints JSON
 };
 
 // What one command gets to work with.
@@ -44,11 +47,14 @@ struct CommandSpec {
     std::size_t argumentCount;
     std::string_view summary;
     int (*run)(CommandContext& context);
+    std::size_t optionalArgumentCount = 0;  // taken after the required ones
 };
 
 // The command groups.
 std::span<const CommandSpec> MouseCommands();
 std::span<const CommandSpec> FileCommands();
 std::span<const CommandSpec> VirtualMouseCommands();
+std::span<const CommandSpec> ProfileCommands();
+std::span<const CommandSpec> FlowCommands();
 
 }  // namespace zalvane::cli

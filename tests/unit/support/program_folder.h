@@ -2,6 +2,7 @@
 // A program folder for tests: a temporary folder holding the shipped data files, as if
 // "Zalvane.exe" lay beside them.
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,16 @@
 #include "unit/support/byte_files.h"
 
 namespace zalvane::test {
+
+// Every file of a folder with its bytes, to show that nothing changed.
+inline std::vector<std::pair<std::string, std::vector<std::uint8_t>>> FolderSnapshot(const std::filesystem::path& path)
+{
+    std::vector<std::pair<std::string, std::vector<std::uint8_t>>> files;
+    for (const auto& entry : std::filesystem::directory_iterator(path))
+        files.emplace_back(entry.path().filename().string(), ReadBytes(platform::PathToUtf8(entry.path())));
+    std::sort(files.begin(), files.end());
+    return files;
+}
 
 class ProgramFolder {
 public:
@@ -48,15 +59,7 @@ public:
         WriteBytes(File(name), bytes);
     }
 
-    // Every file of the folder with its bytes, to show that nothing changed.
-    std::vector<std::pair<std::string, std::vector<std::uint8_t>>> Snapshot() const
-    {
-        std::vector<std::pair<std::string, std::vector<std::uint8_t>>> files;
-        for (const auto& entry : std::filesystem::directory_iterator(Path()))
-            files.emplace_back(entry.path().filename().string(), ReadBytes(platform::PathToUtf8(entry.path())));
-        std::sort(files.begin(), files.end());
-        return files;
-    }
+    std::vector<std::pair<std::string, std::vector<std::uint8_t>>> Snapshot() const { return FolderSnapshot(Path()); }
 
 private:
     TempFolder m_temp;

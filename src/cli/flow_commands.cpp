@@ -1,0 +1,157 @@
+// The main window's flows on a program folder: Save, Reset, Import and Export, as the
+// buttons and the profile dialog run them. The mouse is found as for the other mouse
+// commands; the pointer settings are printed instead of set.
+
+#include <array>
+
+#include "app/import_export.h"
+#include "app/reset_flow.h"
+#include "app/save_flow.h"
+#include "cli/command_table.h"
+#include "cli/folder_session.h"
+#include "cli/input_files.h"
+#include "cli/mouse_session.h"
+
+namespace zalvane::cli {
+namespace {
+
+// The mouse's state as the connection left it, as the program holds it after start-up.
+void TakeConnection(MouseSession& mouse, app::AppState& state) { state.image = mouse.Image(); }
+
+// Exit status after a flow's file writes; the boxes said what went wrong.
+int FileWritesStatus(const app::FileWrites& writes) { return writes.Complete() ? kExitDone : kExitBadInput; }
+
+std::string ProfileLabel(FolderSession& session)
+{
+    return "profile " + std::to_string(session.State().files.profileIndex) + " \"" + session.CurrentProfileName() +
+           "\"";
+}
+
+int Save(CommandContext& context)
+{
+    FolderSession session(context);
+    if (auto failure = session.Failure())
+        return *failure;
+    if (auto failure = session.LoadAtStartUp())
+        return *failure;
+    MouseSession mouse(context);
+    if (auto failure = mouse.Failure())
+        return *failure;
+    app::AppState& state = session.State();
+    TakeConnection(mouse, state);
+
+    const app::SaveResult saved = app::RunSaveFlow(state, session.Ports(), &mouse.Link());
+    const int mouseStatus = mouse.Finish();
+    if (mouseStatus != kExitDone)
+        return mouseStatus;
+    if (const int status = FileWritesStatus(saved.files); status != kExitDone)
+        return status;
+    context.out << "saved " << ProfileLabel(session) << " to the mouse and to " << *state.files.paths.profileFile
+                << '\n';
+    return kExitDone;
+}
+
+int Reset(CommandContext& context)
+{
+    FolderSession session(context);
+    if (auto failure = session.Failure())
+        return *failure;
+    // The current profile's macros are what Reset keeps, so they must be there to keep.
+    if (auto failure = session.LoadAtStartUp())
+        return *failure;
+    MouseSession mouse(context);
+    if (auto failure = mouse.Failure(); failure && *failure != kExitNoMouse)
+        return *failure;
+    app::AppState& state = session.State();
+    const bool connected = !mouse.Failure();
+    if (connected)
+        TakeConnection(mouse, state);
+
+    const app::ResetResult reset = app::RunResetFlow(state, session.Ports(), connected ? &mouse.Link() : nullptr);
+    switch (reset.outcome) {
+        case app::ResetOutcome::kNoFactoryProfile: {
+            const std::string factory = session.FileInFolder(settings::kFactoryProfileFileName);
+            if (session.Messages().Count() == 0) {
+                const auto read = ReadProfileFile(factory);
+                return context.Fail(kExitBadInput, read ? factory + ": cannot be read" : read.error());
+            }
+            return kExitBadInput;
+        }
+        case app::ResetOutcome::kPageOnly:
+            context.err << "zalvane-cli: without a mouse Reset changes nothing: nothing was written\n";
+            return kExitNoMouse;
+        case app::ResetOutcome::kApplied:
+            break;
+    }
+    if (const int status = mouse.Finish(); status != kExitDone)
+        return status;
+    if (const int status = FileWritesStatus(reset.files); status != kExitDone)
+        return status;
+    context.out << "reset " << ProfileLabel(session) << " to the factory settings, macros kept\n";
+    return kExitDone;
+}
+
+int Import(CommandContext& context)
+{
+    const std::string& file = context.args[0];
+    if (!app::TextFileBeside(file))
+        return context.Fail(kExitBadInput, file + ": not a profile file (its name has no \".bin\")");
+    if (auto checked = ReadProfileFile(file); !checked)
+        return context.Fail(kExitBadInput, checked.error());
+    FolderSession session(context);
+    if (auto failure = session.Failure())
+        return *failure;
+    // A current profile file of the wrong size is what an import can repair.
+    if (auto failure = session.LoadAtStartUp({settings::LoadOutcome::kLoaded, settings::LoadOutcome::kWrongSize}))
+        return *failure;
+    MouseSession mouse(context);
+    if (auto failure = mouse.Failure())
+        return *failure;
+    app::AppState& state = session.State();
+    TakeConnection(mouse, state);
+
+    session.FileDialog().answer = file;
+    if (app::RunImportFlow(state, session.Ports()) != app::ImportOutcome::kImported)
+        return context.Fail(kExitBadInput, file + ": changed while it was read; nothing imported");
+    const app::SaveResult saved = app::RunSaveFlow(state, session.Ports(), &mouse.Link());
+    if (const int status = mouse.Finish(); status != kExitDone)
+        return status;
+    if (const int status = FileWritesStatus(saved.files); status != kExitDone)
+        return status;
+    context.out << "imported " << file << " into " << ProfileLabel(session) << " and saved it\n";
+    return kExitDone;
+}
+
+int Export(CommandContext& context)
+{
+    FolderSession session(context);
+    if (auto failure = session.Failure())
+        return *failure;
+    if (auto failure = session.LoadAtStartUp())
+        return *failure;
+    const std::string label = ProfileLabel(session);
+    session.FileDialog().answer = context.args[0];
+    const app::ExportResult exported = app::RunExportFlow(session.State(), session.Ports());
+    if (exported.outcome != app::ExportOutcome::kExported)
+        return kExitBadInput;
+    if (exported.textFileSkipped)
+        context.err << "zalvane-cli: warning: the captions were not written: their file would be the macro file\n";
+    context.out << "exported " << label << " to " << exported.profilePath;
+    if (exported.copiedToProgramFolder)
+        context.out << " and to " << *session.State().files.paths.profileFile;
+    context.out << '\n';
+    return kExitDone;
+}
+
+constexpr std::array<CommandSpec, 4> kCommands = {{
+    {"save", "", 0, "save the current profile: mouse, profile files, pointer settings", Save},
+    {"reset", "", 0, "reset the current profile to the factory settings, keeping the macros", Reset},
+    {"import", "FILE", 1, "import a profile file into the current profile and save it", Import},
+    {"export", "FILE", 1, "export the current profile (FILE and FILE's .ini, copies in the folder)", Export},
+}};
+
+}  // namespace
+
+std::span<const CommandSpec> FlowCommands() { return kCommands; }
+
+}  // namespace zalvane::cli

@@ -1,0 +1,123 @@
+#include "cli/folder_session.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "cli/input_files.h"
+#include "platform/file_io.h"
+#include "settings/profile_list.h"
+#include "settings/program_paths.h"
+
+namespace zalvane::cli {
+namespace {
+
+std::string_view TrimmedEnd(std::string_view text)
+{
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\n' || text.back() == '\r'))
+        text.remove_suffix(1);
+    return text;
+}
+
+}  // namespace
+
+void LineMessages::Show(const platform::MessageText& message)
+{
+    ++m_count;
+    m_err << "zalvane-cli: ";
+    if (!message.subject.empty())
+        m_err << message.subject << ": ";
+    m_err << TrimmedEnd(message.text);
+    if (!message.detail.empty())
+        m_err << ": " << message.detail;
+    const std::string_view caption = TrimmedEnd(message.caption);
+    if (!caption.empty())
+        m_err << " (" << caption << ")";
+    m_err << '\n';
+}
+
+bool PrintedPointerSettings::SetMouse(const std::array<int, 3>& values)
+{
+    m_out << "pointer acceleration: thresholds " << values[0] << ", " << values[1] << ", acceleration " << values[2]
+          << (values[2] != 0 ? " (enhanced pointer precision)" : " (off)") << '\n';
+    return true;
+}
+
+bool PrintedPointerSettings::SetMouseSpeed(std::uint32_t speed)
+{
+    m_out << "pointer speed: " << speed << '\n';
+    return true;
+}
+
+bool PrintedPointerSettings::SetWheelScrollLines(std::uint32_t lines)
+{
+    m_out << "wheel scroll lines: ";
+    if (lines == app::kScrollOneScreen)
+        m_out << "one screen per notch\n";
+    else
+        m_out << lines << '\n';
+    return true;
+}
+
+bool PrintedPointerSettings::SetDoubleClickTime(std::uint32_t milliseconds)
+{
+    m_out << "double-click time: " << milliseconds << " ms\n";
+    return true;
+}
+
+FolderSession::FolderSession(const CommandContext& context)
+    : m_context(context),
+      m_messages(context.err),
+      m_pointer(context.out),
+      m_ports{m_ini, m_messages, m_pointer, m_fileDialog, m_window}
+{
+    const std::string given = context.options.folder.value_or(".");
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::absolute(platform::PathFromUtf8(given), error);
+    if (error || !std::filesystem::is_directory(folder, error)) {
+        m_failure = context.Fail(kExitBadInput, given + ": no such folder");
+        return;
+    }
+    m_folder = platform::PathToUtf8(folder);
+    m_state.files.modulePath = platform::PathToUtf8(folder / std::string(settings::kExecutableName));
+}
+
+std::string FolderSession::FileInFolder(std::string_view name) const
+{
+    return platform::PathToUtf8(platform::PathFromUtf8(m_folder) / platform::PathFromUtf8(name));
+}
+
+std::optional<int> FolderSession::LoadAtStartUp(std::initializer_list<settings::LoadOutcome> accepted)
+{
+    const std::string listFile = FileInFolder(settings::kListFileName);
+    if (auto checked = CheckTextFile(listFile); !checked)
+        return m_context.Fail(kExitBadInput, checked.error());
+    const settings::LoadResult load = app::LoadAtStartUp(m_state, m_ports);
+    if (std::find(accepted.begin(), accepted.end(), load.outcome) != accepted.end())
+        return std::nullopt;
+
+    const std::string profileFile = m_state.files.paths.profileFile.value_or("");
+    switch (load.outcome) {
+        case settings::LoadOutcome::kNoProfileList:
+            return m_context.Fail(kExitBadInput, listFile + ": no valid profile list (section \"Profile\" needs an " +
+                                                     "\"ItemCount\" of 1 to 6)");
+        case settings::LoadOutcome::kFileMissing:
+            return kExitBadInput;  // the box said it
+        case settings::LoadOutcome::kWrongSize:
+        case settings::LoadOutcome::kUnreadable:
+        case settings::LoadOutcome::kLoaded:
+            break;
+    }
+    const auto read = ReadProfileFile(profileFile);
+    return m_context.Fail(kExitBadInput, read ? profileFile + ": cannot be read" : read.error());
+}
+
+std::string FolderSession::CurrentProfileName()
+{
+    const auto& listFile = m_state.files.paths.listFile;
+    if (!listFile)
+        return {};
+    return m_ini.GetString(*listFile, settings::kProfileSection, settings::ProfileItemKey(m_state.files.profileIndex));
+}
+
+}  // namespace zalvane::cli

@@ -1,0 +1,153 @@
+// Commands on the program folder's files that need no mouse: the shipped data files, the
+// profile list and the summary of one profile.
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <system_error>
+
+#include "app/import_export.h"
+#include "assign/macro_file.h"
+#include "cli/command_table.h"
+#include "cli/folder_session.h"
+#include "cli/input_files.h"
+#include "cli/profile_summary.h"
+#include "platform/file_io.h"
+#include "settings/factory_profile.h"
+#include "settings/profile_list.h"
+
+namespace zalvane::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+int InitFolder(CommandContext& context)
+{
+    const std::string& given = context.args[0];
+    const fs::path folder = platform::PathFromUtf8(given);
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (!fs::is_directory(folder, error))
+        return context.Fail(kExitBadInput, given + ": cannot be made a folder");
+
+    const std::vector<settings::ShippedFile> files = settings::ShippedDataFiles();
+    const auto pathOf = [&](const settings::ShippedFile& file) { return platform::PathToUtf8(folder / file.name); };
+    if (!context.options.force) {
+        std::vector<std::string> existing;
+        for (const auto& file : files) {
+            if (platform::PathExists(pathOf(file)))
+                existing.push_back(pathOf(file));
+        }
+        if (!existing.empty()) {
+            const std::string more =
+                existing.size() > 1 ? " and " + std::to_string(existing.size() - 1) + " more of its files" : "";
+            return context.Fail(kExitBadInput,
+                                existing.front() + more + " already there; nothing written " + "(--force overwrites)");
+        }
+    }
+    for (const auto& file : files) {
+        if (!platform::WriteFileAtomically(pathOf(file), file.bytes, error))
+            return context.Fail(kExitBadInput, pathOf(file) + ": cannot be written (" + error.message() + ")");
+    }
+    context.out << "wrote " << files.size() << " files into " << given << '\n';
+    return kExitDone;
+}
+
+int Profiles(CommandContext& context)
+{
+    FolderSession session(context);
+    if (auto failure = session.Failure())
+        return *failure;
+    const std::string listFile = session.FileInFolder(settings::kListFileName);
+    if (auto checked = CheckTextFile(listFile); !checked)
+        return context.Fail(kExitBadInput, checked.error());
+    platform::IniStore& ini = session.Ini();
+    const auto count = settings::ReadProfileCount(ini, listFile);
+    if (!count)
+        return context.Fail(kExitBadInput, listFile + ": no valid profile list (section \"Profile\" needs an " +
+                                               "\"ItemCount\" of 1 to 6)");
+    // The loader's rule picks the current profile: the last name equal to the saved one.
+    const auto current = settings::ReadCurrentProfileIndex(ini, listFile, 0);
+    const std::string currentName = ini.GetString(listFile, settings::kProfileSection, settings::kCurrentProfileKey);
+    bool named = false;
+    for (std::size_t position = 0; position < *count; ++position) {
+        const std::string name = ini.GetString(listFile, settings::kProfileSection, settings::ProfileItemKey(position));
+        named = named || name == currentName;
+        context.out << (position == current ? "* " : "  ") << position << ' ' << name << '\n';
+    }
+    if (!named)
+        context.err << "zalvane-cli: warning: no profile is named \"" << currentName
+                    << "\" (CurProfileName); the program starts with profile 0\n";
+    return kExitDone;
+}
+
+// The profile file `show` looks at: one named in the list, a file, or the current one.
+struct ShowTarget {
+    std::string profilePath;
+    std::optional<std::string> textPath;
+};
+
+std::optional<int> FindShowTarget(CommandContext& context, FolderSession& session, ShowTarget& target)
+{
+    app::AppState& state = session.State();
+    if (context.args.empty()) {
+        if (auto failure = session.LoadAtStartUp())
+            return failure;
+        target = {*state.files.paths.profileFile, state.files.paths.textFile};
+        return std::nullopt;
+    }
+    const std::string& wanted = context.args[0];
+    const std::string listFile = session.FileInFolder(settings::kListFileName);
+    const settings::ProfileList list = settings::ReadProfileListForDialog(session.Ini(), listFile);
+    const auto named = std::find(list.names.rbegin(), list.names.rend(), wanted);
+    if (named != list.names.rend()) {
+        const auto index = static_cast<std::size_t>(list.names.rend() - named - 1);
+        target = {session.FileInFolder(settings::ProfileFileName(index)),
+                  session.FileInFolder(settings::TextFileName(index))};
+        return std::nullopt;
+    }
+    if (platform::PathExists(wanted)) {
+        target = {wanted, app::TextFileBeside(wanted)};
+        return std::nullopt;
+    }
+    return context.Fail(kExitBadInput, wanted + ": no profile of that name in " + listFile + " and no such file");
+}
+
+int Show(CommandContext& context)
+{
+    FolderSession session(context);
+    if (auto failure = session.Failure())
+        return *failure;
+    ShowTarget target;
+    if (auto failure = FindShowTarget(context, session, target))
+        return *failure;
+    auto profile = ReadProfileFile(target.profilePath);
+    if (!profile)
+        return context.Fail(kExitBadInput, profile.error());
+
+    platform::IniStore& ini = session.Ini();
+    ProfileSummaryInput input;
+    input.profilePath = target.profilePath;
+    input.firstRunFlag = profile->firstRunFlag;
+    input.record = profile->record;
+    input.language = dialogs::LanguageFromCode(settings::ReadLanguageCode(ini, target.textPath));
+    input.captions = settings::ReadTextSettings(ini, target.textPath, input.language).captions;
+    input.macroNames = assign::ReadMacroNames(ini, session.FileInFolder(settings::kRecordFileName));
+    if (context.options.json)
+        PrintProfileJson(context.out, input);
+    else
+        PrintProfileSummary(context.out, input);
+    return kExitDone;
+}
+
+constexpr std::array<CommandSpec, 3> kCommands = {{
+    {"init-folder", "DIR", 1, "write the shipped data files into DIR (--force overwrites)", InitFolder},
+    {"profiles", "", 0, "list the profiles of the program folder (--folder DIR), * marks the current one", Profiles},
+    {"show", "[PROFILE]", 0, "show a profile (by name or file; default: the current one; --json)", Show, 1},
+}};
+
+}  // namespace
+
+std::span<const CommandSpec> ProfileCommands() { return kCommands; }
+
+}  // namespace zalvane::cli
