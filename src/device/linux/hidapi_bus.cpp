@@ -43,20 +43,6 @@ std::optional<ReportDescriptorSummary> DescriptorOf(const std::string& path)
     return ParseReportDescriptor(bytes.bytes);
 }
 
-// What the mouse's two interfaces are known to declare, for when the descriptor says
-// nothing of the collection; any other collection then reports no lengths.
-HidCapabilities KnownCapabilities(const Entry& entry)
-{
-    HidCapabilities caps{entry.usagePage, entry.usage, 0, 0, 0};
-    if (entry.usagePage == kCommandUsagePage && entry.usage == kCommandUsage) {
-        caps.inputReportLength = caps.outputReportLength = 65;
-        caps.featureReportLength = kCommandFeatureLength;
-    } else if (entry.usagePage == kEventUsagePage && entry.usage == kEventUsage) {
-        caps.inputReportLength = 8;
-    }
-    return caps;
-}
-
 class HidapiQuery final : public HidQuery {
 public:
     explicit HidapiQuery(const Entry& entry) : m_entry(entry) {}
@@ -65,16 +51,7 @@ public:
 
     std::optional<HidCapabilities> Capabilities() override
     {
-        if (const auto summary = DescriptorOf(m_entry.path)) {
-            for (const CollectionReports& collection : summary->collections) {
-                if (collection.usagePage == m_entry.usagePage && collection.usage == m_entry.usage) {
-                    return HidCapabilities{collection.usagePage, collection.usage, collection.inputReportLength,
-                                           collection.outputReportLength, collection.featureReportLength};
-                }
-            }
-        }
-        // No descriptor, or hidapi read it differently from us: the known lengths.
-        return KnownCapabilities(m_entry);
+        return CollectionCapabilities(DescriptorOf(m_entry.path), m_entry.usagePage, m_entry.usage);
     }
 
 private:
@@ -134,6 +111,28 @@ private:
 };
 
 }  // namespace
+
+HidCapabilities CollectionCapabilities(const std::optional<ReportDescriptorSummary>& descriptor,
+                                       std::uint16_t usagePage, std::uint16_t usage)
+{
+    HidCapabilities caps{usagePage, usage, 0, 0, 0};
+    if (descriptor) {
+        for (const CollectionReports& collection : descriptor->collections) {
+            if (collection.usagePage == usagePage && collection.usage == usage) {
+                caps.inputReportLength = collection.inputReportLength;
+                caps.outputReportLength = collection.outputReportLength;
+                caps.featureReportLength = collection.featureReportLength;
+                break;
+            }
+        }
+    } else if (usagePage == kCommandUsagePage && usage == kCommandUsage) {
+        caps.inputReportLength = caps.outputReportLength = kKnownCommandReportLength;
+        caps.featureReportLength = kCommandFeatureLength;
+    } else if (usagePage == kEventUsagePage && usage == kEventUsage) {
+        caps.inputReportLength = kKnownEventReportLength;
+    }
+    return caps;
+}
 
 std::unique_ptr<HidInterfaceList> HidapiBus::ListInterfaces()
 {
