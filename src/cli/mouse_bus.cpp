@@ -14,7 +14,7 @@ constexpr std::string_view kPermissionHint =
 std::string NoMouseMessage(const device::SearchResult& result, const std::string& where)
 {
     using device::SearchEnd;
-    const std::string prefix = "no mouse found (USB 04d9:a11b) on " + where;
+    std::string prefix = "no mouse found (USB 04d9:a11b) on " + where;
     switch (result.end) {
         case SearchEnd::kFound:
             return {};

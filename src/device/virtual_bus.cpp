@@ -1,7 +1,9 @@
 #include "device/virtual_bus.h"
 
+#include <algorithm>
 #include <array>
 #include <condition_variable>
+#include <iterator>
 #include <mutex>
 #include <string_view>
 #include <utility>
@@ -168,11 +170,9 @@ public:
     {
         std::lock_guard lock(m_hub->mutex);
         m_generation = m_hub->generation;
-        for (const VirtualInterface* entry : kInterfaces) {
-            if (m_hub->plugged || !entry->OfTheMouse()) {
-                m_entries.push_back(entry);
-            }
-        }
+        const bool plugged = m_hub->plugged;
+        std::copy_if(kInterfaces.begin(), kInterfaces.end(), std::back_inserter(m_entries),
+                     [&](const VirtualInterface* entry) { return plugged || !entry->OfTheMouse(); });
     }
 
     std::expected<std::string, HidEnumError> Path(std::size_t index) override

@@ -117,13 +117,14 @@ HidCapabilities CollectionCapabilities(const std::optional<ReportDescriptorSumma
 {
     HidCapabilities caps{usagePage, usage, 0, 0, 0};
     if (descriptor) {
-        for (const CollectionReports& collection : descriptor->collections) {
-            if (collection.usagePage == usagePage && collection.usage == usage) {
-                caps.inputReportLength = collection.inputReportLength;
-                caps.outputReportLength = collection.outputReportLength;
-                caps.featureReportLength = collection.featureReportLength;
-                break;
-            }
+        const auto& collections = descriptor->collections;
+        const auto found = std::find_if(collections.begin(), collections.end(), [&](const CollectionReports& c) {
+            return c.usagePage == usagePage && c.usage == usage;
+        });
+        if (found != collections.end()) {
+            caps.inputReportLength = found->inputReportLength;
+            caps.outputReportLength = found->outputReportLength;
+            caps.featureReportLength = found->featureReportLength;
         }
     } else if (usagePage == kCommandUsagePage && usage == kCommandUsage) {
         caps.inputReportLength = caps.outputReportLength = kKnownCommandReportLength;

@@ -42,14 +42,23 @@ std::uint16_t ByteLength(std::uint64_t bits)
     return static_cast<std::uint16_t>(std::min<std::uint64_t>((bits + 7) / 8 + 1, 0xFFFF));
 }
 
+std::uint16_t& LongestOf(CollectionReports& collection, std::uint8_t type)
+{
+    switch (type) {
+        case kInput:
+            return collection.inputReportLength;
+        case kOutput:
+            return collection.outputReportLength;
+        default:
+            return collection.featureReportLength;
+    }
+}
+
 void Finish(CollectionReports& collection, const std::vector<ReportBits>& reports)
 {
     for (const ReportBits& report : reports) {
-        const std::uint16_t length = ByteLength(report.bits);
-        std::uint16_t& longest = report.type == kInput    ? collection.inputReportLength
-                                 : report.type == kOutput ? collection.outputReportLength
-                                                          : collection.featureReportLength;
-        longest = std::max(longest, length);
+        std::uint16_t& longest = LongestOf(collection, report.type);
+        longest = std::max(longest, ByteLength(report.bits));
     }
 }
 
