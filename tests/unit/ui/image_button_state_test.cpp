@@ -46,19 +46,6 @@ TEST(ImageButtonStateTest, ToggleFlipsOnEveryPressedPaint)
     EXPECT_FALSE(state.Toggled());
 }
 
-TEST(ImageButtonStateTest, TrackingIsArmedOnceUntilTheLeave)
-{
-    ImageButtonState state;
-    EXPECT_TRUE(state.NeedsTracking());
-    state.SetTracking(false);  // arming failed: the next move tries again
-    EXPECT_TRUE(state.NeedsTracking());
-    state.SetTracking(true);
-    EXPECT_FALSE(state.NeedsTracking());
-    state.Leave();
-    EXPECT_TRUE(state.NeedsTracking());
-    EXPECT_TRUE(state.Hovering());
-}
-
 // Screen y of the pointer = client y + 100 in these cases; the thumb is 114 high.
 TEST(ThumbDragTest, AcceptsTopsFrom32ToABottomOf595)
 {

@@ -27,13 +27,6 @@ TEST(SkinStateTest, SkinRootDropsTheExecutableNameFromTheModulePath)
         EXPECT_EQ(SkinRootFromModulePath(c.modulePath, c.skinName), c.root) << c.modulePath;
 }
 
-TEST(SkinStateTest, ImagePathsHangOffTheRoot)
-{
-    SkinState state;
-    state.root = SkinRootFromModulePath("C:\\Z\\Zalvane.exe", "Default");
-    EXPECT_EQ(state.ImagePath("/Mouse/Side/S-12-over.png"), "C:\\Z\\/Skins/Default/Mouse/Side/S-12-over.png");
-}
-
 TEST(SkinStateTest, ColourComponentIsTheLowByteOfADecimalNumber)
 {
     const std::pair<std::string_view, int> cases[] = {
