@@ -3,6 +3,8 @@
 // commands; the pointer settings are printed instead of set.
 
 #include <array>
+#include <initializer_list>
+#include <optional>
 
 #include "app/import_export.h"
 #include "app/reset_flow.h"
@@ -15,11 +17,36 @@
 namespace zalvane::cli {
 namespace {
 
-// The mouse's state as the connection left it, as the program holds it after start-up.
-void TakeConnection(MouseSession& mouse, app::AppState& state) { state.image = mouse.Image(); }
+// Loads the folder as the program does at start-up, then opens the mouse and takes the
+// state its connection left, as the program holds it after start-up. Without a mouse
+// only `mouseOptional` goes on (with `mouse` empty). Otherwise nothing or the status.
+std::optional<int> OpenFolderAndMouse(
+    CommandContext& context, FolderSession& session, std::optional<MouseSession>& mouse,
+    std::initializer_list<settings::LoadOutcome> accepted = {settings::LoadOutcome::kLoaded},
+    bool mouseOptional = false)
+{
+    if (auto failure = session.Failure())
+        return failure;
+    if (auto failure = session.LoadAtStartUp(accepted))
+        return failure;
+    mouse.emplace(context);
+    if (auto failure = mouse->Failure()) {
+        if (*failure != kExitNoMouse || !mouseOptional)
+            return failure;
+        mouse.reset();
+        return std::nullopt;
+    }
+    session.State().image = mouse->Image();
+    return std::nullopt;
+}
 
-// Exit status after a flow's file writes; the boxes said what went wrong.
-int FileWritesStatus(const app::FileWrites& writes) { return writes.Complete() ? kExitDone : kExitBadInput; }
+// The end of a flow that wrote to the mouse and the files; the boxes said what went wrong.
+int FinishFlow(MouseSession& mouse, const app::FileWrites& writes)
+{
+    if (const int status = mouse.Finish(); status != kExitDone)
+        return status;
+    return writes.Complete() ? kExitDone : kExitBadInput;
+}
 
 std::string ProfileLabel(FolderSession& session)
 {
@@ -30,21 +57,12 @@ std::string ProfileLabel(FolderSession& session)
 int Save(CommandContext& context)
 {
     FolderSession session(context);
-    if (auto failure = session.Failure())
-        return *failure;
-    if (auto failure = session.LoadAtStartUp())
-        return *failure;
-    MouseSession mouse(context);
-    if (auto failure = mouse.Failure())
+    std::optional<MouseSession> mouse;
+    if (auto failure = OpenFolderAndMouse(context, session, mouse))
         return *failure;
     app::AppState& state = session.State();
-    TakeConnection(mouse, state);
-
-    const app::SaveResult saved = app::RunSaveFlow(state, session.Ports(), &mouse.Link());
-    const int mouseStatus = mouse.Finish();
-    if (mouseStatus != kExitDone)
-        return mouseStatus;
-    if (const int status = FileWritesStatus(saved.files); status != kExitDone)
+    const app::SaveResult saved = app::RunSaveFlow(state, session.Ports(), &mouse->Link());
+    if (const int status = FinishFlow(*mouse, saved.files); status != kExitDone)
         return status;
     context.out << "saved " << ProfileLabel(session) << " to the mouse and to " << *state.files.paths.profileFile
                 << '\n';
@@ -54,20 +72,12 @@ int Save(CommandContext& context)
 int Reset(CommandContext& context)
 {
     FolderSession session(context);
-    if (auto failure = session.Failure())
-        return *failure;
+    std::optional<MouseSession> mouse;
     // The current profile's macros are what Reset keeps, so they must be there to keep.
-    if (auto failure = session.LoadAtStartUp())
+    if (auto failure = OpenFolderAndMouse(context, session, mouse, {settings::LoadOutcome::kLoaded}, true))
         return *failure;
-    MouseSession mouse(context);
-    if (auto failure = mouse.Failure(); failure && *failure != kExitNoMouse)
-        return *failure;
-    app::AppState& state = session.State();
-    const bool connected = !mouse.Failure();
-    if (connected)
-        TakeConnection(mouse, state);
-
-    const app::ResetResult reset = app::RunResetFlow(state, session.Ports(), connected ? &mouse.Link() : nullptr);
+    const app::ResetResult reset =
+        app::RunResetFlow(session.State(), session.Ports(), mouse ? &mouse->Link() : nullptr);
     switch (reset.outcome) {
         case app::ResetOutcome::kNoFactoryProfile: {
             const std::string factory = session.FileInFolder(settings::kFactoryProfileFileName);
@@ -83,9 +93,7 @@ int Reset(CommandContext& context)
         case app::ResetOutcome::kApplied:
             break;
     }
-    if (const int status = mouse.Finish(); status != kExitDone)
-        return status;
-    if (const int status = FileWritesStatus(reset.files); status != kExitDone)
+    if (const int status = FinishFlow(*mouse, reset.files); status != kExitDone)
         return status;
     context.out << "reset " << ProfileLabel(session) << " to the factory settings, macros kept\n";
     return kExitDone;
@@ -99,24 +107,16 @@ int Import(CommandContext& context)
     if (auto checked = ReadProfileFile(file); !checked)
         return context.Fail(kExitBadInput, checked.error());
     FolderSession session(context);
-    if (auto failure = session.Failure())
-        return *failure;
+    std::optional<MouseSession> mouse;
     // A current profile file of the wrong size is what an import can repair.
-    if (auto failure = session.LoadAtStartUp({settings::LoadOutcome::kLoaded, settings::LoadOutcome::kWrongSize}))
+    if (auto failure = OpenFolderAndMouse(context, session, mouse,
+                                          {settings::LoadOutcome::kLoaded, settings::LoadOutcome::kWrongSize}))
         return *failure;
-    MouseSession mouse(context);
-    if (auto failure = mouse.Failure())
-        return *failure;
-    app::AppState& state = session.State();
-    TakeConnection(mouse, state);
-
     session.FileDialog().answer = file;
-    if (app::RunImportFlow(state, session.Ports()) != app::ImportOutcome::kImported)
+    if (app::RunImportFlow(session.State(), session.Ports()) != app::ImportOutcome::kImported)
         return context.Fail(kExitBadInput, file + ": changed while it was read; nothing imported");
-    const app::SaveResult saved = app::RunSaveFlow(state, session.Ports(), &mouse.Link());
-    if (const int status = mouse.Finish(); status != kExitDone)
-        return status;
-    if (const int status = FileWritesStatus(saved.files); status != kExitDone)
+    const app::SaveResult saved = app::RunSaveFlow(session.State(), session.Ports(), &mouse->Link());
+    if (const int status = FinishFlow(*mouse, saved.files); status != kExitDone)
         return status;
     context.out << "imported " << file << " into " << ProfileLabel(session) << " and saved it\n";
     return kExitDone;
