@@ -1,7 +1,7 @@
 # The test tiers of ./test; sourced, not run. Each tier adds to TOTAL_PASSED and
 # TOTAL_FAILED; a tier that cannot even be built counts as one failure.
 
-ZALVANE_ALL_TIERS=(unit asan wine-unit win fuzz)
+ZALVANE_ALL_TIERS=(unit asan wine-unit win package fuzz)
 TOTAL_PASSED=0
 TOTAL_FAILED=0
 TIER_SUMMARY=()
@@ -55,6 +55,18 @@ run_tier() {
       if configure_and_build windows unit_tests; then ctest_tier wine-unit windows unit; else tier_result wine-unit 0 1; fi ;;
     win)
       if configure_and_build windows; then ctest_tier win windows win; else tier_result win 0 1; fi ;;
+    package)
+      # dist/ from build/native and build/windows, installed and started under Wine.
+      if configure_and_build native zalvane-cli default_skin && configure_and_build windows Zalvane &&
+        { echo "== package"; "$root/scripts/package"; }; then
+        echo "== tests: package"
+        "$root/tests/e2e/package/install_test" --work "$root/build/package"
+        local counts
+        counts=$(cat "$root/build/package/result" 2>/dev/null)
+        if [ -n "$counts" ]; then tier_result package "${counts% *}" "${counts#* }"; else tier_result package 0 1; fi
+      else
+        tier_result package 0 1
+      fi ;;
     fuzz)
       echo "== fuzz"
       if "$root/scripts/fuzz" --seconds "${ZALVANE_FUZZ_SECONDS:-20}"; then
