@@ -6,14 +6,14 @@ namespace {
 constexpr std::string_view kSongTi = "宋体";
 constexpr std::string_view kHeiTi = "黑体";
 
-// The Chinese faces of the main window and the dialogs are the same; Windows 6.2
-// swaps Song for Hei in Simplified Chinese.
+// The Chinese faces of the main window and the dialogs are the same; from Windows 6.2
+// on, Simplified Chinese takes Hei instead of Song.
 FontSpec ChineseFont(dialogs::Language language, WindowsVersion version)
 {
     if (language == dialogs::Language::TraditionalChinese)
         return {kHeiTi, 14, 400};
-    const bool version62 = version.major == 6 && version.minor == 2;
-    return {version62 ? kHeiTi : kSongTi, 13, 400};
+    const bool from62 = version.major > 6 || (version.major == 6 && version.minor >= 2);
+    return {from62 ? kHeiTi : kSongTi, 13, 400};
 }
 
 }  // namespace

@@ -23,9 +23,9 @@ TEST(FontChoiceTest, FacesSizesAndWeightsByLanguageAndVersion)
         {FontUse::kMain, Language::English, kWin7, {"Segoe UI", 15, 300}},
         {FontUse::kMain, Language::English, kWin8, {"Segoe UI", 15, 300}},
         {FontUse::kMain, Language::SimplifiedChinese, kWin7, {"宋体", 13, 400}},
-        {FontUse::kMain, Language::SimplifiedChinese, kWin8, {"黑体", 13, 400}},  // only 6.2 swaps the face
-        {FontUse::kMain, Language::SimplifiedChinese, kWin81, {"宋体", 13, 400}},
-        {FontUse::kMain, Language::SimplifiedChinese, kWin10, {"宋体", 13, 400}},
+        {FontUse::kMain, Language::SimplifiedChinese, kWin8, {"黑体", 13, 400}},  // 6.2 and later swap the face
+        {FontUse::kMain, Language::SimplifiedChinese, kWin81, {"黑体", 13, 400}},
+        {FontUse::kMain, Language::SimplifiedChinese, kWin10, {"黑体", 13, 400}},
         {FontUse::kMain, Language::TraditionalChinese, kWin7, {"黑体", 14, 400}},
         {FontUse::kMain, Language::TraditionalChinese, kWin8, {"黑体", 14, 400}},
         {FontUse::kValue, Language::English, kWin7, {"Arial", 12, 0}},

@@ -1,0 +1,87 @@
+#include "app/device_events.h"
+
+#include "device/device_commands.h"
+#include "dialogs/language_tables.h"
+#include "settings/text_settings.h"
+
+namespace zalvane::app {
+namespace {
+
+constexpr unsigned kStageBalloonTimeoutMs = 5000;
+constexpr unsigned kConnectionBalloonTimeoutMs = 100;
+constexpr std::uint64_t kLastStage = 7;
+constexpr unsigned kDpiUnit = 100;
+
+bool IsDpiStageNotice(std::uint64_t code, std::uint64_t value)
+{
+    return code >= notice::kDpiStageFirst && code <= notice::kDpiStageLast && value >= 1 && value <= kLastStage;
+}
+
+}  // namespace
+
+bool ConnectAtStartUp(AppState& state, DeviceLink& link)
+{
+    link.Search();
+    device::CommandLink* command = link.Link();
+    if (command == nullptr)
+        return false;
+    device::RunOpeningSequence(*command, state.image, state.record);
+    return true;
+}
+
+void HandleMouseArrival(AppState& state, FlowPorts& ports, DeviceLink& link, DeviceUi& ui)
+{
+    link.Search();
+    device::CommandLink* command = link.Link();
+    if (command == nullptr) {
+        ui.SendNotice(notice::kMouseNotFound, 0);
+        ui.HideMainWindow();
+        return;
+    }
+    ui.SendNotice(notice::kMouseFound, 0);
+    device::RunOpeningSequence(*command, state.image, state.record);
+    LoadCurrentProfile(state, ports);
+    state.text = settings::ReadTextSettings(ports.ini, state.files.paths.textFile, state.language);
+    ui.ResumeListener();
+}
+
+void HandleMouseRemoval(DeviceLink& link, DeviceUi& ui)
+{
+    if (!link.Search().Found())
+        ui.SendNotice(notice::kMouseNotFound, 0);
+}
+
+std::optional<Balloon> BalloonForNotice(std::uint64_t code, std::uint64_t value, dialogs::Language language,
+                                        const settings::SettingsImage& image)
+{
+    using dialogs::SlotText;
+    using dialogs::TextSlot;
+    if (IsDpiStageNotice(code, value)) {
+        // The DPI-stage read always puts the block it fetched in the first config block.
+        const std::uint8_t stored = image.ConfigBlock()[kConfigStageDpi + value - 1];
+        const auto slot = dialogs::DpiStageSwitchSlot(static_cast<unsigned>(value));
+        return Balloon{std::string(SlotText(*slot, language)) + std::to_string((stored + 1u) * kDpiUnit),
+                       std::string(kInfoTitle), kStageBalloonTimeoutMs};
+    }
+    if (code == notice::kMacro && value != 0)
+        return Balloon{std::string(SlotText(TextSlot::SwitchToMacroKey, language)) + std::to_string(value),
+                       std::string(kInfoTitle), kStageBalloonTimeoutMs};
+    if (code == notice::kMouseFound)
+        return Balloon{std::string(SlotText(TextSlot::MouseDetected, language)), std::string(kInfoTitle),
+                       kConnectionBalloonTimeoutMs};
+    if (code == notice::kMouseNotFound)
+        return Balloon{std::string(SlotText(TextSlot::MouseNotDetected, language)), std::string(kWarningTitle),
+                       kConnectionBalloonTimeoutMs};
+    return std::nullopt;
+}
+
+std::optional<Balloon> HandleDeviceNotice(AppState& state, DeviceLink& link, std::uint64_t code, std::uint64_t value)
+{
+    if (IsDpiStageNotice(code, value)) {
+        if (device::CommandLink* command = link.Link())
+            device::RunDpiStageRead(*command, state.image);
+    }
+    return BalloonForNotice(code, value, state.language, state.image);
+}
+
+}  // namespace zalvane::app

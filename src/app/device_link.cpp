@@ -1,0 +1,33 @@
+#include "app/device_link.h"
+
+#include <utility>
+
+namespace zalvane::app {
+
+DeviceLink::DeviceLink(device::HidBus& bus, platform::Pacer& pacer, std::function<void()> wake)
+    : m_bus(bus), m_pacer(pacer), m_wake(wake), m_connection(std::move(wake))
+{
+}
+
+device::SearchResult DeviceLink::Search()
+{
+    const device::SearchResult result = device::FindMouse(m_bus, m_connection);
+    m_connection.SetConnected(result.Found());
+    if (result.Found()) {
+        const device::CommandInterface& command = m_connection.command;
+        m_link.emplace(
+            device::CommandLink{*command.port, m_pacer, command.featureReportLength, command.inputReportLength});
+        if (m_wake)
+            m_wake();
+    }
+    return result;
+}
+
+device::CommandLink* DeviceLink::Link()
+{
+    if (!Connected() || !m_connection.command.port || !m_link)
+        return nullptr;
+    return &*m_link;
+}
+
+}  // namespace zalvane::app

@@ -1,0 +1,37 @@
+#include "app/event_listener.h"
+
+#include <algorithm>
+
+namespace zalvane::app {
+
+void RunEventListener(device::ConnectionState& connection, ListenerPort& port, const EventHandOver& handOver,
+                      const std::atomic<bool>& stop)
+{
+    std::array<std::uint8_t, kListenerBufferSize> buffer{};
+    while (!stop.load()) {
+        port.ResetWake();
+        const device::EventInterface events = connection.Events();
+        if (!connection.Connected() || !events.port) {
+            port.WaitWake();
+            continue;
+        }
+        // A report longer than the buffer is cut, never written past it.
+        const std::size_t length = std::clamp<std::size_t>(events.inputReportLength, 1, buffer.size());
+        if (!port.StartRead(*events.port, std::span(buffer.data(), length))) {
+            port.WaitWake();
+            continue;
+        }
+        port.WaitWake();
+        // The wake may be a new search: a read on an interface that is no longer the
+        // current one, or after the mouse went away, is given up rather than waited for.
+        if (stop.load() || !connection.Connected() || connection.Events().port != events.port) {
+            port.CancelRead();
+            continue;
+        }
+        const std::size_t count = port.FinishRead();
+        if (count >= 4 && buffer[0] == kEventReportId && buffer[1] == kEventClass)
+            handOver(buffer[2], buffer[3]);
+    }
+}
+
+}  // namespace zalvane::app
