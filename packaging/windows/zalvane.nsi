@@ -81,6 +81,18 @@ VIAddVersionKey "LegalCopyright" "Copyright ${PUBLISHER}"
   ${Loop}
 !macroend
 
+; Program Files and the uninstall entry are the administrators'; where elevation is not
+; offered (no UAC), a standard user is told so before anything is written.
+!macro RequireAdministrator
+  UserInfo::GetAccountType
+  Pop $0
+  ${If} $0 != "admin"
+    MessageBox MB_OK|MB_ICONSTOP "Administrator rights are needed to change ${PRODUCT} in Program Files." /SD IDOK
+    SetErrorLevel 740 ; the system's "the requested operation requires elevation"
+    Quit
+  ${EndIf}
+!macroend
+
 Section "-Program"
   SetOutPath "$INSTDIR"
   !insertmacro InstallProgramFiles
@@ -128,6 +140,7 @@ SectionEnd
 !insertmacro MUI_UNFUNCTION_DESCRIPTION_END
 
 Function .onInit
+  !insertmacro RequireAdministrator
   !insertmacro WaitUntilProgramClosed
 FunctionEnd
 
@@ -138,5 +151,6 @@ Function un.onInit
   ${IfNot} ${Errors}
     !insertmacro SelectSection ${UN_PROFILES}
   ${EndIf}
+  !insertmacro RequireAdministrator
   !insertmacro WaitUntilProgramClosed
 FunctionEnd
