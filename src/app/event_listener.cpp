@@ -15,9 +15,7 @@ void RunEventListener(device::ConnectionState& connection, ListenerPort& port, c
             port.WaitWake();
             continue;
         }
-        // A report longer than the buffer is cut, never written past it.
-        const std::size_t length = std::clamp<std::size_t>(events.inputReportLength, 1, buffer.size());
-        if (!port.StartRead(*events.port, std::span(buffer.data(), length))) {
+        if (!port.StartRead(*events.port, events.inputReportLength)) {
             port.WaitWake();
             continue;
         }
@@ -28,7 +26,8 @@ void RunEventListener(device::ConnectionState& connection, ListenerPort& port, c
             port.CancelRead();
             continue;
         }
-        const std::size_t count = port.FinishRead();
+        // A report longer than the buffer is cut, never written past it.
+        const std::size_t count = std::min(port.FinishRead(buffer), buffer.size());
         if (count >= 4 && buffer[0] == kEventReportId && buffer[1] == kEventClass)
             handOver(buffer[2], buffer[3]);
     }

@@ -31,12 +31,14 @@ public:
     virtual void ResetWake() = 0;
     // Waits without time limit until the wake event is signalled.
     virtual void WaitWake() = 0;
-    // Starts reading one report of `port` into `buffer`; the read's end signals the wake
-    // event. False when no read could be started (then only a new search wakes).
-    virtual bool StartRead(device::HidEventPort& port, std::span<std::uint8_t> buffer) = 0;
-    // Waits for the started read to end: the bytes it stored, 0 when it failed.
-    virtual std::size_t FinishRead() = 0;
-    // Gives the started read up; returns once the buffer is no longer written to.
+    // Starts reading one report of `reportLength` bytes (the interface's input report
+    // length) from `port`; the read's end signals the wake event. False when no read
+    // could be started (then only a new search wakes the listener).
+    virtual bool StartRead(device::HidEventPort& port, std::size_t reportLength) = 0;
+    // Waits for the started read to end and copies the report into `buffer`, cut to its
+    // size. Returns the bytes stored, 0 when the read failed.
+    virtual std::size_t FinishRead(std::span<std::uint8_t> buffer) = 0;
+    // Gives the started read up; returns once the read is over.
     virtual void CancelRead() = 0;
 };
 

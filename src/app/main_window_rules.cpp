@@ -1,6 +1,7 @@
 #include "app/main_window_rules.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace zalvane::app {
 namespace {
@@ -22,6 +23,23 @@ pages::Point CentredIn(const pages::Rect& workArea, pages::Size size)
     const int workWidth = workArea.right - workArea.left;
     const int workHeight = workArea.bottom - workArea.top;
     return {(workWidth - size.width) / 2 + workArea.left, (workHeight - size.height) / 2 + workArea.top};
+}
+
+int DecimalFromText(std::string_view text)
+{
+    std::size_t at = text.find_first_not_of(" \t\r\n\v\f");
+    if (at == std::string_view::npos)
+        return 0;
+    bool negative = false;
+    if (text[at] == '+' || text[at] == '-')
+        negative = text[at++] == '-';
+    long long value = 0;
+    constexpr long long kLimit = 1LL << 32;
+    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at)
+        value = std::min(value * 10 + (text[at] - '0'), kLimit);
+    value = negative ? -value : value;
+    return static_cast<int>(
+        std::clamp<long long>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 TrayAction TrayActionFor(std::uint64_t mouseMessage)

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "pages/rect.h"
 #include "settings/profile_record.h"
@@ -25,6 +26,11 @@ enum class TrayAction { kNone, kShowWindow, kShowMenu };
 
 // `mouseMessage` is the tray callback's second parameter.
 TrayAction TrayActionFor(std::uint64_t mouseMessage);
+
+// A decimal integer text as the settings files keep the slider rows: leading blanks and a
+// sign are read, reading stops at the first other character, empty text gives 0, and a
+// number beyond the int range is held at its end.
+int DecimalFromText(std::string_view text);
 
 // Colour references as the system takes them: 0x00BBGGRR.
 using ColourRef = std::uint32_t;

@@ -84,7 +84,8 @@ bool CWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resu
         m_continueDefault = false;
         return handled;
     }
-    return false;
+    // Registered messages lie in 0xC000-0xFFFF.
+    return message >= 0xC000 && message <= 0xFFFF && OnRegisteredMessage(message, wParam, lParam, result);
 }
 
 // A control asks its parent for its colours and its drawing; a control object of ours

@@ -44,6 +44,10 @@ public:
 protected:
     virtual std::span<const MessageEntry> Messages() const { return {}; }
 
+    // Messages whose number is known only at run time (RegisterWindowMessageW), which no
+    // table can name: called for every message the table does not take. True when handled.
+    virtual bool OnRegisteredMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
     // Creates a window of a class registered above, bound to this object.
     bool CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, const RECT& rect,
                   HWND parent, UINT id, WNDPROC baseProc = nullptr) noexcept;

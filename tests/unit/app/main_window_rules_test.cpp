@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "app/device_change.h"
 #include "app/program_options.h"
 #include "app/updater_path.h"
@@ -28,6 +30,22 @@ TEST(MainWindowRulesTest, TheMainPageIsCentredInTheWorkArea)
     };
     for (const Case& c : cases)
         EXPECT_EQ(CentredIn(c.work, c.size), c.expected) << c.work.left << "," << c.work.top;
+}
+
+TEST(MainWindowRulesTest, SliderRowsFromText)
+{
+    const std::pair<std::string_view, int> cases[] = {
+        {"", 0},
+        {"  437", 437},
+        {"437px", 437},
+        {"-12", -12},
+        {"+7", 7},
+        {"x1", 0},
+        {"99999999999", std::numeric_limits<int>::max()},
+        {"-99999999999", std::numeric_limits<int>::min()},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(DecimalFromText(text), expected) << text;
 }
 
 TEST(MainWindowRulesTest, TrayClicks)

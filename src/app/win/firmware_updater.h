@@ -1,0 +1,9 @@
+#pragma once
+// Starts the firmware updater for the processor the system runs on natively, from the
+// "Update" folder beside the executable, and does not wait for it.
+
+namespace zalvane::app::win {
+
+void StartFirmwareUpdater() noexcept;
+
+}  // namespace zalvane::app::win

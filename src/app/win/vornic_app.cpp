@@ -1,0 +1,84 @@
+#include "app/win/vornic_app.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <psapi.h>
+
+#include "app/win/vornic_dlg.h"
+#include "platform/win/message_box.h"
+#include "platform/win/module_path.h"
+#include "platform/win/wide_text.h"
+#include "ui/win/dialog.h"
+
+namespace zalvane::app::win {
+namespace {
+
+constexpr int kStartFailed = 1;
+
+unsigned long long PeakWorkingSet() noexcept
+{
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters))
+        return 0;
+    return counters.PeakWorkingSetSize;
+}
+
+}  // namespace
+
+int CVornicApp::Run()
+{
+    InitInstance();
+    return ExitInstance();
+}
+
+bool CVornicApp::InitInstance()
+{
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = 0xFF;  // every class
+    ::InitCommonControlsEx(&controls);
+
+    if (!ui::win::RegisterDialogClassCopy(kMainWindowClass)) {
+        m_exitCode = kStartFailed;
+        return false;
+    }
+    m_gdiplus.emplace();
+
+    m_state.files.modulePath = platform::win::Narrow(platform::win::ModuleFilePath());
+    if (m_options.shellTrace)
+        m_trace.emplace(*m_options.shellTrace);
+    device::HidBus* bus = &m_systemBus;
+    ListenerReads reads = ListenerReads::kOverlapped;
+    if (m_options.virtualMouseFolder) {
+        auto mouse = VirtualMouseMode::Open(*m_options.virtualMouseFolder);
+        if (!mouse) {
+            platform::win::ShowMessage(nullptr,
+                                       platform::win::Widen("The virtual mouse cannot be used:\n" + mouse.error()));
+            m_exitCode = kStartFailed;
+            return false;
+        }
+        m_virtualMouse.emplace(std::move(*mouse));
+        bus = &m_virtualMouse->Bus();
+        reads = ListenerReads::kVirtual;
+    }
+    m_link.emplace(*bus, m_pacer, [this] { m_listener.Wake(); });
+
+    {
+        CVornicDlg dialog(ShellContext{m_state, *m_link, m_listener, reads, m_virtualMouse ? &*m_virtualMouse : nullptr,
+                                       m_trace ? &*m_trace : nullptr});
+        dialog.DoModal();
+    }
+    return false;
+}
+
+int CVornicApp::ExitInstance()
+{
+    if (m_trace)
+        m_trace->WriteExit(PeakWorkingSet());
+    m_gdiplus.reset();
+    return m_exitCode;
+}
+
+}  // namespace zalvane::app::win

@@ -1,0 +1,77 @@
+// The e2e tests' hands inside Wine:
+//   e2e_helper post CLASS MESSAGE WPARAM LPARAM   posts a message to the top-level window of
+//                                                 that class (numbers: decimal or 0x hex);
+//                                                 status 1 when there is no such window
+//   e2e_helper workarea                           prints the work area: LEFT TOP RIGHT BOTTOM
+//   e2e_helper                                    (no arguments: a stand-in program) writes
+//                                                 its own path into "<its path>.ran"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+bool ParseNumber(const wchar_t* text, unsigned long long& value)
+{
+    wchar_t* end = nullptr;
+    value = std::wcstoull(text, &end, 0);
+    return end != text && *end == L'\0';
+}
+
+int Post(int argc, wchar_t** argv)
+{
+    unsigned long long message = 0, wParam = 0, lParam = 0;
+    if (argc != 6 || !ParseNumber(argv[3], message) || !ParseNumber(argv[4], wParam) || !ParseNumber(argv[5], lParam)) {
+        std::fputs("usage: e2e_helper post CLASS MESSAGE WPARAM LPARAM\n", stderr);
+        return 2;
+    }
+    const HWND window = ::FindWindowW(argv[2], nullptr);
+    if (!window) {
+        std::fputs("e2e_helper: no window of that class\n", stderr);
+        return 1;
+    }
+    return ::PostMessageW(window, static_cast<UINT>(message), static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam))
+               ? 0
+               : 1;
+}
+
+int WorkArea()
+{
+    RECT area{};
+    if (!::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0))
+        return 1;
+    std::printf("%ld %ld %ld %ld\n", area.left, area.top, area.right, area.bottom);
+    return 0;
+}
+
+int StandIn()
+{
+    wchar_t path[4096];
+    const DWORD length = ::GetModuleFileNameW(nullptr, path, 4096);
+    if (length == 0 || length >= 4096)
+        return 1;
+    const std::wstring marker = std::wstring(path, length) + L".ran";
+    FILE* file = _wfopen(marker.c_str(), L"wb");
+    if (!file)
+        return 1;
+    std::fputws(path, file);
+    std::fclose(file);
+    return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    if (argc == 1)
+        return StandIn();
+    if (std::wcscmp(argv[1], L"post") == 0)
+        return Post(argc, argv);
+    if (argc == 2 && std::wcscmp(argv[1], L"workarea") == 0)
+        return WorkArea();
+    std::fputs("usage: e2e_helper [post CLASS MESSAGE WPARAM LPARAM | workarea]\n", stderr);
+    return 2;
+}
