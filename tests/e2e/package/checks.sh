@@ -1,5 +1,7 @@
 # Steps and the checks they are made of. Sourced by install_test; needs $work.
 # A check prints why it failed and returns 1; a step passes when its function returns 0.
+# Under pipefail, `grep -q` at the end of a pipe can fail a pipe whose writer it cut short,
+# so these greps read their whole input.
 # shellcheck shell=bash disable=SC2154
 
 stepsPassed=0
@@ -41,7 +43,7 @@ SameFiles() {  # FROM TO FILE...
 
 # Whether a UTF-16 text file (as the program's .ini files are) holds TEXT.
 Contains() {  # FILE TEXT
-  iconv -f UTF-16 -t UTF-8 <"$1" 2>/dev/null | grep -qF -- "$2" || { echo "$1 does not hold '$2'"; return 1; }
+  iconv -f UTF-16 -t UTF-8 <"$1" 2>/dev/null | grep -F -- "$2" >/dev/null || { echo "$1 does not hold '$2'"; return 1; }
 }
 
 # TEXT with printf escapes, as UTF-16LE with a byte order mark.

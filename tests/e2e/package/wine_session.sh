@@ -47,8 +47,8 @@ Wine() { "$root/scripts/wine-run" "$@" </dev/null 2>/dev/null; }
 WineProgramRuns() {  # NAME
   local p
   for p in /proc/[0-9]*; do
-    tr '\0' '\n' 2>/dev/null <"$p/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
-    tr '\0' ' ' 2>/dev/null <"$p/cmdline" | grep -qF -- "$1" && return 0
+    tr '\0' '\n' 2>/dev/null <"$p/environ" | grep -xF "WINEPREFIX=$WINEPREFIX" >/dev/null || continue
+    tr '\0' ' ' 2>/dev/null <"$p/cmdline" | grep -F -- "$1" >/dev/null && return 0
   done
   return 1
 }
@@ -67,7 +67,7 @@ WaitFor() {  # SECONDS COMMAND [ARGS...]
 # until it shows a window. Sets programPid.
 StartProgram() {  # EXE
   local exe=$1 args=()
-  if strings -a -el "$exe" | grep -qF -- '--virtual-mouse' || strings -a "$exe" | grep -qF -- '--virtual-mouse'; then
+  if { strings -a "$exe"; strings -a -el "$exe"; } | grep -F -- '--virtual-mouse' >/dev/null; then
     mkdir -p "$work/mouse"
     args=(--virtual-mouse "Z:${work//\//\\}\\mouse")
   fi
