@@ -56,11 +56,13 @@ std::optional<Balloon> BalloonForNotice(std::uint64_t code, std::uint64_t value,
 {
     using dialogs::SlotText;
     using dialogs::TextSlot;
-    if (IsDpiStageNotice(code, value)) {
+    // Only a stage the language tables name gets a balloon.
+    const auto stageSlot =
+        IsDpiStageNotice(code, value) ? dialogs::DpiStageSwitchSlot(static_cast<unsigned>(value)) : std::nullopt;
+    if (stageSlot) {
         // The DPI-stage read always puts the block it fetched in the first config block.
         const std::uint8_t stored = image.ConfigBlock()[kConfigStageDpi + value - 1];
-        const auto slot = dialogs::DpiStageSwitchSlot(static_cast<unsigned>(value));
-        return Balloon{std::string(SlotText(*slot, language)) + std::to_string((stored + 1u) * kDpiUnit),
+        return Balloon{std::string(SlotText(*stageSlot, language)) + std::to_string((stored + 1u) * kDpiUnit),
                        std::string(kInfoTitle), kStageBalloonTimeoutMs};
     }
     if (code == notice::kMacro && value != 0)
