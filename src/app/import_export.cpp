@@ -86,7 +86,7 @@ ImportOutcome RunImportFlow(AppState& state, FlowPorts& ports)
         return ImportOutcome::kMissing;
     }
     ImportOutcome outcome = ImportOutcome::kImported;
-    const auto content = settings::ReadProfileFile(*chosen);
+    const auto content = settings::ReadProfileFile(chosen);
     if (content) {
         state.firstRunFlag = content->firstRunFlag;
         state.record = content->record;
