@@ -4,7 +4,7 @@
 
 namespace zalvane::app {
 
-void RunEventListener(device::ConnectionState& connection, ListenerPort& port, const EventHandOver& handOver,
+void RunEventListener(const device::ConnectionState& connection, ListenerPort& port, const EventHandOver& handOver,
                       const std::atomic<bool>& stop)
 {
     std::array<std::uint8_t, kListenerBufferSize> buffer{};

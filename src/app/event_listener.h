@@ -47,7 +47,7 @@ using EventHandOver = std::function<void(std::uint8_t code, std::uint8_t value)>
 
 // Runs until `stop` is set and the wake event signalled (the program itself never stops
 // it: the thread ends with the process).
-void RunEventListener(device::ConnectionState& connection, ListenerPort& port, const EventHandOver& handOver,
+void RunEventListener(const device::ConnectionState& connection, ListenerPort& port, const EventHandOver& handOver,
                       const std::atomic<bool>& stop);
 
 }  // namespace zalvane::app
