@@ -67,7 +67,7 @@ std::size_t EncodeMacroBlock(const MacroRecord& macro, std::span<std::uint8_t, s
         if (event.kind == EventKind::kNone)
             continue;
         std::string_view delayText = i + 1 < macro.items.size() ? std::string_view(macro.items[i + 1]) : "";
-        if (macro.delayTimeSelStatus == 0 && delayText.find(kDelayUnit) == delayText.npos)
+        if (macro.delayTimeSelStatus == 0 && delayText.find(kDelayUnit) == std::string_view::npos)
             delayText = kDefaultDelayText;
         const MacroSteps steps =
             StepsFor(event.kind == EventKind::kRelease, DelayFromText(delayText), MacroKeyCodeFromName(event.keyName));

@@ -53,10 +53,10 @@ EventLine ParseEventLine(std::string_view line)
 {
     EventLine event;
     std::string_view marker;
-    if (line.find(kPressMarker) != line.npos) {
+    if (line.find(kPressMarker) != std::string_view::npos) {
         event.kind = EventKind::kPress;
         marker = kPressMarker;
-    } else if (line.find(kReleaseMarker) != line.npos) {
+    } else if (line.find(kReleaseMarker) != std::string_view::npos) {
         event.kind = EventKind::kRelease;
         marker = kReleaseMarker;
     } else {

@@ -6,7 +6,7 @@
 namespace zalvane::platform {
 namespace {
 
-bool HasLineBreakOrNul(std::string_view text) { return text.find_first_of(std::string_view("\r\n\0", 3)) != text.npos; }
+bool HasLineBreakOrNul(std::string_view text) { return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos; }
 
 std::string_view TrimBlanks(std::string_view text)
 {
@@ -21,13 +21,13 @@ std::string_view TrimBlanks(std::string_view text)
 bool IsWritableSection(std::string_view section)
 {
     section = TrimBlanks(section);
-    return !section.empty() && !HasLineBreakOrNul(section) && section.find(']') == section.npos;
+    return !section.empty() && !HasLineBreakOrNul(section) && section.find(']') == std::string_view::npos;
 }
 
 bool IsWritableKey(std::string_view key)
 {
     key = TrimBlanks(key);
-    return !key.empty() && !HasLineBreakOrNul(key) && key.find('=') == key.npos && key.front() != '[' &&
+    return !key.empty() && !HasLineBreakOrNul(key) && key.find('=') == std::string_view::npos && key.front() != '[' &&
            key.front() != ';';
 }
 
