@@ -12,6 +12,7 @@ namespace {
 constexpr std::string_view kProgram = "zalvane-cli";
 
 struct OptionSpec {
+    // cppcheck-suppress unusedStructMember ; read through `auto`, which cppcheck 2.10 does not follow
     std::string_view name;
     std::string_view valueName;
     std::optional<std::string> GlobalOptions::*field;
@@ -149,11 +150,14 @@ int Run(std::span<const std::string> args, std::ostream& out, std::ostream& err,
             if (!command.arguments.empty()) {
                 usage += " " + std::string(command.arguments);
             }
-            const std::string count = std::to_string(command.argumentCount) +
-                                      (most > command.argumentCount ? " to " + std::to_string(most) : "");
-            return context.Fail(kExitUsage, name + " takes " + count + " argument(s), " +
-                                                std::to_string(context.args.size()) +
-                                                " given; usage: " + std::string(kProgram) + " " + usage);
+            std::string message = name + " takes " + std::to_string(command.argumentCount);
+            if (most > command.argumentCount) {
+                message += " to " + std::to_string(most);
+            }
+            message += " argument(s), " + std::to_string(context.args.size()) + " given; usage: ";
+            message += kProgram;
+            message += " " + usage;
+            return context.Fail(kExitUsage, message);
         }
         return command.run(context);
     }
