@@ -3,6 +3,7 @@
 // commands; the pointer settings are printed instead of set.
 
 #include <array>
+#include <expected>
 #include <initializer_list>
 #include <optional>
 
@@ -17,27 +18,28 @@
 namespace zalvane::cli {
 namespace {
 
-// Loads the folder as the program does at start-up, then opens the mouse and takes the
-// state its connection left, as the program holds it after start-up. Without a mouse
-// only `mouseOptional` goes on (with `mouse` empty). Otherwise nothing or the status.
-std::optional<int> OpenFolderAndMouse(
+// Loads the folder as the program does at start-up, then opens the mouse in `mouse` and
+// takes the state its connection left, as the program holds it after start-up. Gives the
+// opened mouse, or the exit status; without a mouse only `mouseOptional` goes on, with
+// no mouse (`mouse` empty).
+std::expected<MouseSession*, int> OpenFolderAndMouse(
     CommandContext& context, FolderSession& session, std::optional<MouseSession>& mouse,
     std::initializer_list<settings::LoadOutcome> accepted = {settings::LoadOutcome::kLoaded},
     bool mouseOptional = false)
 {
     if (auto failure = session.Failure())
-        return failure;
+        return std::unexpected(*failure);
     if (auto failure = session.LoadAtStartUp(accepted))
-        return failure;
-    mouse.emplace(context);
-    if (auto failure = mouse->Failure()) {
+        return std::unexpected(*failure);
+    MouseSession& opened = mouse.emplace(context);
+    if (auto failure = opened.Failure()) {
         if (*failure != kExitNoMouse || !mouseOptional)
-            return failure;
+            return std::unexpected(*failure);
         mouse.reset();
-        return std::nullopt;
+        return nullptr;
     }
-    session.State().image = mouse->Image();
-    return std::nullopt;
+    session.State().image = opened.Image();
+    return &opened;
 }
 
 // The end of a flow that wrote to the mouse and the files; the boxes said what went wrong.
@@ -58,14 +60,16 @@ int Save(CommandContext& context)
 {
     FolderSession session(context);
     std::optional<MouseSession> mouse;
-    if (auto failure = OpenFolderAndMouse(context, session, mouse))
-        return *failure;
+    const auto opened = OpenFolderAndMouse(context, session, mouse);
+    if (!opened)
+        return opened.error();
+    MouseSession& found = **opened;  // the mouse is not optional here
     app::AppState& state = session.State();
-    const app::SaveResult saved = app::RunSaveFlow(state, session.Ports(), &mouse->Link());
-    if (const int status = FinishFlow(*mouse, saved.files); status != kExitDone)
+    const app::SaveResult saved = app::RunSaveFlow(state, session.Ports(), &found.Link());
+    if (const int status = FinishFlow(found, saved.files); status != kExitDone)
         return status;
-    context.out << "saved " << ProfileLabel(session) << " to the mouse and to " << *state.files.paths.profileFile
-                << '\n';
+    context.out << "saved " << ProfileLabel(session) << " to the mouse and to "
+                << state.files.paths.profileFile.value_or("") << '\n';
     return kExitDone;
 }
 
@@ -74,10 +78,12 @@ int Reset(CommandContext& context)
     FolderSession session(context);
     std::optional<MouseSession> mouse;
     // The current profile's macros are what Reset keeps, so they must be there to keep.
-    if (auto failure = OpenFolderAndMouse(context, session, mouse, {settings::LoadOutcome::kLoaded}, true))
-        return *failure;
+    const auto opened = OpenFolderAndMouse(context, session, mouse, {settings::LoadOutcome::kLoaded}, true);
+    if (!opened)
+        return opened.error();
+    MouseSession* const found = *opened;
     const app::ResetResult reset =
-        app::RunResetFlow(session.State(), session.Ports(), mouse ? &mouse->Link() : nullptr);
+        app::RunResetFlow(session.State(), session.Ports(), found ? &found->Link() : nullptr);
     switch (reset.outcome) {
         case app::ResetOutcome::kNoFactoryProfile: {
             const std::string factory = session.FileInFolder(settings::kFactoryProfileFileName);
@@ -93,7 +99,7 @@ int Reset(CommandContext& context)
         case app::ResetOutcome::kApplied:
             break;
     }
-    if (const int status = FinishFlow(*mouse, reset.files); status != kExitDone)
+    if (const int status = FinishFlow(*found, reset.files); status != kExitDone)
         return status;
     context.out << "reset " << ProfileLabel(session) << " to the factory settings, macros kept\n";
     return kExitDone;
@@ -109,14 +115,16 @@ int Import(CommandContext& context)
     FolderSession session(context);
     std::optional<MouseSession> mouse;
     // A current profile file of the wrong size is what an import can repair.
-    if (auto failure = OpenFolderAndMouse(context, session, mouse,
-                                          {settings::LoadOutcome::kLoaded, settings::LoadOutcome::kWrongSize}))
-        return *failure;
+    const auto opened = OpenFolderAndMouse(context, session, mouse,
+                                           {settings::LoadOutcome::kLoaded, settings::LoadOutcome::kWrongSize});
+    if (!opened)
+        return opened.error();
+    MouseSession& found = **opened;  // the mouse is not optional here
     session.FileDialog().answer = file;
     if (app::RunImportFlow(session.State(), session.Ports()) != app::ImportOutcome::kImported)
         return context.Fail(kExitBadInput, file + ": changed while it was read; nothing imported");
-    const app::SaveResult saved = app::RunSaveFlow(session.State(), session.Ports(), &mouse->Link());
-    if (const int status = FinishFlow(*mouse, saved.files); status != kExitDone)
+    const app::SaveResult saved = app::RunSaveFlow(session.State(), session.Ports(), &found.Link());
+    if (const int status = FinishFlow(found, saved.files); status != kExitDone)
         return status;
     context.out << "imported " << file << " into " << ProfileLabel(session) << " and saved it\n";
     return kExitDone;
@@ -138,7 +146,7 @@ int Export(CommandContext& context)
         context.err << "zalvane-cli: warning: the captions were not written: their file would be the macro file\n";
     context.out << "exported " << label << " to " << exported.profilePath;
     if (exported.copiedToProgramFolder)
-        context.out << " and to " << *session.State().files.paths.profileFile;
+        context.out << " and to " << session.State().files.paths.profileFile.value_or("");
     context.out << '\n';
     return kExitDone;
 }

@@ -93,7 +93,7 @@ std::optional<int> FindShowTarget(CommandContext& context, FolderSession& sessio
     if (context.args.empty()) {
         if (auto failure = session.LoadAtStartUp())
             return failure;
-        target = {*state.files.paths.profileFile, state.files.paths.textFile};
+        target = {state.files.paths.profileFile.value_or(""), state.files.paths.textFile};
         return std::nullopt;
     }
     const std::string& wanted = context.args[0];
