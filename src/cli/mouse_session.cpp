@@ -42,10 +42,10 @@ MouseSession::MouseSession(const CommandContext& context) : m_context(context)
 
 int MouseSession::Finish()
 {
-    if (m_traceFile.is_open()) {
+    if (const auto& trace = m_context.options.trace; trace && m_traceFile.is_open()) {
         m_traceFile.flush();
         if (!m_traceFile) {
-            return m_context.Fail(kExitUsage, *m_context.options.trace + ": the trace could not be written whole");
+            return m_context.Fail(kExitUsage, *trace + ": the trace could not be written whole");
         }
     }
     if (auto problem = m_bus->Problem()) {

@@ -25,6 +25,7 @@ public:
 
     std::optional<int> Failure() const { return m_failure; }
     const FoundMouse& Mouse() const { return m_mouse; }
+    // NOLINTNEXTLINE(bugprone-unchecked-optional-access): only a session without Failure() is used, and it has one
     device::CommandLink& Link() { return *m_link; }
     // The records the connection filled, as the program keeps them.
     settings::SettingsImage& Image() { return m_image; }
