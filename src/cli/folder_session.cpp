@@ -36,10 +36,11 @@ void LineMessages::Show(const platform::MessageText& message)
     m_err << '\n';
 }
 
-bool PrintedPointerSettings::SetMouse(const std::array<int, 3>& values)
+bool PrintedPointerSettings::SetMouse(const std::array<int, 3>& thresholdsAndAcceleration)
 {
-    m_out << "pointer acceleration: thresholds " << values[0] << ", " << values[1] << ", acceleration " << values[2]
-          << (values[2] != 0 ? " (enhanced pointer precision)" : " (off)") << '\n';
+    const auto& [threshold1, threshold2, acceleration] = thresholdsAndAcceleration;
+    m_out << "pointer acceleration: thresholds " << threshold1 << ", " << threshold2 << ", acceleration "
+          << acceleration << (acceleration != 0 ? " (enhanced pointer precision)" : " (off)") << '\n';
     return true;
 }
 
