@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
+#include <iomanip>
 #include <optional>
+#include <sstream>
 
 #include "app/pointer_settings.h"
 #include "assign/function_lists.h"
@@ -17,29 +18,32 @@ using assign::ActionType;
 using settings::ProfileRecord;
 using R = ProfileRecord;
 
-std::string Hex(unsigned value)
+// `value` in hex with at least `width` digits, uppercase unless `lowercase`.
+std::string HexDigits(unsigned value, int width, bool lowercase = false)
 {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%02X", value & 0xFFu);
-    return text;
+    std::ostringstream text;
+    text << std::hex << (lowercase ? std::nouppercase : std::uppercase) << std::setfill('0') << std::setw(width)
+         << value;
+    return text.str();
 }
+
+std::string Hex(unsigned value) { return "0x" + HexDigits(value & 0xFFu, 2); }
 
 std::string Colour(const ProfileRecord& record, std::size_t stage)
 {
-    char text[8];
     const std::size_t at = R::kStageColour + 3 * stage;
-    std::snprintf(text, sizeof text, "#%02X%02X%02X", record[at], record[at + 1], record[at + 2]);
-    return text;
+    return "#" + HexDigits(record[at], 2) + HexDigits(record[at + 1], 2) + HexDigits(record[at + 2], 2);
 }
 
 // The entry of a second list that stores `value`.
 std::optional<std::string_view> SecondListText(assign::SecondList list, std::uint8_t value, dialogs::Language language)
 {
-    for (const auto& entry : assign::SecondListEntries(list)) {
-        if (entry.value == value)
-            return assign::EntryText(entry, language);
-    }
-    return std::nullopt;
+    const auto entries = assign::SecondListEntries(list);
+    const auto entry = std::find_if(entries.begin(), entries.end(),
+                                    [value](const auto& candidate) { return candidate.value == value; });
+    if (entry == entries.end())
+        return std::nullopt;
+    return assign::EntryText(*entry, language);
 }
 
 std::string KeyName(std::uint8_t code)
@@ -63,7 +67,9 @@ ButtonSummary SummariseButton(const ProfileSummaryInput& input, std::size_t butt
     const ProfileRecord& record = input.record;
     const dialogs::Language language = input.language;
     ButtonSummary summary;
-    summary.name = std::string(dialogs::SlotText(*dialogs::ButtonNameSlot(button), language));
+    const auto nameSlot = dialogs::ButtonNameSlot(button);
+    summary.name =
+        nameSlot ? std::string(dialogs::SlotText(*nameSlot, language)) : "button " + std::to_string(button + 1);
     summary.actionType = record.Button(R::kActionType, button);
     const auto type = static_cast<ActionType>(summary.actionType);
     summary.function = std::string(assign::FunctionText(type, language));
@@ -165,9 +171,7 @@ std::string Json(std::string_view text)
             out += '\\';
             out += c;
         } else if (byte < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            out += escaped;
+            out += "\\u" + HexDigits(byte, 4, true);
         } else {
             out += c;
         }
