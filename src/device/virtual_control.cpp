@@ -4,8 +4,9 @@
 #include <atomic>
 #include <charconv>
 #include <chrono>
-#include <cstdio>
+#include <iomanip>
 #include <random>
+#include <sstream>
 #include <system_error>
 #include <vector>
 
@@ -58,17 +59,17 @@ std::string NextStamp()
     do {
         stamp = std::max(now, previous + 1);
     } while (!last.compare_exchange_weak(previous, stamp));
-    char text[24];
-    std::snprintf(text, sizeof text, "%020lld", stamp);
-    return text;
+    std::ostringstream text;
+    text << std::setfill('0') << std::setw(20) << stamp;
+    return text.str();
 }
 
 std::string RandomSuffix()
 {
     static std::random_device device;
-    char text[12];
-    std::snprintf(text, sizeof text, "%08x", static_cast<unsigned>(device()));
-    return text;
+    std::ostringstream text;
+    text << std::hex << std::setfill('0') << std::setw(8) << static_cast<unsigned>(device());
+    return text.str();
 }
 
 bool IsRequestFile(const fs::directory_entry& entry)
