@@ -8,6 +8,7 @@ namespace zalvane::device {
 namespace {
 
 constexpr std::size_t kChecksumIndex = 8;
+constexpr std::size_t kButtonEntrySize = 4;  // each slot of the button block
 
 bool ChecksumHolds(std::span<const std::uint8_t> report)
 {
@@ -78,8 +79,8 @@ VirtualMouseMemory FactoryMemory()
     constexpr std::array<std::array<std::uint8_t, 2>, 7> kFactorySlots = {
         {{0, 0xF0}, {1, 0xF1}, {2, 0xF2}, {3, 0xF4}, {4, 0xF3}, {14, 0xF7}, {15, 0xF8}}};
     for (const auto& [slot, function] : kFactorySlots) {
-        memory.buttonBlock[4 * slot] = 0x01;
-        memory.buttonBlock[4 * slot + 2] = function;
+        memory.buttonBlock[kButtonEntrySize * slot] = 0x01;
+        memory.buttonBlock[kButtonEntrySize * slot + 2] = function;
     }
     return memory;
 }

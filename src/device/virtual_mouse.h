@@ -82,7 +82,8 @@ private:
         std::size_t length = 0;  // bytes announced by the command
         std::size_t chunksLeft = 0;
         std::size_t received = 0;
-        std::array<std::uint8_t, 4 * 64> data{};  // room for the largest announcement
+        // Room for the longest write a one-byte length announces: 255 bytes in four 64-byte chunks.
+        std::array<std::uint8_t, 256> data{};
     };
 
     void Execute(const FeatureReport& report);
