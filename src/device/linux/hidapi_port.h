@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <span>
+#include <utility>
 
 #include "device/hid_bus.h"
 #include "platform/hid_port.h"
@@ -23,10 +24,10 @@ int ReadReportWithId(bool numberedReports, std::span<std::uint8_t> buffer, Read&
         return 0;
     }
     if (numberedReports) {
-        return read(buffer);
+        return std::forward<Read>(read)(buffer);
     }
     buffer[0] = 0;
-    const int count = read(buffer.subspan(1));
+    const int count = std::forward<Read>(read)(buffer.subspan(1));
     return count > 0 ? count + 1 : count;
 }
 

@@ -151,8 +151,11 @@ ReportDescriptorSummary ParseReportDescriptor(std::span<const std::uint8_t> desc
             }
             ++depth;
         } else if (tag == kEndCollection) {
-            if (depth > 0 && --depth == 0) {
-                Finish(summary.collections.back(), reports);
+            if (depth > 0) {
+                --depth;
+                if (depth == 0) {
+                    Finish(summary.collections.back(), reports);
+                }
             }
         } else if ((tag == kInput || tag == kOutput || tag == kFeature) && depth > 0) {
             const std::uint64_t bits = std::min(std::uint64_t{globals.reportSize} * globals.reportCount, kBitCap);
