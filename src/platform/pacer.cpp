@@ -1,5 +1,6 @@
 #include "platform/pacer.h"
 
+#include <numeric>
 #include <thread>
 
 namespace zalvane::platform {
@@ -13,11 +14,7 @@ void SleepingPacer::Sleep(std::chrono::milliseconds duration)
 
 std::chrono::milliseconds RecordingPacer::Total() const
 {
-    std::chrono::milliseconds total{0};
-    for (auto pause : m_pauses) {
-        total += pause;
-    }
-    return total;
+    return std::accumulate(m_pauses.begin(), m_pauses.end(), std::chrono::milliseconds{0});
 }
 
 }  // namespace zalvane::platform
