@@ -15,7 +15,7 @@ namespace {
 // folder; every path is made absolute against the current folder first.
 std::wstring FullPath(const std::string& path)
 {
-    const std::wstring wide = Widen(path);
+    std::wstring wide = Widen(path);  // not const: the early returns move it out
     const DWORD needed = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
     if (needed == 0)
         return wide;
