@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "pages/rect.h"
 
@@ -106,7 +107,7 @@ void Glow(const Image& target, const Colour& colour, int radius, Shape&& shape)
     {
         ContextPtr cr = scratch.Draw();
         SetColour(cr.get(), colour);
-        shape(cr.get());
+        std::forward<Shape>(shape)(cr.get());
     }
     BlurImage(scratch, radius);
     ContextPtr cr = target.Draw();

@@ -100,6 +100,7 @@ Image RenderContactSheet(const SkinSet& skin, const std::vector<Image>& previews
 {
     std::vector<Group> groups;
     std::vector<std::string> previewNames;
+    previewNames.reserve(previews.size());
     for (std::size_t i = 0; i < previews.size(); ++i) {
         previewNames.push_back("preview " + std::to_string(i + 1));
     }

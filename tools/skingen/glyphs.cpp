@@ -32,35 +32,35 @@ struct Glyph {
     std::vector<Step> steps;
 };
 
-constexpr double W = 0.58;  // digit width
+constexpr double kW = 0.58;  // digit width
 
 Glyph Lookup(char c)
 {
     switch (c) {
         case '0':
-            return {W, {M(0, 0), L(W, 0), L(W, 1), L(0, 1), Z()}};
+            return {kW, {M(0, 0), L(kW, 0), L(kW, 1), L(0, 1), Z()}};
         case '1':
             return {0.24, {M(0, 0.2), L(0.22, 0), L(0.22, 1)}};
         case '2':
-            return {W, {M(0, 0), L(W, 0), L(W, 0.5), L(0, 0.5), L(0, 1), L(W, 1)}};
+            return {kW, {M(0, 0), L(kW, 0), L(kW, 0.5), L(0, 0.5), L(0, 1), L(kW, 1)}};
         case '3':
-            return {W, {M(0, 0), L(W, 0), L(W, 1), L(0, 1), M(0.16, 0.5), L(W, 0.5)}};
+            return {kW, {M(0, 0), L(kW, 0), L(kW, 1), L(0, 1), M(0.16, 0.5), L(kW, 0.5)}};
         case '4':
-            return {W, {M(0, 0), L(0, 0.62), L(W, 0.62), M(W, 0), L(W, 1)}};
+            return {kW, {M(0, 0), L(0, 0.62), L(kW, 0.62), M(kW, 0), L(kW, 1)}};
         case '5':
-            return {W, {M(W, 0), L(0, 0), L(0, 0.5), L(W, 0.5), L(W, 1), L(0, 1)}};
+            return {kW, {M(kW, 0), L(0, 0), L(0, 0.5), L(kW, 0.5), L(kW, 1), L(0, 1)}};
         case '6':
-            return {W, {M(W, 0), L(0, 0), L(0, 1), L(W, 1), L(W, 0.5), L(0, 0.5)}};
+            return {kW, {M(kW, 0), L(0, 0), L(0, 1), L(kW, 1), L(kW, 0.5), L(0, 0.5)}};
         case '7':
-            return {W, {M(0, 0), L(W, 0), L(0.16, 1)}};
+            return {kW, {M(0, 0), L(kW, 0), L(0.16, 1)}};
         case '8':
-            return {W, {M(0, 0), L(W, 0), L(W, 1), L(0, 1), Z(), M(0, 0.5), L(W, 0.5)}};
+            return {kW, {M(0, 0), L(kW, 0), L(kW, 1), L(0, 1), Z(), M(0, 0.5), L(kW, 0.5)}};
         case '9':
-            return {W, {M(W, 0.5), L(0, 0.5), L(0, 0), L(W, 0), L(W, 1), L(0, 1)}};
+            return {kW, {M(kW, 0.5), L(0, 0.5), L(0, 0), L(kW, 0), L(kW, 1), L(0, 1)}};
         case 'S':
-            return {W,
-                    {M(W, 0), L(0.25, 0), B(0.25, 0.25, 0.25, -90, 90), L(W - 0.25, 0.5),
-                     A(W - 0.25, 0.75, 0.25, -90, 90), L(0, 1)}};
+            return {kW,
+                    {M(kW, 0), L(0.25, 0), B(0.25, 0.25, 0.25, -90, 90), L(kW - 0.25, 0.5),
+                     A(kW - 0.25, 0.75, 0.25, -90, 90), L(0, 1)}};
         case 'Z':
             return {0.66, {M(0, 0), L(0.66, 0), L(0, 1), L(0.66, 1)}};
         case 'A':
@@ -74,17 +74,17 @@ Glyph Lookup(char c)
         case 'E':
             return {0.52, {M(0.52, 0), L(0, 0), L(0, 1), L(0.52, 1), M(0, 0.5), L(0.42, 0.5)}};
         case 'H':
-            return {W, {M(0, 0), L(0, 1), M(W, 0), L(W, 1), M(0, 0.5), L(W, 0.5)}};
+            return {kW, {M(0, 0), L(0, 1), M(kW, 0), L(kW, 1), M(0, 0.5), L(kW, 0.5)}};
         case 'z':
             return {0.46, {M(0, 0.38), L(0.46, 0.38), L(0, 1), L(0.46, 1)}};
         case '+':
-            return {W, {M(0, 0.5), L(W, 0.5), M(W / 2, 0.21), L(W / 2, 0.79)}};
+            return {kW, {M(0, 0.5), L(kW, 0.5), M(kW / 2, 0.21), L(kW / 2, 0.79)}};
         case '-':
-            return {W, {M(0.06, 0.5), L(W - 0.06, 0.5)}};
+            return {kW, {M(0.06, 0.5), L(kW - 0.06, 0.5)}};
         case ' ':
             return {0.3, {}};
         default:
-            return {W, {}};
+            return {kW, {}};
     }
 }
 

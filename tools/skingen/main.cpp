@@ -2,7 +2,7 @@
 // sheet of every image into one output folder.
 //   skingen --out DIR
 
-#include <cstdio>
+#include <iostream>
 #include <string>
 #include <string_view>
 
@@ -16,17 +16,17 @@ int main(int argc, char** argv)
         if (arg == "--out" && i + 1 < argc) {
             out = argv[++i];
         } else {
-            std::fprintf(stderr, "skingen: unknown argument '%s'\nusage: skingen --out DIR\n", argv[i]);
+            std::cerr << "skingen: unknown argument '" << arg << "'\nusage: skingen --out DIR\n";
             return 2;
         }
     }
     if (out.empty()) {
-        std::fprintf(stderr, "usage: skingen --out DIR\n");
+        std::cerr << "usage: skingen --out DIR\n";
         return 2;
     }
     std::string error;
     if (!zalvane::skingen::GenerateAll(out, error)) {
-        std::fprintf(stderr, "skingen: %s\n", error.c_str());
+        std::cerr << "skingen: " << error << '\n';
         return 1;
     }
     return 0;

@@ -268,6 +268,8 @@ Image MainWindow(const SkinSet& skin, const MainState& state)
                     }
                 }
                 break;
+            default:
+                break;  // the right column has kRightItemCount items, all drawn above
         }
         strip = Below(strip, height, open);
     }
