@@ -128,7 +128,7 @@ Section /o "un.Profiles and macros" UN_PROFILES
   !insertmacro RemoveUserFiles
 SectionEnd
 
-; Last, so that an uninstall that stopped early can be run again from the same entry.
+; Last: Add/Remove Programs lists the program until its files are gone.
 Section "-un.Finish"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
