@@ -1,7 +1,7 @@
 # The test tiers of ./test; sourced, not run. Each tier adds to TOTAL_PASSED and
 # TOTAL_FAILED; a tier that cannot even be built counts as one failure.
 
-ZALVANE_ALL_TIERS=(unit asan wine-unit win package fuzz)
+ZALVANE_ALL_TIERS=(unit asan wine-unit win e2e package fuzz)
 TOTAL_PASSED=0
 TOTAL_FAILED=0
 TIER_SUMMARY=()
@@ -55,6 +55,17 @@ run_tier() {
       if configure_and_build windows unit_tests; then ctest_tier wine-unit windows unit; else tier_result wine-unit 0 1; fi ;;
     win)
       if configure_and_build windows; then ctest_tier win windows win; else tier_result win 0 1; fi ;;
+    e2e)
+      # Zalvane.exe under Wine and Xvfb on the virtual mouse (scripts/e2e, tests/e2e/scenarios).
+      if configure_and_build native zalvane-cli default_skin && configure_and_build windows Zalvane e2e_helper; then
+        echo "== tests: e2e"
+        "$root/scripts/e2e" --native "$root/build/native" --windows "$root/build/windows" --work "$root/build/e2e"
+        local e2eCounts
+        e2eCounts=$(cat "$root/build/e2e/result" 2>/dev/null)
+        if [ -n "$e2eCounts" ]; then tier_result e2e "${e2eCounts% *}" "${e2eCounts#* }"; else tier_result e2e 0 1; fi
+      else
+        tier_result e2e 0 1
+      fi ;;
     package)
       # dist/ from build/native and build/windows, installed and started under Wine.
       if configure_and_build native zalvane-cli default_skin && configure_and_build windows Zalvane &&
