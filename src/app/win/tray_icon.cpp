@@ -37,10 +37,13 @@ bool TrayIcon::AddAgain() noexcept
         return false;
     const UINT flags = m_data.uFlags;
     m_data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    m_added = ::Shell_NotifyIconW(NIM_ADD, &m_data) != FALSE;
+    const bool added = ::Shell_NotifyIconW(NIM_ADD, &m_data) != FALSE;
     m_data.uFlags = flags;
     Trace("add", {}, m_data.szTip, 0);
-    return m_added;
+    // A shell that did not really restart refuses the icon it still shows: it is still
+    // ours to delete.
+    m_added = m_added || added;
+    return added;
 }
 
 bool TrayIcon::ShowBalloon(std::wstring_view title, std::wstring_view text, UINT timeoutMs) noexcept
@@ -71,8 +74,7 @@ void TrayIcon::Trace(std::string_view action, std::wstring_view title, std::wstr
         return;
     try {
         m_trace->Write(action, platform::win::Narrow(title), platform::win::Narrow(text), timeoutMs);
-    } catch (...) {
-        // A trace that cannot be written must not take the window down.
+    } catch (...) {  // NOLINT(bugprone-empty-catch): a trace that cannot be written must not take the window down
     }
 }
 

@@ -1,7 +1,9 @@
 // The e2e tests' hands inside Wine:
 //   e2e_helper post CLASS MESSAGE WPARAM LPARAM   posts a message to the top-level window of
-//                                                 that class (numbers: decimal or 0x hex);
-//                                                 status 1 when there is no such window
+//                                                 that class (numbers: decimal or 0x hex; a
+//                                                 MESSAGE that is no number is a registered
+//                                                 message's name); status 1 when there is no
+//                                                 such window
 //   e2e_helper workarea                           prints the work area: LEFT TOP RIGHT BOTTOM
 //   e2e_helper                                    (no arguments: a stand-in program) writes
 //                                                 its own path into "<its path>.ran"
@@ -24,10 +26,12 @@ bool ParseNumber(const wchar_t* text, unsigned long long& value)
 int Post(int argc, wchar_t** argv)
 {
     unsigned long long message = 0, wParam = 0, lParam = 0;
-    if (argc != 6 || !ParseNumber(argv[3], message) || !ParseNumber(argv[4], wParam) || !ParseNumber(argv[5], lParam)) {
+    if (argc != 6 || !ParseNumber(argv[4], wParam) || !ParseNumber(argv[5], lParam)) {
         std::fputs("usage: e2e_helper post CLASS MESSAGE WPARAM LPARAM\n", stderr);
         return 2;
     }
+    if (!ParseNumber(argv[3], message))
+        message = ::RegisterWindowMessageW(argv[3]);
     const HWND window = ::FindWindowW(argv[2], nullptr);
     if (!window) {
         std::fputs("e2e_helper: no window of that class\n", stderr);

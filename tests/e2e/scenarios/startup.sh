@@ -63,6 +63,11 @@ ClickTray 1
 Check "a left click on the tray icon shows the window again" WaitFor 5 MainWindowShown
 Check "... with the mouse there, no balloon" test "$(TraceLineCount)" -eq "$lines"
 
+IconAddedTwice() { [ "$(grep -c "^add	" "$trace")" -eq 2 ]; }
+Helper post "$kMainClass" TaskbarCreated 0 0
+Check "a restarted shell gets the tray icon again" WaitFor 5 IconAddedTwice
+lines=$(TraceLineCount)
+
 mkdir -p "$program/Update/X64" "$program/Update/X86"
 cp "$E2E_HELPER" "$program/Update/X64/FwUpdate.exe"
 cp "$E2E_HELPER" "$program/Update/X86/FwUpdate.exe"
