@@ -6,7 +6,10 @@
 namespace zalvane::platform {
 namespace {
 
-bool HasLineBreakOrNul(std::string_view text) { return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos; }
+bool HasLineBreakOrNul(std::string_view text)
+{
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
 
 std::string_view TrimBlanks(std::string_view text)
 {
