@@ -85,6 +85,7 @@ DWORD WINAPI EventListenerThread::ThreadProc(void* self) noexcept
             listener.m_stop);
     } catch (...) {
         // Nothing it runs throws but the allocator; the thread ends, the window lives on.
+        return 1;
     }
     return 0;
 }
