@@ -21,8 +21,7 @@ void StartFirmwareUpdater() noexcept
             return;
         // The updater is outside the program: whether it starts is not checked.
         ::ShellExecuteW(nullptr, L"open", platform::win::Widen(*path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    } catch (...) {
-        // Out of memory for a path: no updater.
+    } catch (...) {  // NOLINT(bugprone-empty-catch): out of memory for a path means no updater, nothing more
     }
 }
 
