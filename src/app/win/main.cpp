@@ -25,7 +25,7 @@ std::vector<std::string> Arguments()
         return arguments;
     for (int i = 1; i < count; ++i)
         arguments.push_back(zalvane::platform::win::Narrow(words[i]));
-    ::LocalFree(words);
+    ::LocalFree(static_cast<HLOCAL>(words));
     return arguments;
 }
 
