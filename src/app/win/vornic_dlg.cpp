@@ -17,7 +17,6 @@
 namespace zalvane::app::win {
 namespace {
 
-using platform::win::Narrow;
 using platform::win::Widen;
 using ui::win::OnCommand;
 using ui::win::OnMessage;

@@ -40,7 +40,7 @@ struct ShellContext {
     AppState& state;
     DeviceLink& link;
     EventListenerThread& listener;
-    ListenerReads reads;
+    ListenerReads reads = ListenerReads::kOverlapped;
     VirtualMouseMode* virtualMouse = nullptr;  // in the demo mode only
     ShellTrace* trace = nullptr;
 };
