@@ -7,23 +7,28 @@ OverlappedIo::OverlappedIo() noexcept : m_event(::CreateEventW(nullptr, TRUE, FA
 TransferResult OverlappedIo::Read(HANDLE file, std::span<std::uint8_t> buffer,
                                   std::chrono::milliseconds timeout) noexcept
 {
-    if (!m_event)
+    OVERLAPPED* record = Begin();
+    if (!record)
         return {};
-    m_overlapped = OVERLAPPED{};
-    m_overlapped.hEvent = m_event.get();
-    const BOOL started = ::ReadFile(file, buffer.data(), static_cast<DWORD>(buffer.size()), nullptr, &m_overlapped);
-    return Finish(file, started, timeout);
+    return Finish(file, ::ReadFile(file, buffer.data(), static_cast<DWORD>(buffer.size()), nullptr, record), timeout);
 }
 
 TransferResult OverlappedIo::Write(HANDLE file, std::span<const std::uint8_t> bytes,
                                    std::chrono::milliseconds timeout) noexcept
 {
-    if (!m_event)
+    OVERLAPPED* record = Begin();
+    if (!record)
         return {};
+    return Finish(file, ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), nullptr, record), timeout);
+}
+
+OVERLAPPED* OverlappedIo::Begin() noexcept
+{
+    if (!m_event)
+        return nullptr;
     m_overlapped = OVERLAPPED{};
     m_overlapped.hEvent = m_event.get();
-    const BOOL started = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), nullptr, &m_overlapped);
-    return Finish(file, started, timeout);
+    return &m_overlapped;
 }
 
 TransferResult OverlappedIo::Finish(HANDLE file, BOOL started, std::chrono::milliseconds timeout) noexcept

@@ -34,6 +34,8 @@ public:
     TransferResult Write(HANDLE file, std::span<const std::uint8_t> bytes, std::chrono::milliseconds timeout) noexcept;
 
 private:
+    // A fresh record for the next transfer; null without an event to wait on.
+    OVERLAPPED* Begin() noexcept;
     TransferResult Finish(HANDLE file, BOOL started, std::chrono::milliseconds timeout) noexcept;
 
     platform::win::UniqueEvent m_event;
