@@ -15,6 +15,7 @@ programPid=""
 xvfbPid=""
 
 readonly kMainTitle='^Zalvane Gaming Mouse$'
+# shellcheck disable=SC2034  # the scenarios post messages to the window of this class
 readonly kMainClass=RZ904NewVerGMClass
 
 Check() {  # NAME COMMAND [ARGS...]
@@ -49,7 +50,8 @@ StartSession() {
   Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number" </dev/null >/dev/null 2>&1 &
   xvfbPid=$!
   WaitFor 10 test -s "$number"
-  export DISPLAY=":$(tr -dc '0-9' <"$number")"
+  DISPLAY=":$(tr -dc '0-9' <"$number")"
+  export DISPLAY
   rm -f "$number"
   [ "$DISPLAY" != ":" ] || { echo "  Xvfb did not start"; return 1; }
   # Unmanaged windows show at once (no window manager runs here).
@@ -103,6 +105,7 @@ StopProgram() {
 WaitProgramEnd() {  # SECONDS
   WaitFor "$1" ProgramEnded || return 1
   wait "$programPid"
+  # shellcheck disable=SC2034  # read by the scenarios
   programStatus=$?
   programPid=""
 }
@@ -122,6 +125,7 @@ MainGeometryIs() {  # "X Y WIDTH HEIGHT" (X and Y may be "*")
   [ -n "$id" ] || return 1
   got=$(Geometry "$id")
   want=$1
+  # shellcheck disable=SC2053  # "*" in WANT matches any value
   [[ "$got" == $want ]]
 }
 MainSizeIs() { MainGeometryIs "* * $1 $2"; }
