@@ -11,6 +11,11 @@ DeviceLink::DeviceLink(device::HidBus& bus, platform::Pacer& pacer, std::functio
 
 device::SearchResult DeviceLink::Search()
 {
+    // The command handle of an earlier connection is closed before the search opens a new
+    // one; an event interface stays until the search opens another (a search that meets
+    // the command interface first does not reach it).
+    m_link.reset();
+    m_connection.command = {};
     const device::SearchResult result = device::FindMouse(m_bus, m_connection);
     m_connection.SetConnected(result.Found());
     if (result.Found()) {
