@@ -118,7 +118,7 @@ BOOL CVornicDlg::OnInitDialog()
 
     m_skin.root = ui::SkinRootFromModulePath(m_state.files.modulePath, m_state.text.skinPath);
     m_skin.name = m_state.text.skinPath;
-    m_background = ui::win::LoadBackground(window, Widen(m_skin.ImagePath("/start.png")));
+    LoadWindowBackground("/start.png");
 
     RECT work{};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -228,6 +228,14 @@ HBRUSH CVornicDlg::ColourControl(ControlKind kind, HDC dc, HWND control)
     // The brush handed out last time has been used by now.
     m_controlBrush.reset(::CreateSolidBrush(*colours.brush));
     return m_controlBrush.get();
+}
+
+// The window takes the image's size; without the image it has no size at all.
+void CVornicDlg::LoadWindowBackground(std::string_view imageName)
+{
+    m_background = ui::win::LoadBackground(Hwnd(), Widen(m_skin.ImagePath(imageName)));
+    if (!m_background)
+        ::SetWindowPos(Hwnd(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The main page is the skin's main image until the pages draw on it.
@@ -387,7 +395,7 @@ void CVornicDlg::RestoreArrowCursor(UINT_PTR timer)
 void CVornicDlg::EndSplash()
 {
     const HWND window = Hwnd();
-    m_background = ui::win::LoadBackground(window, Widen(m_skin.ImagePath("/main.png")));
+    LoadWindowBackground("/main.png");
     RECT rect{};
     ::GetWindowRect(window, &rect);
     const pages::Size size{rect.right - rect.left, rect.bottom - rect.top};

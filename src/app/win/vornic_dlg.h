@@ -93,6 +93,7 @@ private:
     HBRUSH OnCtlColorEdit(HDC dc, HWND control);
     HBRUSH OnCtlColorListBox(HDC dc, HWND control);
     HBRUSH ColourControl(ControlKind kind, HDC dc, HWND control);
+    void LoadWindowBackground(std::string_view imageName);
     void DrawMainPage();
     void RedrawPage();
     void ClosePageControls();
