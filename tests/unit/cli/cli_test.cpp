@@ -1,6 +1,3 @@
-// zalvane-cli is built for Linux only; the Windows test build has no CLI to link.
-#ifndef _WIN32
-
 #include "cli/cli.h"
 
 #include <gtest/gtest.h>
@@ -12,32 +9,17 @@
 #include "device/virtual_mouse.h"
 #include "device/virtual_mouse_store.h"
 #include "unit/support/byte_files.h"
+#include "unit/support/cli_runner.h"
 
 namespace zalvane::cli {
 namespace {
 
+using test::CliResult;
+using test::LineCount;
+using test::RunCli;
+
 using Bytes = std::vector<std::uint8_t>;
 namespace fs = std::filesystem;
-
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result RunCli(std::vector<std::string> args, platform::RecordingPacer* pacer = nullptr)
-{
-    platform::RecordingPacer ownPacer;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = Run(args, out, err, pacer != nullptr ? *pacer : ownPacer);
-    return {status, out.str(), err.str()};
-}
-
-std::size_t LineCount(const std::string& text)
-{
-    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
-}
 
 // Hex as the trace writes it, spelled out here on its own.
 std::string Hex(const Bytes& bytes, std::size_t perLine = 0)
@@ -183,7 +165,8 @@ TEST(CliApplyTest, TracesTheWholeApplyAndTheMouseKeepsWhatWasSent)
     ASSERT_TRUE(device::VirtualMouseStore(mouseFolder).Save(before).has_value());
 
     platform::RecordingPacer pacer;
-    const Result result = RunCli({"--virtual-mouse", mouseFolder, "--trace", tracePath, "apply", profilePath}, &pacer);
+    const CliResult result =
+        RunCli({"--virtual-mouse", mouseFolder, "--trace", tracePath, "apply", profilePath}, &pacer);
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
 
@@ -211,7 +194,7 @@ TEST(CliApplyTest, TracesTheWholeApplyAndTheMouseKeepsWhatWasSent)
     }
 
     // A later run reads the patched block back from the folder.
-    const Result read = RunCli({"--virtual-mouse", mouseFolder, "read-config"});
+    const CliResult read = RunCli({"--virtual-mouse", mouseFolder, "read-config"});
     ASSERT_EQ(read.status, 0) << read.err;
     EXPECT_EQ(read.out, Hex(profile.config, 16) + "\n");
 }
@@ -241,7 +224,7 @@ TEST(CliApplyTest, BadProfileFilesSendNothing)
             test::WriteBytes(path, Bytes(*c.size, 1));
         }
         for (const char* command : {"apply", "button-block"}) {
-            const Result result = RunCli({"--virtual-mouse", mouseFolder, "--trace", tracePath, command, path});
+            const CliResult result = RunCli({"--virtual-mouse", mouseFolder, "--trace", tracePath, command, path});
             EXPECT_EQ(result.status, 3);
             EXPECT_EQ(result.out, "");
             EXPECT_EQ(LineCount(result.err), 1u) << result.err;
@@ -266,7 +249,7 @@ TEST(CliTest, UsageErrorsAreOneLineWithStatusTwo)
         {"--virtual-mouse", "d"},
     };
     for (const auto& args : cases) {
-        const Result result = RunCli(args);
+        const CliResult result = RunCli(args);
         EXPECT_EQ(result.status, 2) << testing::PrintToString(args);
         EXPECT_EQ(LineCount(result.err), 1u) << result.err;
         EXPECT_EQ(result.err.rfind("zalvane-cli: ", 0), 0u) << result.err;
@@ -280,7 +263,7 @@ TEST(CliTest, FindingTheMouse)
     hid_device_info* const realMice = hid_enumerate(0x04D9, 0xA11B);
     hid_free_enumeration(realMice);
     if (realMice == nullptr) {
-        const Result none = RunCli({"info"});
+        const CliResult none = RunCli({"info"});
         EXPECT_EQ(none.status, 1);
         EXPECT_NE(none.err.find("no mouse found"), std::string::npos);
     }
@@ -289,7 +272,7 @@ TEST(CliTest, FindingTheMouse)
     device::VirtualMouseMemory memory = device::FactoryMemory();
     memory.profileNumber = 3;
     ASSERT_TRUE(device::VirtualMouseStore(folder).Save(memory).has_value());
-    const Result info = RunCli({"--virtual-mouse", folder, "info"});
+    const CliResult info = RunCli({"--virtual-mouse", folder, "info"});
     ASSERT_EQ(info.status, 0) << info.err;
     EXPECT_NE(info.out.find("profile number: 3\n"), std::string::npos) << info.out;
     EXPECT_NE(info.out.find("events: available"), std::string::npos) << info.out;
@@ -297,7 +280,7 @@ TEST(CliTest, FindingTheMouse)
     // A damaged state file stops the command with the file's name; the file stays.
     const std::string stateFile = (fs::path(folder) / "mouse.bin").string();
     test::WriteBytes(stateFile, Bytes(100, 7));
-    const Result damaged = RunCli({"--virtual-mouse", folder, "info"});
+    const CliResult damaged = RunCli({"--virtual-mouse", folder, "info"});
     EXPECT_EQ(damaged.status, 3);
     EXPECT_NE(damaged.err.find(stateFile + ": wrong size"), std::string::npos) << damaged.err;
     EXPECT_EQ(test::ReadBytes(stateFile), Bytes(100, 7));
@@ -309,7 +292,7 @@ TEST(CliTest, ButtonBlockNeedsNoMouse)
     const ProfileFixture profile;
     const std::string path = temp.File("p.bin");
     test::WriteBytes(path, profile.file);
-    const Result result = RunCli({"button-block", path});
+    const CliResult result = RunCli({"button-block", path});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, Hex(profile.buttons, 16) + "\n");
 }
@@ -327,13 +310,13 @@ TEST(CliTest, EncodeMacrosWarnsOncePerMacroThatWasCut)
     text += "[Fits]\r\nItemCount=2\r\nItem0=C   Dn\r\nItem1=C   Up\r\n";
     test::WriteBytes(path, Bytes(text.begin(), text.end()));
 
-    const Result result = RunCli({"encode-macros", path});
+    const CliResult result = RunCli({"encode-macros", path});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(LineCount(result.out), 2432u / 16u);
     EXPECT_EQ(LineCount(result.err), 1u) << result.err;
     EXPECT_NE(result.err.find("macro 2 \"Long\""), std::string::npos) << result.err;
 
-    const Result missing = RunCli({"encode-macros", temp.File("none.ini")});
+    const CliResult missing = RunCli({"encode-macros", temp.File("none.ini")});
     EXPECT_EQ(missing.status, 3);
     EXPECT_EQ(missing.out, "");
     EXPECT_NE(missing.err.find("none.ini: no such file"), std::string::npos) << missing.err;
@@ -341,5 +324,3 @@ TEST(CliTest, EncodeMacrosWarnsOncePerMacroThatWasCut)
 
 }  // namespace
 }  // namespace zalvane::cli
-
-#endif  // _WIN32

@@ -1,6 +1,3 @@
-// zalvane-cli is built for Linux only; the Windows test build has no CLI to link.
-#ifndef _WIN32
-
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -8,26 +5,15 @@
 #include "cli/cli.h"
 #include "device/virtual_bus.h"
 #include "unit/support/byte_files.h"
+#include "unit/support/cli_runner.h"
 
 namespace zalvane::cli {
 namespace {
 
+using test::CliResult;
+using test::RunCli;
+
 using Kind = device::ControlRequest::Kind;
-
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result RunCli(std::vector<std::string> args)
-{
-    platform::RecordingPacer pacer;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = Run(args, out, err, pacer);
-    return {status, out.str(), err.str()};
-}
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
@@ -37,11 +23,11 @@ TEST(CliMouseFindingTest, PlugAndUnplugDecideWhetherCommandsFindTheVirtualMouse)
     const std::string folder = temp.File("mouse");
     ASSERT_EQ(RunCli({"--virtual-mouse", folder, "info"}).status, 0);
 
-    const Result unplugged = RunCli({"--virtual-mouse", folder, "unplug"});
+    const CliResult unplugged = RunCli({"--virtual-mouse", folder, "unplug"});
     ASSERT_EQ(unplugged.status, 0) << unplugged.err;
     for (const char* command : {"info", "read-config"}) {
         SCOPED_TRACE(command);
-        const Result result = RunCli({"--virtual-mouse", folder, command});
+        const CliResult result = RunCli({"--virtual-mouse", folder, command});
         EXPECT_EQ(result.status, 1);
         EXPECT_EQ(result.out, "");
         EXPECT_TRUE(Contains(result.err, "no mouse found")) << result.err;
@@ -49,7 +35,7 @@ TEST(CliMouseFindingTest, PlugAndUnplugDecideWhetherCommandsFindTheVirtualMouse)
     }
 
     ASSERT_EQ(RunCli({"--virtual-mouse", folder, "plug"}).status, 0);
-    const Result info = RunCli({"--virtual-mouse", folder, "info"});
+    const CliResult info = RunCli({"--virtual-mouse", folder, "info"});
     EXPECT_EQ(info.status, 0) << info.err;
     EXPECT_TRUE(Contains(info.out, "events: available (event report length 8)")) << info.out;
 }
@@ -66,7 +52,7 @@ TEST(CliMouseFindingTest, ARunningProgramGetsTheRequestsInOrder)
          std::vector<std::vector<std::string>>{{"unplug"}, {"event", "2", "3"}, {"plug"}, {"event", "0x09", "0X1f"}}) {
         std::vector<std::string> line = {"--virtual-mouse", folder};
         line.insert(line.end(), args.begin(), args.end());
-        const Result result = RunCli(line);
+        const CliResult result = RunCli(line);
         ASSERT_EQ(result.status, 0) << result.err;
         EXPECT_EQ(result.err, "");
     }
@@ -104,7 +90,7 @@ TEST(CliMouseFindingTest, VirtualMouseCommandsRefuseWhatTheyCannotDo)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.args));
-        const Result result = RunCli(c.args);
+        const CliResult result = RunCli(c.args);
         EXPECT_EQ(result.status, c.status);
         EXPECT_EQ(result.out, "");
         EXPECT_TRUE(Contains(result.err, c.message)) << result.err;
@@ -119,7 +105,7 @@ TEST(CliMouseFindingTest, ADamagedPlugStateStopsTheCommand)
     const std::string plugFile = temp.File("mouse/plug.txt");
     ASSERT_EQ(RunCli({"--virtual-mouse", folder, "unplug"}).status, 0);
     test::WriteRawFile(plugFile, "half\n");
-    const Result result = RunCli({"--virtual-mouse", folder, "info"});
+    const CliResult result = RunCli({"--virtual-mouse", folder, "info"});
     EXPECT_EQ(result.status, 3);
     EXPECT_TRUE(Contains(result.err, plugFile)) << result.err;
     EXPECT_EQ(test::ReadRawFile(plugFile), "half\n");
@@ -127,5 +113,3 @@ TEST(CliMouseFindingTest, ADamagedPlugStateStopsTheCommand)
 
 }  // namespace
 }  // namespace zalvane::cli
-
-#endif  // _WIN32

@@ -1,6 +1,3 @@
-// zalvane-cli is built for Linux only; the Windows test build has no CLI to link.
-#ifndef _WIN32
-
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -11,34 +8,19 @@
 #include "cli/cli.h"
 #include "device/virtual_mouse_store.h"
 #include "settings/factory_profile.h"
+#include "unit/support/cli_runner.h"
 #include "unit/support/program_folder.h"
 
 namespace zalvane::cli {
 namespace {
 
+using test::CliResult;
+using test::LineCount;
+using test::RunCli;
+
 using Bytes = std::vector<std::uint8_t>;
 using settings::ProfileRecord;
 using R = ProfileRecord;
-
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result RunCli(std::vector<std::string> args)
-{
-    platform::RecordingPacer pacer;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = Run(args, out, err, pacer);
-    return {status, out.str(), err.str()};
-}
-
-std::size_t Lines(const std::string& text)
-{
-    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
-}
 
 bool Has(const std::string& text, std::string_view part) { return text.find(part) != std::string::npos; }
 
@@ -60,11 +42,11 @@ ProfileRecord RecordOf(const Bytes& file)
 struct Workspace {
     Workspace()
     {
-        const Result made = RunCli({"init-folder", folder});
+        const CliResult made = RunCli({"init-folder", folder});
         EXPECT_EQ(made.status, 0) << made.err;
     }
 
-    Result Cli(std::vector<std::string> args) const
+    CliResult Cli(std::vector<std::string> args) const
     {
         args.insert(args.begin(), {"--folder", folder, "--virtual-mouse", mouse});
         return RunCli(args);
@@ -96,12 +78,12 @@ class ProfileCommandsTest : public testing::Test, protected Workspace {};
 TEST_F(ProfileCommandsTest, SaveOnAFreshFolderSendsTheApplyAndWritesTheProfile)
 {
     const std::string trace = temp.File("trace.txt");
-    const Result saved = Cli({"--trace", trace, "save"});
+    const CliResult saved = Cli({"--trace", trace, "save"});
     ASSERT_EQ(saved.status, 0) << saved.err;
     EXPECT_EQ(saved.err, "");
     // Opening, select, rate and config read, then 21 block writes of 6 lines each.
     const std::string lines = test::ReadRawFile(trace);
-    EXPECT_EQ(Lines(lines), 12u + 21u * 6u);
+    EXPECT_EQ(LineCount(lines), 12u + 21u * 6u);
     EXPECT_EQ(lines.rfind("set-feature 00 82", 0), 0u);
 
     const ProfileRecord factory = settings::FactoryProfileRecord();
@@ -120,13 +102,13 @@ TEST_F(ProfileCommandsTest, SaveOnAFreshFolderSendsTheApplyAndWritesTheProfile)
 TEST_F(ProfileCommandsTest, InitFolderOverwritesOnlyWhenForced)
 {
     test::WriteBytes(File("config3.bin"), Bytes{1, 2, 3});
-    const Result refused = RunCli({"init-folder", folder});
+    const CliResult refused = RunCli({"init-folder", folder});
     EXPECT_EQ(refused.status, 3);
-    EXPECT_EQ(Lines(refused.err), 1u);
+    EXPECT_EQ(LineCount(refused.err), 1u);
     EXPECT_TRUE(Has(refused.err, "nothing written")) << refused.err;
     EXPECT_EQ(test::ReadBytes(File("config3.bin")), (Bytes{1, 2, 3}));
 
-    const Result forced = RunCli({"--force", "init-folder", folder});
+    const CliResult forced = RunCli({"--force", "init-folder", folder});
     EXPECT_EQ(forced.status, 0) << forced.err;
     EXPECT_EQ(test::ReadBytes(File("config3.bin")).size(), 2855u);
 }
@@ -134,11 +116,11 @@ TEST_F(ProfileCommandsTest, InitFolderOverwritesOnlyWhenForced)
 TEST_F(ProfileCommandsTest, ResetBringsTheFactorySettingsBackAndKeepsTheMacros)
 {
     const ProfileRecord edited = EditCurrentProfile();
-    const Result noMouse = RunCli({"--folder", folder, "reset"});
+    const CliResult noMouse = RunCli({"--folder", folder, "reset"});
     EXPECT_EQ(noMouse.status, 1);
     EXPECT_EQ(RecordOf(test::ReadBytes(File("config0.bin"))), edited);
 
-    const Result reset = Cli({"reset"});
+    const CliResult reset = Cli({"reset"});
     ASSERT_EQ(reset.status, 0) << reset.err;
     ProfileRecord expected = settings::FactoryProfileRecord();
     std::copy(edited.MacroArea().begin(), edited.MacroArea().end(), expected.MacroArea().begin());
@@ -153,14 +135,14 @@ TEST_F(ProfileCommandsTest, ExportAndImportRoundTripAProfile)
 {
     const ProfileRecord edited = EditCurrentProfile();
     const std::string exported = temp.File("backup");
-    const Result out = Cli({"export", exported});
+    const CliResult out = Cli({"export", exported});
     ASSERT_EQ(out.status, 0) << out.err;
     EXPECT_EQ(test::ReadBytes(exported + ".bin"), ProfileFile(edited));
     EXPECT_EQ(test::ReadBytes(File("backup.bin")), ProfileFile(edited));
     EXPECT_TRUE(std::filesystem::exists(exported + ".ini"));
 
     test::WriteBytes(File("config0.bin"), ProfileFile(settings::FactoryProfileRecord(), 0));
-    const Result in = Cli({"import", exported + ".bin"});
+    const CliResult in = Cli({"import", exported + ".bin"});
     ASSERT_EQ(in.status, 0) << in.err;
     // The record went through the mouse, whose profile number it now carries: 0.
     ProfileRecord expected = edited;
@@ -226,15 +208,15 @@ TEST_F(ProfileCommandsTest, DamagedInputsStopWithOneLineAndChangeNothing)
             for (auto& arg : args)
                 arg = files.contains(arg) ? files.at(arg) : arg;
             const auto before = test::FolderSnapshot(w.temp.Path() / "f");
-            const Result result = w.Cli(args);
+            const CliResult result = w.Cli(args);
             EXPECT_EQ(result.status, 3);
-            EXPECT_EQ(Lines(result.err), 1u) << result.err;
+            EXPECT_EQ(LineCount(result.err), 1u) << result.err;
             EXPECT_TRUE(Has(result.err, c.message)) << result.err;
             EXPECT_EQ(test::FolderSnapshot(w.temp.Path() / "f"), before);
             EXPECT_FALSE(std::filesystem::exists(w.temp.File("x.bin")));
         }
     }
-    const Result noFolder = RunCli({"--folder", temp.File("none"), "profiles"});
+    const CliResult noFolder = RunCli({"--folder", temp.File("none"), "profiles"});
     EXPECT_EQ(noFolder.status, 3);
     EXPECT_TRUE(Has(noFolder.err, "none: no such folder")) << noFolder.err;
 }
@@ -247,7 +229,7 @@ TEST_F(ProfileCommandsTest, ProfilesListsNamesInAnyEncodingAndMarksTheCurrentOne
     const std::string expected = "  0 PROFILE_0\n  1 My game\n  2 游戏\n  3 PROFILE_3\n* 4 Büro 2\n  5 x\n";
     for (const std::string& bytes : {test::Utf16LeFile(list), list, "\xEF\xBB\xBF" + list}) {
         test::WriteRawFile(File("str.ini"), bytes);
-        const Result result = Cli({"profiles"});
+        const CliResult result = Cli({"profiles"});
         EXPECT_EQ(result.status, 0) << result.err;
         EXPECT_EQ(result.out, expected);
     }
@@ -272,7 +254,7 @@ TEST_F(ProfileCommandsTest, ShowNamesEachButtonsFunctionAndParameters)
     platform::PortableIniStore ini;
     ini.WriteString(File("str0.ini"), "Setting-EN", "Item10", "say \"up\"");
 
-    const Result shown = Cli({"show"});
+    const CliResult shown = Cli({"show"});
     ASSERT_EQ(shown.status, 0) << shown.err;
     for (const char* line :
          {"Button S3: Multimedia: Volume Up [caption \"say \"up\"\"]", "Button S4: Combo Key: Left Ctrl + A + B",
@@ -283,7 +265,7 @@ TEST_F(ProfileCommandsTest, ShowNamesEachButtonsFunctionAndParameters)
     // A file is shown with the text file beside it, which this one does not have.
     EXPECT_TRUE(Has(Cli({"show", File("config0.bin")}).out, "Button S3: Multimedia: Volume Up [caption \"\"]"));
 
-    const Result json = Cli({"--json", "show"});
+    const CliResult json = Cli({"--json", "show"});
     ASSERT_EQ(json.status, 0) << json.err;
     EXPECT_TRUE(Has(json.out, R"({"name":"Button S3","actionType":7,"function":"Multimedia","detail":"Volume Up",)"
                               R"("caption":"say \"up\""})"))
@@ -295,5 +277,3 @@ TEST_F(ProfileCommandsTest, ShowNamesEachButtonsFunctionAndParameters)
 
 }  // namespace
 }  // namespace zalvane::cli
-
-#endif  // _WIN32

@@ -1,0 +1,35 @@
+#pragma once
+// Runs zalvane-cli in-process, with a pacer that records its pauses instead of sleeping.
+
+#include <algorithm>
+#include <cstddef>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+#include "platform/pacer.h"
+
+namespace zalvane::test {
+
+struct CliResult {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+inline CliResult RunCli(const std::vector<std::string>& args, platform::RecordingPacer* pacer = nullptr)
+{
+    platform::RecordingPacer ownPacer;
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = cli::Run(args, out, err, pacer != nullptr ? *pacer : ownPacer);
+    return {status, out.str(), err.str()};
+}
+
+inline std::size_t LineCount(const std::string& text)
+{
+    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+}  // namespace zalvane::test
