@@ -128,6 +128,11 @@ int Run(std::span<const std::string> args, std::ostream& out, std::ostream& err,
     std::vector<std::string> positional;
     CommandContext context{options, {}, out, err, pacer};
 
+    // "--help" and "-h" anywhere ask for the usage, as people expect of a command-line tool.
+    if (std::ranges::any_of(args, [](const std::string& arg) { return arg == "--help" || arg == "-h"; })) {
+        PrintUsage(out, table);
+        return kExitDone;
+    }
     if (auto problem = ParseArguments(args, options, positional)) {
         return context.Fail(kExitUsage, *problem + " (try: " + std::string(kProgram) + " help)");
     }

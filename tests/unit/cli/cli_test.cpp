@@ -256,6 +256,18 @@ TEST(CliTest, UsageErrorsAreOneLineWithStatusTwo)
     }
 }
 
+TEST(CliTest, HelpPrintsTheUsageWhereverItStands)
+{
+    const std::vector<std::vector<std::string>> asks = {{"help"}, {"--help"}, {"-h"}, {"apply", "--help"}};
+    for (const auto& ask : asks) {
+        const CliResult result = RunCli(ask);
+        EXPECT_EQ(result.status, 0) << ask.front();
+        EXPECT_EQ(result.out.rfind("usage: zalvane-cli", 0), 0u) << result.out;
+        EXPECT_NE(result.out.find("init-folder DIR"), std::string::npos) << result.out;
+        EXPECT_TRUE(result.err.empty()) << result.err;
+    }
+}
+
 TEST(CliTest, FindingTheMouse)
 {
     test::TempFolder temp;
