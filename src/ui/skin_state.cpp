@@ -52,4 +52,12 @@ SkinState ReadSkinState(platform::IniStore& store, const std::string& textFilePa
     return state;
 }
 
+std::string MissingSkinImageText(std::string_view imagePath)
+{
+    return "The skin image could not be loaded:\n" + std::string(imagePath) +
+           "\n\nThe window cannot be shown without it. The \"Skins\" folder belongs next to "
+           "Zalvane.exe, and \"Path\" in the \"Skins\" section of the profile's text file names the "
+           "skin in it.";
+}
+
 }  // namespace zalvane::ui

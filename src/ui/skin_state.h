@@ -46,4 +46,8 @@ std::uint8_t ColourComponentFromText(std::string_view text);
 // current text file (a missing key reads as empty) and builds the skin root.
 SkinState ReadSkinState(platform::IniStore& store, const std::string& textFilePath, std::string_view modulePath);
 
+// What the main window tells the user, once, when an image it is drawn from is missing:
+// without it the window has no size and nothing to show.
+std::string MissingSkinImageText(std::string_view imagePath);
+
 }  // namespace zalvane::ui

@@ -11,6 +11,7 @@
 #include "platform/win/wide_text.h"
 #include "resource_ids.h"
 #include "ui/font_choice.h"
+#include "ui/skin_state.h"
 #include "ui/win/fonts.h"
 #include "ui/win/skin_image.h"
 
@@ -230,12 +231,22 @@ HBRUSH CVornicDlg::ColourControl(ControlKind kind, HDC dc, HWND control)
     return m_controlBrush.get();
 }
 
-// The window takes the image's size; without the image it has no size at all.
+// The window takes the image's size; without the image it has no size at all. A window
+// that cannot be seen would leave the user guessing, so the first missing image is named
+// once, with where the program looked for it.
 void CVornicDlg::LoadWindowBackground(std::string_view imageName)
 {
-    m_background = ui::win::LoadBackground(Hwnd(), Widen(m_skin.ImagePath(imageName)));
-    if (!m_background)
-        ::SetWindowPos(Hwnd(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const std::string path = m_skin.ImagePath(imageName);
+    m_background = ui::win::LoadBackground(Hwnd(), Widen(path));
+    if (m_background)
+        return;
+    ::SetWindowPos(Hwnd(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (m_toldMissingSkin)
+        return;
+    m_toldMissingSkin = true;
+    if (m_context.trace != nullptr)
+        m_context.trace->Write("message", "missing skin image", path, 0);
+    platform::win::ShowMessage(Hwnd(), Widen(ui::MissingSkinImageText(path)));
 }
 
 // The main page is the skin's main image until the pages draw on it.

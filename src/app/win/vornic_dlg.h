@@ -133,6 +133,7 @@ private:
     bool m_pagesReady = false;
     bool m_mainPageDrawn = false;
     bool m_saveBusy = false;
+    bool m_toldMissingSkin = false;
 };
 
 }  // namespace zalvane::app::win
