@@ -12,8 +12,11 @@ namespace zalvane::ui {
 
 enum class TextAlignment {
     kCentre,  // horizontally and vertically centred on one line
-    kLeft,    // left-aligned, vertically centred, one line
-    kRight,   // right-aligned, vertically centred, one line
+    // As kCentre, but the text may run past the rectangle's edges instead of being cut
+    // there: a value wider than its box ("12000" in a 25 px box) stays whole.
+    kCentreUnclipped,
+    kLeft,   // left-aligned, vertically centred, one line
+    kRight,  // right-aligned, vertically centred, one line
 };
 
 enum class FontRole { kMain, kValue };

@@ -38,6 +38,9 @@ void GdiCanvas::DrawText(std::string_view text, const pages::Rect& rect, TextAli
         case TextAlignment::kCentre:
             format |= DT_CENTER;
             break;
+        case TextAlignment::kCentreUnclipped:
+            format |= DT_CENTER | DT_NOCLIP;
+            break;
         case TextAlignment::kLeft:
             format |= DT_LEFT;
             break;
