@@ -41,6 +41,7 @@ inline constexpr Rect kScrollBar{984, 32, 991, 595};
 inline constexpr Rect kScrollThumb{984, 32, 991, 146};
 inline constexpr Size kScrollThumbImage{8, 114};
 inline constexpr int kScrollThumbLowestBottom = 595;  // a drag is refused once the bottom would reach 596
+inline constexpr int kScrollThumbId = 161;            // its child window id
 
 // Item strips, in the order of the fold-out items. Their live copies move as panels open.
 enum class Item : std::size_t {

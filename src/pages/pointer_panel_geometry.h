@@ -96,5 +96,7 @@ constexpr Rect ScrollDownArrow(const Rect& strip)
 
 inline constexpr int kScrollLinesMin = 1;
 inline constexpr int kScrollLinesMax = 100;
+inline constexpr int kScrollLinesBoxId = 121;   // child window id of the edit box
+inline constexpr int kScrollLinesMaxChars = 3;  // "100" is the longest valid text
 
 }  // namespace zalvane::pages
