@@ -11,6 +11,7 @@
 #include "assign/macro_manager_layout.h"
 #include "dialogs/config_dialog_layout.h"
 #include "dialogs/help_dialog_layout.h"
+#include "pages/column_layout.h"
 #include "pages/dpi_panel_geometry.h"
 #include "pages/lighting_panel_geometry.h"
 #include "pages/main_window_geometry.h"
@@ -25,7 +26,6 @@ namespace {
 using namespace pages;
 
 int WidthOf(std::string_view name) { return SkinImage(name).Width(); }
-int HeightOf(std::string_view name) { return SkinImage(name).Height(); }
 
 // A strip whose panel then starts at (0, 0): panel rectangles come out in image pixels.
 Rect PanelStrip(std::string_view background) { return {0, -kItemStripHeight, WidthOf(background), 0}; }
@@ -263,61 +263,48 @@ TEST(SkinGeometry, EveryImageFitsTheRectangleItIsDrawnInto)
 
 // ---- columns ---------------------------------------------------------------------------
 
-Rect NextStrip(const Rect& strip, int panelHeight, bool open)
+// The panel sizes as the program measures them from this skin.
+PanelSizes SkinPanelSizes()
 {
-    const int top = strip.bottom + (open ? panelHeight : 0) + kItemGap;
-    return {strip.left, top, strip.right, top + kItemStripHeight};
+    PanelSizes sizes;
+    for (std::size_t panel = 0; panel < kPanelCount; ++panel) {
+        const Image& image = SkinImage(PanelBackground(static_cast<Panel>(panel)));
+        EXPECT_TRUE(image) << PanelBackground(static_cast<Panel>(panel));
+        sizes.sizes[panel] = image.Extent();
+    }
+    return sizes;
 }
 
-// Every strip and open panel the right column's layout pass can draw, for one set of
+// Every strip and open panel the right column's layout passes draw, for one set of
 // fold-out flags, in the top view or the bottom view.
 std::vector<Rect> RightColumnLayout(unsigned flags, bool bottomView)
 {
-    const std::array<std::string_view, kRightItemCount> backgrounds{ui::kDpiBackground,
-                                                                    ui::kLightingBackground,
-                                                                    ui::kReportRateBackground,
-                                                                    ui::kMouseAttributeBackground,
-                                                                    ui::kMouseAttributeBackground,
-                                                                    ui::kScrollSpeedBackground,
-                                                                    ui::kAngleSnapBackground,
-                                                                    ui::kGestureBackground};
-    auto open = [flags](std::size_t item) { return ((flags >> item) & 1u) != 0; };
-    std::vector<Rect> drawn;
-    Rect strip = InitialStrip(Item::DpiSetting);
-    auto draw = [&](std::size_t item) {
-        drawn.push_back(strip);
-        const Rect panel{strip.left, strip.bottom, strip.left + WidthOf(backgrounds[item]),
-                         strip.bottom + HeightOf(backgrounds[item])};
-        if (open(item)) {
-            drawn.push_back(panel);
-        }
-        strip = NextStrip(strip, panel.Height(), open(item));
-    };
+    const PanelSizes sizes = SkinPanelSizes();
+    PageState state;
+    for (std::size_t item = 0; item < kRightItemCount; ++item)
+        state.open[item] = ((flags >> item) & 1u) != 0;
+    std::size_t first = 0;
+    std::size_t end = kRightItemCount;
     if (bottomView) {
-        for (std::size_t item = 3; item < kRightItemCount; ++item) {
-            draw(item);
-        }
-        return drawn;
+        LayoutBottomView(state, sizes);
+        first = kTopOnlyItemCount;
+    } else {
+        end = LayoutTopView(state, sizes).drawnItems;
     }
-    const int e0 = open(0), e1 = open(1), e2 = open(2), e3 = open(3), e4 = open(4), e5 = open(5);
-    draw(0), draw(1), draw(2);
-    int n = e0 + e1 + e2;
-    if (n == 3 || (n == 2 && e0 && e2))
-        return drawn;
-    draw(3);
-    n += e3;
-    if (n >= 3 || (n == 2 && e0 && (e1 || e3)))
-        return drawn;
-    draw(4);
-    n += e4;
-    if (n >= 3 || (n == 2 && e0 && (e1 || e4)))
-        return drawn;
-    draw(5);
-    n += e5;
-    if (n >= 3 || (n == 2 && (e0 || e2)))
-        return drawn;
-    draw(6), draw(7);
+    std::vector<Rect> drawn;
+    for (std::size_t item = first; item < end; ++item) {
+        const Rect& strip = state.RightStrip(item);
+        drawn.push_back(strip);
+        if (state.open[item])
+            drawn.push_back(Rect::At({strip.left, strip.bottom}, sizes.Of(RightPanel(item))));
+    }
     return drawn;
+}
+
+TEST(SkinGeometry, PanelsHaveTheSizesTheProgramFallsBackOn)
+{
+    // A panel image that does not load counts as its default size: the default skin is it.
+    EXPECT_EQ(SkinPanelSizes().sizes, kDefaultPanelSizes);
 }
 
 TEST(SkinGeometry, RightColumnBackgroundHoldsEveryLayoutAndNothingElse)
