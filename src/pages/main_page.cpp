@@ -150,7 +150,7 @@ void MainPage::DrawClosedState(PagePainter& painter)
     }
 }
 
-void MainPage::DrawMouseView(PagePainter& painter)
+void MainPage::DrawMouseView(PagePainter& painter) const
 {
     painter.Image(ui::kMainMidImage, kMiddleBackground.TopLeft());
     DrawMouseSwitches(painter, m_state.mouseView);

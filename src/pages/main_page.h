@@ -82,7 +82,7 @@ public:
 private:
     PagePainter Painter(ui::Canvas& canvas) const;
     void DrawClosedState(PagePainter& painter);
-    void DrawMouseView(PagePainter& painter);
+    void DrawMouseView(PagePainter& painter) const;
     void DrawLeftColumn(PagePainter& painter);
     void DrawTopView(PagePainter& painter);
     void DrawBottomView(PagePainter& painter);
