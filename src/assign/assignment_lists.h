@@ -50,7 +50,7 @@ SecondListStep OpenSecondList(int hoveredEntry, std::optional<SecondList> open);
 struct ListChanges {
     std::optional<std::size_t> closeFunctionList;  // this button's function list
     std::optional<SecondList> closeSecondList;
-    std::optional<std::size_t> openFunctionList;  // at the button's row, sixteen entries
+    std::optional<std::size_t> openFunctionList;  // at the clicked row, sixteen entries
     std::optional<SecondList> openSecondList;     // beside the hovered entry (SecondListRect)
     bool warnLastLeftClick = false;               // "Left key must be selected!", caption "Warning"
     friend bool operator==(const ListChanges&, const ListChanges&) = default;
