@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "assign/key_name_map.h"
+
 namespace zalvane::assign {
 namespace {
 
@@ -132,6 +134,7 @@ constexpr std::array<ModifierRow, 8> kModifiers{{
 }};
 
 constexpr std::string_view kApplicationKey = "Application";
+constexpr std::uint8_t kApplicationKeyCode = 0x65;
 
 }  // namespace
 
@@ -148,6 +151,18 @@ std::uint8_t KeyCodeFromName(std::string_view name)
 std::uint8_t MacroKeyCodeFromName(std::string_view name)
 {
     return name == kApplicationKey ? kNoKey : KeyCodeFromName(name);
+}
+
+std::uint8_t KeyCodeFromName(std::string_view name, const KeyNameMap& reportedNames)
+{
+    const std::uint8_t code = KeyCodeFromName(name);
+    return code != kNoKey ? code : reportedNames.UsageOf(name);
+}
+
+std::uint8_t MacroKeyCodeFromName(std::string_view name, const KeyNameMap& reportedNames)
+{
+    const std::uint8_t code = KeyCodeFromName(name, reportedNames);
+    return code == kApplicationKeyCode ? kNoKey : code;
 }
 
 std::uint8_t ModifierBitFromName(std::string_view name)

@@ -10,6 +10,8 @@
 
 namespace zalvane::assign {
 
+class KeyNameMap;
+
 struct KeyNameRow {
     std::string_view name;
     std::uint8_t code;
@@ -34,6 +36,12 @@ std::uint8_t KeyCodeFromName(std::string_view name);
 // As KeyCodeFromName, but macros do not know the "Application" key: it gives 0.
 std::uint8_t MacroKeyCodeFromName(std::string_view name);
 std::uint8_t ModifierBitFromName(std::string_view name);
+
+// The same lookups for a name the system may have reported in another language or
+// layout: the table first, then the key the system reported under that name. Macros know
+// no Application key under any name.
+std::uint8_t KeyCodeFromName(std::string_view name, const KeyNameMap& reportedNames);
+std::uint8_t MacroKeyCodeFromName(std::string_view name, const KeyNameMap& reportedNames);
 
 // The key name of a code, empty for a code that has no row.
 std::string_view KeyNameFromCode(std::uint8_t code);

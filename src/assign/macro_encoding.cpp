@@ -48,7 +48,8 @@ MacroSteps StepsFor(bool release, std::int64_t delay, std::uint8_t keyCode)
     return steps;
 }
 
-std::size_t EncodeMacroBlock(const MacroRecord& macro, std::span<std::uint8_t, settings::kMacroBlockSize> block)
+std::size_t EncodeMacroBlock(const MacroRecord& macro, std::span<std::uint8_t, settings::kMacroBlockSize> block,
+                             const KeyNameMap& reportedNames)
 {
     std::fill(block.begin(), block.end(), std::uint8_t{0});
     // A macro without event lines leaves its block zero, loop count included.
@@ -69,8 +70,8 @@ std::size_t EncodeMacroBlock(const MacroRecord& macro, std::span<std::uint8_t, s
         std::string_view delayText = i + 1 < macro.items.size() ? std::string_view(macro.items[i + 1]) : "";
         if (macro.delayTimeSelStatus == 0 && delayText.find(kDelayUnit) == std::string_view::npos)
             delayText = kDefaultDelayText;
-        const MacroSteps steps =
-            StepsFor(event.kind == EventKind::kRelease, DelayFromText(delayText), MacroKeyCodeFromName(event.keyName));
+        const MacroSteps steps = StepsFor(event.kind == EventKind::kRelease, DelayFromText(delayText),
+                                          MacroKeyCodeFromName(event.keyName, reportedNames));
         if (position + steps.size > block.size()) {
             // The events from here on do not fit: the macro is cut after the last whole one.
             std::size_t leftOut = 0;
@@ -84,7 +85,8 @@ std::size_t EncodeMacroBlock(const MacroRecord& macro, std::span<std::uint8_t, s
     return 0;
 }
 
-MacroAreaEncoding EncodeMacroArea(platform::IniStore& store, const std::string& macroFilePath)
+MacroAreaEncoding EncodeMacroArea(platform::IniStore& store, const std::string& macroFilePath,
+                                  const KeyNameMap& reportedNames)
 {
     MacroAreaEncoding result;
     const std::vector<std::string> names = ReadMacroNames(store, macroFilePath);
@@ -94,7 +96,7 @@ MacroAreaEncoding EncodeMacroArea(platform::IniStore& store, const std::string& 
         const MacroRecord macro = ReadMacro(store, macroFilePath, names[m]);
         const std::span<std::uint8_t, settings::kMacroBlockSize> block(
             result.area.data() + m * settings::kMacroBlockSize, settings::kMacroBlockSize);
-        if (const std::size_t leftOut = EncodeMacroBlock(macro, block))
+        if (const std::size_t leftOut = EncodeMacroBlock(macro, block, reportedNames))
             result.cuts.push_back(MacroCut{m, names[m], leftOut});
     }
     return result;

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "assign/key_name_map.h"
 #include "assign/macro_file.h"
 #include "platform/ini_store.h"
 #include "settings/profile_record.h"
@@ -45,7 +46,9 @@ MacroSteps StepsFor(bool release, std::int64_t delay, std::uint8_t keyCode);
 std::int64_t DelayFromText(std::string_view text);
 
 // Fills one block from a macro; returns how many events did not fit (0 when all did).
-std::size_t EncodeMacroBlock(const MacroRecord& macro, std::span<std::uint8_t, settings::kMacroBlockSize> block);
+// Key names the key name table does not know are looked up in `reportedNames`.
+std::size_t EncodeMacroBlock(const MacroRecord& macro, std::span<std::uint8_t, settings::kMacroBlockSize> block,
+                             const KeyNameMap& reportedNames = {});
 
 // A macro whose steps did not all fit its block: it was cut after the last event whose
 // steps fit whole, so that the user can be told.
@@ -62,6 +65,7 @@ struct MacroAreaEncoding {
 };
 
 // Encodes every macro of the macro file at `macroFilePath`, in file order.
-MacroAreaEncoding EncodeMacroArea(platform::IniStore& store, const std::string& macroFilePath);
+MacroAreaEncoding EncodeMacroArea(platform::IniStore& store, const std::string& macroFilePath,
+                                  const KeyNameMap& reportedNames = {});
 
 }  // namespace zalvane::assign

@@ -24,6 +24,8 @@ FontSpec ChooseFont(FontUse use, dialogs::Language language, WindowsVersion vers
         return {"Arial", 12, 0};
     if (language != dialogs::Language::English)
         return ChineseFont(language, version);
+    if (use == FontUse::kSingleKeyDialog)
+        return {"Segoe UI", 15, 400};
     return use == FontUse::kMain ? FontSpec{"Segoe UI", 15, 300} : FontSpec{"Arial", 14, 400};
 }
 

@@ -16,7 +16,8 @@ struct WindowsVersion {
 enum class FontUse {
     kMain,    // main window: button labels and captions
     kValue,   // main window: slider values and scale labels
-    kDialog,  // configuration and help dialogs
+    kDialog,  // configuration and help dialogs, combo key and macro key dialogs
+    kSingleKeyDialog,
 };
 
 // The face is UTF-8. Every font is otherwise alike: width 0, no escapement, not italic,

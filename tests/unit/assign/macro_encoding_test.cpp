@@ -123,6 +123,17 @@ TEST(MacroEncodingTest, BlocksFollowTheWorkedExamples)
     }
 }
 
+TEST(MacroEncodingTest, NamesReportedInAnotherLayoutPlayTheirKeys)
+{
+    KeyNameMap reported;
+    ASSERT_TRUE(reported.Add({0x1C, false}, "Return"));
+    ASSERT_TRUE(reported.Add({0x5D, true}, "Menu"));
+    std::array<std::uint8_t, settings::kMacroBlockSize> block{};
+    (void)EncodeMacroBlock(Macro({"Return   Dn", "Menu   Dn"}), block, reported);
+    // "Menu" is the Application key, which macros do not know.
+    EXPECT_EQ(Bytes(block.begin(), block.begin() + 6), (Bytes{0x00, 0x01, 0x00, 0x28, 0x00, 0x00}));
+}
+
 TEST(MacroEncodingTest, LongMacrosAreCutAfterTheLastEventThatFitsWhole)
 {
     const auto presses = [](std::size_t count, std::vector<std::string> lines = {}) {

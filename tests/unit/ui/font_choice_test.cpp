@@ -35,6 +35,8 @@ TEST(FontChoiceTest, FacesSizesAndWeightsByLanguageAndVersion)
         {FontUse::kDialog, Language::SimplifiedChinese, kWin7, {"宋体", 13, 400}},
         {FontUse::kDialog, Language::SimplifiedChinese, kWin8, {"黑体", 13, 400}},
         {FontUse::kDialog, Language::TraditionalChinese, kWin7, {"黑体", 14, 400}},
+        {FontUse::kSingleKeyDialog, Language::English, kWin8, {"Segoe UI", 15, 400}},
+        {FontUse::kSingleKeyDialog, Language::SimplifiedChinese, kWin8, {"黑体", 13, 400}},
     };
     for (const Case& c : cases) {
         const FontSpec chosen = ChooseFont(c.use, c.language, c.version);

@@ -1,0 +1,135 @@
+#include "assign/button_assignment.h"
+
+#include <utility>
+
+#include "assign/key_codes.h"
+
+namespace zalvane::assign {
+namespace {
+
+using settings::ProfileRecord;
+
+constexpr std::string_view kCaptionSeparator = "-";
+constexpr std::string_view kComboJoiner = "+";
+
+// The field each second list's value goes to.
+std::size_t FieldOf(SecondList list)
+{
+    switch (list) {
+        case SecondList::Multimedia:
+            return ProfileRecord::kConsumerCode;
+        case SecondList::HotKey:
+            return ProfileRecord::kHotKeyLetter;
+        case SecondList::WindowsCommand:
+            return ProfileRecord::kWindowsCommand;
+        case SecondList::Dpi:
+            break;
+    }
+    return ProfileRecord::kDpiFunction;
+}
+
+std::string DialogCaption(ActionType type, dialogs::Language language)
+{
+    return std::string(FunctionText(type, language)) + std::string(kCaptionSeparator);
+}
+
+}  // namespace
+
+void ApplyAssignment(const Assignment& assignment, std::size_t button, ProfileRecord& record,
+                     settings::ButtonCaptions& captions)
+{
+    if (button >= settings::kButtonCount)
+        return;
+    record.Button(ProfileRecord::kActionType, button) = static_cast<std::uint8_t>(assignment.type);
+    for (const ButtonField& parameter : assignment.parameters)
+        record.Button(parameter.field, button) = parameter.value;
+    captions[button] = assignment.caption;
+}
+
+bool IsLastLeftClick(const ProfileRecord& record, std::size_t button)
+{
+    if (button >= settings::kButtonCount)
+        return false;
+    const auto clicks = [&](std::size_t b) {
+        return record.Button(ProfileRecord::kActionType, b) == static_cast<std::uint8_t>(ActionType::Click);
+    };
+    std::size_t clicking = 0;
+    for (std::size_t b = 0; b < settings::kButtonCount; ++b)
+        clicking += clicks(b) ? 1 : 0;
+    return clicks(button) && clicking == 1;
+}
+
+FunctionOutcome FunctionOutcomeOf(int selection)
+{
+    if (selection < 0 || selection >= static_cast<int>(kFunctionCount))
+        return FunctionOutcome::kNothing;
+    const auto type = static_cast<ActionType>(selection);
+    if (SecondListOf(type))
+        return FunctionOutcome::kNothing;
+    switch (type) {
+        case ActionType::SingleKey:
+            return FunctionOutcome::kSingleKeyDialog;
+        case ActionType::ComboKey:
+            return FunctionOutcome::kComboKeyDialog;
+        case ActionType::MacroKey:
+            return FunctionOutcome::kMacroKeyDialog;
+        default:
+            return FunctionOutcome::kStore;
+    }
+}
+
+std::optional<Assignment> DirectAssignment(int selection, dialogs::Language language)
+{
+    if (FunctionOutcomeOf(selection) != FunctionOutcome::kStore)
+        return std::nullopt;
+    const auto type = static_cast<ActionType>(selection);
+    return Assignment{type, {}, std::string(FunctionText(type, language))};
+}
+
+std::optional<Assignment> SecondListAssignment(SecondList list, int selection, dialogs::Language language)
+{
+    const auto entries = SecondListEntries(list);
+    if (selection < 0 || static_cast<std::size_t>(selection) >= entries.size())
+        return std::nullopt;
+    const SecondListEntry& entry = entries[static_cast<std::size_t>(selection)];
+    return Assignment{ActionTypeOf(list), {{FieldOf(list), entry.value}}, std::string(EntryText(entry, language))};
+}
+
+Assignment SingleKeyAssignment(const CapturedKey& key, dialogs::Language language)
+{
+    return Assignment{ActionType::SingleKey,
+                      {{ProfileRecord::kSingleKey, key.code}},
+                      DialogCaption(ActionType::SingleKey, language) + key.name};
+}
+
+Assignment ComboKeyAssignment(std::string_view modifierName, const CapturedKey& key1, const CapturedKey& key2,
+                              dialogs::Language language)
+{
+    const std::uint8_t modifier = ModifierBitFromName(modifierName);
+    std::vector<std::string_view> parts;
+    if (modifier != 0)
+        parts.push_back(modifierName);
+    for (const CapturedKey* key : {&key1, &key2}) {
+        if (!key->name.empty())
+            parts.push_back(key->name);
+    }
+    std::string caption = DialogCaption(ActionType::ComboKey, language);
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        caption.append(i == 0 ? "" : kComboJoiner).append(parts[i]);
+    return Assignment{ActionType::ComboKey,
+                      {{ProfileRecord::kComboModifiers, modifier},
+                       {ProfileRecord::kComboKey1, key1.code},
+                       {ProfileRecord::kComboKey2, key2.code}},
+                      std::move(caption)};
+}
+
+Assignment MacroKeyAssignment(std::size_t macroIndex, std::uint8_t repeatMode, std::string_view macroName,
+                              dialogs::Language language)
+{
+    return Assignment{ActionType::MacroKey,
+                      {{ProfileRecord::kMacroNumber, static_cast<std::uint8_t>(macroIndex)},
+                       {ProfileRecord::kMacroRepeatMode, repeatMode}},
+                      DialogCaption(ActionType::MacroKey, language) + std::string(macroName)};
+}
+
+}  // namespace zalvane::assign
