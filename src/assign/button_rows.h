@@ -8,7 +8,7 @@
 
 namespace zalvane::assign {
 
-enum class MouseView { kFront, kSide };
+enum class MouseView { kFront = 1, kSide = 2 };
 
 inline constexpr int kAssignmentRows = 12;
 inline constexpr int kFrontViewRows = 7;

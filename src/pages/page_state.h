@@ -7,11 +7,13 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "assign/button_rows.h"
 #include "pages/main_window_geometry.h"
 
 namespace zalvane::pages {
 
-enum class MouseView { kFront = 1, kSide = 2 };
+// The mouse picture shown, which also decides what the button-assignment rows stand for.
+using assign::MouseView;
 
 // The right column shows either its whole stack from "DPI Setting" down (top view) or only
 // the five lower items, moved up to where "DPI Setting" starts (bottom view).
