@@ -1,6 +1,7 @@
 #include "assign/macro_manager.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "assign/key_codes.h"
@@ -32,10 +33,7 @@ std::optional<std::int64_t> TypedDelay(std::string_view typed)
     if (typed.find(kDelayUnit) == std::string_view::npos)
         return std::nullopt;
     std::string number;
-    for (const char c : typed) {
-        if (c != ' ' && c != '\t')
-            number.push_back(c);
-    }
+    std::copy_if(typed.begin(), typed.end(), std::back_inserter(number), [](char c) { return c != ' ' && c != '\t'; });
     for (std::size_t unit; (unit = number.find(kDelayUnit)) != std::string::npos;)
         number.erase(unit, kDelayUnit.size());
     if (number.empty() || !std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; }))
@@ -57,9 +55,8 @@ MacroManager::MacroManager(platform::IniStore& store, std::string macroFilePath,
 
 std::vector<std::string> MacroManager::Names() const
 {
-    std::vector<std::string> names;
-    for (const Entry& entry : m_macros)
-        names.push_back(entry.name);
+    std::vector<std::string> names(m_macros.size());
+    std::transform(m_macros.begin(), m_macros.end(), names.begin(), [](const Entry& entry) { return entry.name; });
     return names;
 }
 
@@ -78,9 +75,9 @@ EnterKeyAction MacroManager::OnEnterKey() const
 
 // --- the macro list ---------------------------------------------------------------------
 
-void MacroManager::LoadSelected()
+void MacroManager::Load(const std::string& name)
 {
-    const MacroRecord macro = ReadMacro(m_store, m_path, m_macros[*m_selected].name);
+    const MacroRecord macro = ReadMacro(m_store, m_path, name);
     m_lines = macro.items;
     m_loopTimes = macro.macroLoopTimes >= 1 && macro.macroLoopTimes <= kMaxLoopTimes ? macro.macroLoopTimes : 1;
     m_loopText = std::to_string(m_loopTimes);
@@ -123,8 +120,8 @@ bool MacroManager::Select(std::optional<std::size_t> index)
     m_editor.reset();
     m_selected = index;
     m_lines.clear();
-    if (m_selected)
-        LoadSelected();
+    if (index)
+        Load(m_macros[*index].name);
     m_eventSelection.reset();
     LinesChanged();
     return true;
@@ -273,7 +270,7 @@ bool MacroManager::InsertButton(MouseButtonLine button)
     else if (!m_lines.empty())
         return false;
     const std::string_view name = ButtonName(button);
-    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(at), {PressLine(name), ReleaseLine(name)});
+    m_lines.insert(std::next(m_lines.begin(), static_cast<std::ptrdiff_t>(at)), {PressLine(name), ReleaseLine(name)});
     if (m_eventSelection)
         m_eventSelection = at;
     LinesChanged();
@@ -396,8 +393,8 @@ MacroManagerOutcome MacroManager::Finish(bool ok, std::uint32_t now)
     outcome.positions.newNames = Names();
     outcome.positions.newPosition.assign(m_openedNames.size(), std::nullopt);
     for (std::size_t place = 0; place < m_macros.size(); ++place) {
-        if (m_macros[place].openedAt)
-            outcome.positions.newPosition[*m_macros[place].openedAt] = place;
+        if (const std::optional<std::size_t> opened = m_macros[place].openedAt)
+            outcome.positions.newPosition[*opened] = place;
     }
     return outcome;
 }

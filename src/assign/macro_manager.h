@@ -154,7 +154,7 @@ private:
         std::optional<std::size_t> openedAt;  // place when the manager opened; none for new ones
     };
 
-    void LoadSelected();
+    void Load(const std::string& name);  // the macro's lines, loop count and options
     bool SaveSelected();
     bool CommitName(std::size_t line, std::string_view typed);
     bool CommitDelay(std::size_t line, std::string_view typed);

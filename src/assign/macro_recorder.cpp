@@ -35,10 +35,10 @@ void MacroRecorder::AddEvent(std::string line, std::uint32_t now, std::vector<st
     ++m_events;
 }
 
-void MacroRecorder::UndoControlPress(std::vector<std::string>& lines)
+void MacroRecorder::UndoControlPress(const ControlPress& press, std::vector<std::string>& lines)
 {
-    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(m_controlPress->firstLine), lines.end());
-    m_lastEventTime = m_controlPress->lastEventTime;
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(press.firstLine), lines.end());
+    m_lastEventTime = press.lastEventTime;
     --m_events;
     m_down.pop_back();
     m_controlPress.reset();
@@ -51,8 +51,8 @@ RecordOutcome MacroRecorder::OnKey(const RecordedKey& key, std::uint32_t now, st
     if (key.role == KeyRole::kBreak) {
         if (key.release)
             return RecordOutcome::kIgnored;
-        if (m_controlPress)
-            UndoControlPress(lines);
+        if (const std::optional<ControlPress> press = m_controlPress)
+            UndoControlPress(*press, lines);
         Stop(now, lines);
         return RecordOutcome::kStopped;
     }

@@ -64,7 +64,7 @@ private:
     };
 
     void AddEvent(std::string line, std::uint32_t now, std::vector<std::string>& lines);
-    void UndoControlPress(std::vector<std::string>& lines);
+    void UndoControlPress(const ControlPress& press, std::vector<std::string>& lines);
     bool IsDown(const std::string& name) const;
 
     bool m_recording = false;

@@ -1,6 +1,7 @@
 #include "platform/ini_document.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "platform/text_encoding.h"
 
@@ -304,8 +305,9 @@ bool IniDocument::RemoveSection(std::string_view section)
 bool IniDocument::ReplaceSection(std::string_view section, std::span<const IniEntry> entries)
 {
     std::vector<Line> body;
-    for (const IniEntry& entry : entries)
-        body.push_back(MakeLine(std::string(NameOf(entry.key)) + "=" + entry.value, Ending::kCrLf, {}));
+    std::transform(entries.begin(), entries.end(), std::back_inserter(body), [](const IniEntry& entry) {
+        return MakeLine(std::string(NameOf(entry.key)) + "=" + entry.value, Ending::kCrLf, {});
+    });
 
     const auto header = FindSection(section);
     if (!header) {
