@@ -118,7 +118,8 @@ public:
 
     // --- the event list ("MacroList" context menu and notices)
     // A selection or double click notice (nothing: no selection). True when the delay
-    // editor is to open: a notice on the delay line the previous notice named.
+    // editor is to open: a second notice on the same delay line (a notice on a delay
+    // line remembers it; edits of the list forget it).
     bool OnEventLineNotice(std::optional<std::size_t> index);
     bool DeleteEventLine();
     bool InsertButton(MouseButtonLine button);
