@@ -48,6 +48,33 @@ MacroSteps StepsFor(bool release, std::int64_t delay, std::uint8_t keyCode)
     return steps;
 }
 
+namespace {
+
+struct EncodedEvent {
+    MacroSteps steps;
+    bool nothingHeld = false;  // no key or button is down once this event has played
+};
+
+// How many of `events` the block keeps. When they do not all fit, the macro ends at the
+// last event that fits and leaves nothing pressed, so that the mouse never plays a key
+// down without its release; only a macro with no such place ends at the last event that
+// fits whole.
+std::size_t EventsKept(const std::vector<EncodedEvent>& events, std::size_t room)
+{
+    std::size_t fitting = 0;
+    for (std::size_t used = 0; fitting < events.size() && used + events[fitting].steps.size <= room; ++fitting)
+        used += events[fitting].steps.size;
+    if (fitting == events.size())
+        return fitting;
+    for (std::size_t kept = fitting; kept > 0; --kept) {
+        if (events[kept - 1].nothingHeld)
+            return kept;
+    }
+    return fitting;
+}
+
+}  // namespace
+
 std::size_t EncodeMacroBlock(const MacroRecord& macro, std::span<std::uint8_t, settings::kMacroBlockSize> block,
                              const KeyNameMap& reportedNames)
 {
@@ -62,7 +89,9 @@ std::size_t EncodeMacroBlock(const MacroRecord& macro, std::span<std::uint8_t, s
     block[kLoopCountHigh] = static_cast<std::uint8_t>(loops >> 8);
     block[kLoopCountLow] = static_cast<std::uint8_t>(loops & 0xFF);
 
-    std::size_t position = kFirstStep;
+    std::vector<EncodedEvent> events;
+    std::array<bool, 256> down{};
+    std::size_t downCount = 0;
     for (std::size_t i = 0; i < macro.items.size(); ++i) {
         const EventLine event = ParseEventLine(macro.items[i]);
         if (event.kind == EventKind::kNone)
@@ -70,19 +99,24 @@ std::size_t EncodeMacroBlock(const MacroRecord& macro, std::span<std::uint8_t, s
         std::string_view delayText = i + 1 < macro.items.size() ? std::string_view(macro.items[i + 1]) : "";
         if (macro.delayTimeSelStatus == 0 && delayText.find(kDelayUnit) == std::string_view::npos)
             delayText = kDefaultDelayText;
-        const MacroSteps steps = StepsFor(event.kind == EventKind::kRelease, DelayFromText(delayText),
-                                          MacroKeyCodeFromName(event.keyName, reportedNames));
-        if (position + steps.size > block.size()) {
-            // The events from here on do not fit: the macro is cut after the last whole one.
-            std::size_t leftOut = 0;
-            for (std::size_t j = i; j < macro.items.size(); ++j)
-                leftOut += ParseEventLine(macro.items[j]).kind != EventKind::kNone ? 1 : 0;
-            return leftOut;
+        const bool release = event.kind == EventKind::kRelease;
+        const std::uint8_t code = MacroKeyCodeFromName(event.keyName, reportedNames);
+        // Code 0 is no key: it presses nothing.
+        if (code != kNoKey && down[code] == release) {
+            down[code] = !release;
+            downCount = release ? downCount - 1 : downCount + 1;
         }
+        events.push_back(EncodedEvent{StepsFor(release, DelayFromText(delayText), code), downCount == 0});
+    }
+
+    const std::size_t kept = EventsKept(events, block.size() - kFirstStep);
+    std::size_t position = kFirstStep;
+    for (std::size_t e = 0; e < kept; ++e) {
+        const MacroSteps& steps = events[e].steps;
         std::copy_n(steps.bytes.begin(), steps.size, block.begin() + static_cast<std::ptrdiff_t>(position));
         position += steps.size;
     }
-    return 0;
+    return events.size() - kept;
 }
 
 MacroAreaEncoding EncodeMacroArea(platform::IniStore& store, const std::string& macroFilePath,

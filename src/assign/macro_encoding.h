@@ -45,13 +45,15 @@ MacroSteps StepsFor(bool release, std::int64_t delay, std::uint8_t keyCode);
 // number; negative delays count as 0, long ones as kMaxMacroDelay.
 std::int64_t DelayFromText(std::string_view text);
 
-// Fills one block from a macro; returns how many events did not fit (0 when all did).
-// Key names the key name table does not know are looked up in `reportedNames`.
+// Fills one block from a macro; returns how many events were left out (0 when all fit).
+// A macro too long for the block is cut after the last event that fits and leaves no key
+// or button held; where no such event fits, after the last event that fits whole. The
+// macro file keeps every line either way. Key names the key name table does not know are
+// looked up in `reportedNames`.
 std::size_t EncodeMacroBlock(const MacroRecord& macro, std::span<std::uint8_t, settings::kMacroBlockSize> block,
                              const KeyNameMap& reportedNames = {});
 
-// A macro whose steps did not all fit its block: it was cut after the last event whose
-// steps fit whole, so that the user can be told.
+// A macro whose steps did not all fit its block, so that the user can be told.
 struct MacroCut {
     std::size_t position = 0;  // 0-based place in the macro list
     std::string name;

@@ -106,16 +106,15 @@ MacroRecord ReadMacro(platform::IniStore& store, const std::string& path, std::s
 
 bool WriteMacro(platform::IniStore& store, const std::string& path, const MacroRecord& macro)
 {
-    if (!store.DeleteSection(path, macro.name))
-        return false;
-    bool written =
-        store.WriteString(path, macro.name, kDelayTimeSelStatusKey, std::to_string(macro.delayTimeSelStatus)) &&
-        store.WriteString(path, macro.name, kLoopTimeSelStatusKey, std::to_string(macro.loopTimeSelStatus)) &&
-        store.WriteString(path, macro.name, kMacroLoopTimesKey, std::to_string(macro.macroLoopTimes)) &&
-        store.WriteString(path, macro.name, kItemCountKey, std::to_string(macro.items.size()));
-    for (std::size_t i = 0; written && i < macro.items.size(); ++i)
-        written = store.WriteString(path, macro.name, ItemKey(i), macro.items[i]);
-    return written;
+    std::vector<platform::IniEntry> entries{
+        {std::string(kDelayTimeSelStatusKey), std::to_string(macro.delayTimeSelStatus)},
+        {std::string(kLoopTimeSelStatusKey), std::to_string(macro.loopTimeSelStatus)},
+        {std::string(kMacroLoopTimesKey), std::to_string(macro.macroLoopTimes)},
+        {std::string(kItemCountKey), std::to_string(macro.items.size())},
+    };
+    for (std::size_t i = 0; i < macro.items.size(); ++i)
+        entries.push_back({ItemKey(i), macro.items[i]});
+    return store.WriteSection(path, macro.name, entries);
 }
 
 }  // namespace zalvane::assign

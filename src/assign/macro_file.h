@@ -68,8 +68,9 @@ std::vector<std::string> ReadMacroNames(platform::IniStore& store, const std::st
 
 MacroRecord ReadMacro(platform::IniStore& store, const std::string& path, std::string_view name);
 
-// Saves a macro as the manager does: its section is removed and written again (so it
-// moves to the end of the file) with the options, "ItemCount" and one key per line.
+// Saves a macro where its section stands (a new one goes to the end), so that the macro
+// keeps its place in the list and every button keeps playing it: the options,
+// "ItemCount" and one key per line, in this order; keys left from a longer list go.
 bool WriteMacro(platform::IniStore& store, const std::string& path, const MacroRecord& macro);
 
 }  // namespace zalvane::assign

@@ -94,6 +94,14 @@ constexpr std::array<SlotRow, kTextSlotCount> kSlotRows{{
     {TextSlot::MouseNotDetected, "The system did not detect the gaming mouse!", "系统没有检测到游戏鼠标！",
      "系統沒有檢測到遊戲滑鼠！"},
     {TextSlot::MouseDetected, "The system detect the gaming mouse.", "系统检测到游戏鼠标。", "系統檢測到遊戲滑鼠。"},
+    {TextSlot::MacrosCutToFit,
+     "These macros are too long for the mouse and were cut to fit; the macro file keeps every line:",
+     "以下宏太长，已截短以适合鼠标（宏文件仍保留所有行）：",
+     "以下巨集太長，已截短以適合滑鼠（巨集檔案仍保留所有行）："},
+    {TextSlot::MacroEventsLeftOut, "\"{name}\": {count} event(s) left out", "“{name}”：省略了 {count} 个事件",
+     "「{name}」：省略了 {count} 個事件"},
+    {TextSlot::OnlyFirstNineteenMacrosSent, "Only the first 19 macros are sent to the mouse.",
+     "只有前 19 个宏会写入鼠标。", "只有前 19 個巨集會寫入滑鼠。"},
 }};
 
 constexpr bool RowsFollowSlotOrder()

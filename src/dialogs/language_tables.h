@@ -91,9 +91,14 @@ enum class TextSlot {
     Exit,
     MouseNotDetected,
     MouseDetected,
+    // The macro manager's warning on OK; "{name}" and "{count}" stand for a macro's name
+    // and the number of its events left out.
+    MacrosCutToFit,
+    MacroEventsLeftOut,
+    OnlyFirstNineteenMacrosSent,
 };
 
-inline constexpr std::size_t kTextSlotCount = static_cast<std::size_t>(TextSlot::MouseDetected) + 1;
+inline constexpr std::size_t kTextSlotCount = static_cast<std::size_t>(TextSlot::OnlyFirstNineteenMacrosSent) + 1;
 
 // The slot's text in `language` (UTF-8, exactly as shown, trailing spaces included).
 std::string_view SlotText(TextSlot slot, Language language);

@@ -1,5 +1,8 @@
 #include "platform/ini_document.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "platform/text_encoding.h"
 
 namespace zalvane::platform {
@@ -250,6 +253,13 @@ void IniDocument::EndLastLine(std::size_t index)
         line.raw += Encode("\r\n");
 }
 
+IniDocument::Line IniDocument::HeaderLine(std::string_view section, Ending ending)
+{
+    std::string text(1, '[');
+    text.append(NameOf(section)).push_back(']');
+    return MakeLine(std::move(text), ending, {});
+}
+
 bool IniDocument::Set(std::string_view section, std::string_view key, std::string_view value)
 {
     const std::string keyLine = std::string(NameOf(key)) + "=" + std::string(value);
@@ -257,9 +267,7 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
     if (!header) {
         if (!m_lines.empty())
             EndLastLine(m_lines.size() - 1);
-        std::string headerLine(1, '[');
-        headerLine.append(NameOf(section)).push_back(']');
-        m_lines.push_back(MakeLine(std::move(headerLine), Ending::kCrLf, {}));
+        m_lines.push_back(HeaderLine(section, Ending::kCrLf));
         m_lines.push_back(MakeLine(keyLine, Ending::kCrLf, {}));
         return true;
     }
@@ -292,6 +300,57 @@ bool IniDocument::RemoveSection(std::string_view section)
         removed = true;
     }
     return removed;
+}
+
+bool IniDocument::ReplaceSection(std::string_view section, std::span<const IniEntry> entries)
+{
+    std::vector<Line> body;
+    std::transform(entries.begin(), entries.end(), std::back_inserter(body), [](const IniEntry& entry) {
+        return MakeLine(std::string(NameOf(entry.key)) + "=" + entry.value, Ending::kCrLf, {});
+    });
+
+    const auto header = FindSection(section);
+    if (!header) {
+        if (body.empty())
+            return false;
+        if (!m_lines.empty())
+            EndLastLine(m_lines.size() - 1);
+        m_lines.push_back(HeaderLine(section, Ending::kCrLf));
+        m_lines.insert(m_lines.end(), body.begin(), body.end());
+        return true;
+    }
+    // Everything up to the last line with content goes; the blank lines after it stay.
+    const std::size_t end = SectionEnd(*header);
+    std::size_t contentEnd = *header + 1;
+    for (std::size_t i = *header + 1; i < end; ++i) {
+        if (!Trim(m_lines[i].text).empty())
+            contentEnd = i + 1;
+    }
+    const auto first = m_lines.begin() + static_cast<std::ptrdiff_t>(*header + 1);
+    const auto last = m_lines.begin() + static_cast<std::ptrdiff_t>(contentEnd);
+    if (std::equal(first, last, body.begin(), body.end(),
+                   [](const Line& a, const Line& b) { return a.kind == Kind::kKey && a.text == b.text; }))
+        return false;
+    if (!body.empty())
+        EndLastLine(*header);
+    m_lines.erase(first, last);
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(*header + 1), body.begin(), body.end());
+    return true;
+}
+
+bool IniDocument::RenameSection(std::string_view from, std::string_view to)
+{
+    const auto header = FindSection(from);
+    if (!header)
+        return false;
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        if (i != *header && m_lines[i].kind == Kind::kSection && IniNamesEqual(m_lines[i].name, to))
+            return false;
+    }
+    Line& line = m_lines[*header];
+    if (line.name != NameOf(to))
+        line = HeaderLine(to, line.ending);
+    return true;
 }
 
 }  // namespace zalvane::platform

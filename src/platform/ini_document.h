@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/ini_store.h"
+
 namespace zalvane::platform {
 
 enum class TextFileEncoding { kUtf8, kUtf8Bom, kUtf16Le, kUtf16Be };
@@ -49,6 +51,15 @@ public:
     // Removes every section of that name with all its lines; whether any was there.
     bool RemoveSection(std::string_view section);
 
+    // Makes the first section of that name hold exactly `entries` in this order, where it
+    // stands; the blank lines that end it stay. A missing section is added at the end
+    // (not when `entries` is empty). Returns whether the document changed.
+    bool ReplaceSection(std::string_view section, std::span<const IniEntry> entries);
+
+    // Renames the first section called `from` where it stands, its lines untouched. False,
+    // with nothing changed, when there is none or another section is called `to`.
+    bool RenameSection(std::string_view from, std::string_view to);
+
 private:
     enum class Ending { kNone, kLf, kCr, kCrLf };
     enum class Kind { kOther, kSection, kKey };
@@ -72,6 +83,7 @@ private:
     static Line MakeLine(std::string text, Ending ending, std::string raw);
     std::size_t SectionEnd(std::size_t header) const;
     std::optional<std::size_t> FindSection(std::string_view section) const;
+    static Line HeaderLine(std::string_view section, Ending ending);
     void EndLastLine(std::size_t index);
     std::string Encode(std::string_view text) const;
 

@@ -137,6 +137,39 @@ bool PortableIniStore::DeleteSection(const std::string& path, std::string_view s
     return Store(path, std::move(document));
 }
 
+bool PortableIniStore::WriteSection(const std::string& path, std::string_view section,
+                                    std::span<const IniEntry> entries)
+{
+    if (!IsWritableSection(section))
+        return false;
+    std::vector<IniEntry> clean;
+    for (const IniEntry& entry : entries) {
+        if (!IsWritableKey(entry.key) || HasLineBreakOrNul(entry.value))
+            return false;
+        clean.push_back(IniEntry{SanitizeUtf8(entry.key), SanitizeUtf8(entry.value)});
+    }
+    const IniDocument* loaded = Load(path);
+    if (!loaded)
+        return false;
+    IniDocument document = *loaded;
+    if (!document.ReplaceSection(SanitizeUtf8(section), clean))
+        return true;
+    return Store(path, std::move(document));
+}
+
+bool PortableIniStore::RenameSection(const std::string& path, std::string_view from, std::string_view to)
+{
+    if (!IsWritableSection(to))
+        return false;
+    const IniDocument* loaded = Load(path);
+    if (!loaded)
+        return false;
+    IniDocument document = *loaded;
+    if (!document.RenameSection(from, SanitizeUtf8(to)))
+        return false;
+    return Store(path, std::move(document));
+}
+
 std::vector<std::string> PortableIniStore::SectionNames(const std::string& path)
 {
     const IniDocument* document = Load(path);

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +34,9 @@ public:
                      std::string_view value) override;
     // True when no such section remains; a missing file stays missing.
     bool DeleteSection(const std::string& path, std::string_view section) override;
+    // False, with the file untouched, for the same names and values WriteString refuses.
+    bool WriteSection(const std::string& path, std::string_view section, std::span<const IniEntry> entries) override;
+    bool RenameSection(const std::string& path, std::string_view from, std::string_view to) override;
     std::vector<std::string> SectionNames(const std::string& path) override;
 
 private:

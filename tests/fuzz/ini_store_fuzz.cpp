@@ -72,7 +72,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             after.pop_back();
         Require(after == names);
     }
-    if (store.DeleteSection(path, section))
+
+    // A section write or rename keeps every section where it stood.
+    const std::vector<std::string> before = store.SectionNames(path);
+    const platform::IniEntry entries[] = {{"ItemCount", "1"}, {"Item0", "A   Dn"}};
+    if (store.WriteSection(path, section, entries)) {
+        Require(store.GetString(path, section, "Item0") == "A   Dn");
         Require(store.GetString(path, section, "FuzzKey", "gone") == "gone");
+        Require(store.SectionNames(path) == before);
+    }
+    std::string current = section;
+    if (!before.empty() && store.RenameSection(path, section, "FuzzRenamed")) {
+        std::vector<std::string> expected = before;
+        expected.front() = "FuzzRenamed";
+        Require(store.SectionNames(path) == expected);
+        current = "FuzzRenamed";
+    }
+    if (store.DeleteSection(path, current))
+        Require(store.GetString(path, current, "FuzzKey", "gone") == "gone");
     return 0;
 }

@@ -51,6 +51,20 @@ TEST(IniStoreAgreementTest, EachStoreReadsWhatTheOtherWrote)
     }
 }
 
+// A file without a byte order mark is read in the ANSI code page, where a UTF-8 header
+// would come out garbled: Chinese names are refused there, and the file stays as it was.
+TEST(PrivateProfileStoreTest, RenamesInAnsiFilesTakeOnlyAsciiNames)
+{
+    TempFolder folder;
+    const std::string path = folder.File("record.ini");
+    WriteRawFile(path, "[Macro_0]\r\nItemCount=0\r\n");
+    platform::win::PrivateProfileStore store;
+    EXPECT_FALSE(store.RenameSection(path, "Macro_0", "宏_0"));
+    EXPECT_EQ(ReadRawFile(path), "[Macro_0]\r\nItemCount=0\r\n");
+    EXPECT_TRUE(store.RenameSection(path, "Macro_0", "Fire"));
+    EXPECT_EQ(store.SectionNames(path), (std::vector<std::string>{"Fire"}));
+}
+
 TEST(PrivateProfileStoreTest, NewFilesAreUtf16SoChineseTextSurvives)
 {
     TempFolder folder;

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "platform/file_io.h"
+#include "platform/portable_ini_store.h"
 #include "platform/win/unique_handle.h"
 #include "platform/win/wide_text.h"
 
@@ -84,6 +86,43 @@ bool PrivateProfileStore::DeleteSection(const std::string& path, std::string_vie
         return true;  // nothing to remove, and no empty file made for it
     const std::wstring wideSection = Widen(section);
     return ::WritePrivateProfileStringW(wideSection.c_str(), nullptr, nullptr, file.c_str()) != 0;
+}
+
+bool PrivateProfileStore::WriteSection(const std::string& path, std::string_view section,
+                                       std::span<const IniEntry> entries)
+{
+    const std::wstring file = FullPath(path);
+    if (!FileExists(file) && !CreateUtf16File(file))
+        return false;
+    // "key=value" strings one after the other, each ended by a NUL, the block by another.
+    std::wstring block;
+    for (const IniEntry& entry : entries) {
+        block += Widen(entry.key);
+        block += L'=';
+        block += Widen(entry.value);
+        block.push_back(L'\0');
+    }
+    block.push_back(L'\0');
+    const std::wstring wideSection = Widen(section);
+    return ::WritePrivateProfileSectionW(wideSection.c_str(), block.c_str(), file.c_str()) != 0;
+}
+
+bool PrivateProfileStore::RenameSection(const std::string& path, std::string_view from, std::string_view to)
+{
+    const std::string file = Narrow(FullPath(path));
+    // The system reads a file without a UTF-16 byte order mark in the ANSI code page, which
+    // the portable document does not write: such a file only takes ASCII names.
+    const auto ascii = [](std::string_view text) {
+        return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    };
+    if (!ascii(from) || !ascii(to)) {
+        const FileBytes start = ReadFileBytes(file, PortableIniStore::kMaxFileSize);
+        const bool utf16 = start.bytes.size() >= 2 && ((start.bytes[0] == 0xFF && start.bytes[1] == 0xFE) ||
+                                                       (start.bytes[0] == 0xFE && start.bytes[1] == 0xFF));
+        if (!utf16)
+            return false;
+    }
+    return PortableIniStore().RenameSection(file, from, to);
 }
 
 std::vector<std::string> PrivateProfileStore::SectionNames(const std::string& path)

@@ -179,6 +179,52 @@ TEST(MacroEncodingTest, LongMacrosAreCutAfterTheLastEventThatFitsWhole)
     }
 }
 
+TEST(MacroEncodingTest, LongMacrosEndWhereNothingIsHeld)
+{
+    const auto taps = [](std::string_view key, std::size_t count) {
+        std::vector<std::string> lines;
+        for (std::size_t i = 0; i < count; ++i)
+            lines.insert(lines.end(), {std::string(key) + "   Dn", std::string(key) + "   Up"});
+        return lines;
+    };
+    const auto around = [](std::string_view first, std::vector<std::string> lines, std::string_view last) {
+        lines.insert(lines.begin(), std::string(first));
+        lines.emplace_back(last);
+        return lines;
+    };
+    const auto ahead = [](std::string_view first, std::string_view second, std::vector<std::string> lines) {
+        lines.insert(lines.begin(), {std::string(first), std::string(second)});
+        return lines;
+    };
+    const struct {
+        const char* what;
+        std::vector<std::string> lines;
+        std::size_t kept;  // events, one step each
+        std::size_t leftOut;
+    } cases[] = {
+        // 63 events fit; the 63rd is a press, so the macro ends after the 62nd.
+        {"taps", taps("A", 40), 62, 18},
+        {"a key held throughout has no such place: as many whole events as fit",
+         around("Shift   Dn", taps("A", 40), "Shift   Up"), 63, 19},
+        {"a mouse button counts as held", around("L-Button   Dn", taps("A", 40), "L-Button   Up"), 63, 19},
+        // Two events ahead of the taps: the 63rd is a press again.
+        {"keys without a code hold nothing", ahead("Oem   Dn", "Mute   Dn", taps("A", 40)), 62, 20},
+        {"releases of keys never pressed hold nothing", ahead("B   Up", "C   Up", taps("A", 40)), 62, 20},
+        {"a key pressed twice is down once", around("B   Dn", around("B   Dn", taps("A", 40), "B   Up"), "C   Up"), 63,
+         21},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::size_t leftOut = 0;
+        const Bytes block = BlockOf(Macro(c.lines), &leftOut);
+        EXPECT_EQ(leftOut, c.leftOut);
+        const std::size_t end = kFirstStep + 2 * c.kept;
+        EXPECT_NE(block[end - 1], 0x00);
+        for (std::size_t i = end; i < block.size(); ++i)
+            ASSERT_EQ(block[i], 0) << "byte " << i;
+    }
+}
+
 // The whole area, from real files through the store.
 class MacroAreaTest : public ::testing::Test {
 protected:

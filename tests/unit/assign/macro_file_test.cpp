@@ -128,17 +128,23 @@ TEST_F(MacroFileReadTest, ItemCountNeverDrivesTheWorkBeyondItsBound)
     EXPECT_EQ(gap.items, (std::vector<std::string>{"A   Dn", "", "A   Up"}));
 }
 
-TEST_F(MacroFileReadTest, WriteMacroRewritesTheSectionAtTheEnd)
+TEST_F(MacroFileReadTest, WriteMacroSavesTheMacroInPlace)
 {
     const std::string path = File("[Macro_0]\r\nItemCount=5\r\nItem4=old\r\n[Macro_1]\r\nMacroLoopTimes=1\r\n");
     MacroRecord macro{"Macro_0", 1, 1, 9, 0, {"A   Dn", "100 ms", "A   Up"}, true};
     ASSERT_TRUE(WriteMacro(m_store, path, macro));
-    EXPECT_EQ(ReadMacroNames(m_store, path), (std::vector<std::string>{"Macro_1", "Macro_0"}));
+    EXPECT_EQ(ReadMacroNames(m_store, path), (std::vector<std::string>{"Macro_0", "Macro_1"}));
     const MacroRecord back = ReadMacro(m_store, path, "Macro_0");
     EXPECT_EQ(back.items, macro.items);
     EXPECT_EQ(back.itemCount, 3);
     EXPECT_EQ(back.macroLoopTimes, 9);
     EXPECT_EQ(m_store.GetString(path, "Macro_0", "Item4", "gone"), "gone");
+
+    // Every line deleted: the macro is saved empty, not left as it was.
+    macro.items.clear();
+    ASSERT_TRUE(WriteMacro(m_store, path, macro));
+    EXPECT_EQ(ReadMacro(m_store, path, "Macro_0").itemCount, 0);
+    EXPECT_EQ(m_store.GetString(path, "Macro_0", "Item0", "gone"), "gone");
 }
 
 }  // namespace

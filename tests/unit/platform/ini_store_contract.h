@@ -240,7 +240,7 @@ TEST_P(IniStoreContract, DeleteSectionRemovesOnlyThatSection)
     }
 }
 
-// The macro manager saves a macro by removing its section and writing it again.
+// A section removed and written again is a new section: it goes to the end.
 TEST_P(IniStoreContract, RewrittenSectionMovesToTheEnd)
 {
     const std::string path =
@@ -250,6 +250,61 @@ TEST_P(IniStoreContract, RewrittenSectionMovesToTheEnd)
     EXPECT_EQ(m_store->SectionNames(path), (std::vector<std::string>{"Macro_1", "Macro_0"}));
     EXPECT_EQ(Get(path, "Macro_0", "ItemCount"), "2");
     EXPECT_EQ(Get(path, "Macro_0", "Item0"), "<default>");
+}
+
+// The macro manager saves a macro with one section write, so that it keeps its place.
+// (Chinese text only in UTF-16 files: the system writes others in the ANSI code page.)
+TEST_P(IniStoreContract, WriteSectionReplacesTheKeysWhereTheSectionStands)
+{
+    for (const Encoding encoding : kBothEncodings) {
+        const bool wide = encoding == Encoding::kUtf16Le;
+        const std::string line = wide ? "左键   Dn" : "A   Dn";
+        const std::string newName = wide ? "宏_1" : "Macro_1";
+        const platform::IniEntry entries[] = {{"DelayTimeSelStatus", "1"}, {"ItemCount", "1"}, {"Item0", line}};
+        const std::string path =
+            FileWith(encoding, "[A]\r\na=1\r\n[Macro_0]\r\nItemCount=5\r\nItem4=old\r\n[B]\r\nb=2\r\n");
+        ASSERT_TRUE(m_store->WriteSection(path, "macro_0", entries));
+        ASSERT_TRUE(m_store->WriteSection(path, newName, entries));
+        EXPECT_EQ(Get(path, "Macro_0", "Item4"), "<default>");
+        EXPECT_EQ(Get(path, "Macro_0", "Item0"), line);
+        EXPECT_EQ(Get(path, newName, "Item0"), line);
+        EXPECT_EQ(m_store->SectionNames(path), (std::vector<std::string>{"A", "Macro_0", "B", newName}));
+        const std::vector<std::string> lines = ContentLines(ReadRawFile(path));
+        ASSERT_EQ(lines.size(), 12u);
+        EXPECT_EQ(std::vector<std::string>(lines.begin() + 2, lines.begin() + 6),
+                  (std::vector<std::string>{"[Macro_0]", "DelayTimeSelStatus=1", "ItemCount=1", "Item0=" + line}));
+    }
+    // A missing file is made, in UTF-16LE so that Chinese survives.
+    const std::string fresh = m_folder.File("record.ini");
+    const platform::IniEntry entries[] = {{"Item0", "左键   Dn"}};
+    ASSERT_TRUE(m_store->WriteSection(fresh, "宏_0", entries));
+    EXPECT_EQ(ReadRawFile(fresh).substr(0, 2), "\xFF\xFE");
+    EXPECT_EQ(Get(fresh, "宏_0", "Item0"), "左键   Dn");
+}
+
+TEST_P(IniStoreContract, RenameSectionKeepsItsPlaceAndKeys)
+{
+    for (const Encoding encoding : kBothEncodings) {
+        const std::string newName = encoding == Encoding::kUtf16Le ? "宏_1" : "Fire";
+        const std::string path =
+            FileWith(encoding, "[A]\r\na=1\r\n[Macro_1]\r\nItemCount=1\r\nItem0=A   Dn\r\n[B]\r\nb=2\r\n");
+        ASSERT_TRUE(m_store->RenameSection(path, "MACRO_1", newName));
+        EXPECT_EQ(m_store->SectionNames(path), (std::vector<std::string>{"A", newName, "B"}));
+        EXPECT_EQ(Get(path, newName, "Item0"), "A   Dn");
+        EXPECT_EQ(Get(path, "Macro_1", "Item0"), "<default>");
+        // Only the case changes: still a rename.
+        ASSERT_TRUE(m_store->RenameSection(path, "a", "Apple"));
+        ASSERT_TRUE(m_store->RenameSection(path, "apple", "APPLE"));
+        EXPECT_EQ(m_store->SectionNames(path), (std::vector<std::string>{"APPLE", newName, "B"}));
+
+        const std::string before = ReadRawFile(path);
+        EXPECT_FALSE(m_store->RenameSection(path, newName, "b"));  // another section's name
+        EXPECT_FALSE(m_store->RenameSection(path, "Missing", "C"));
+        EXPECT_EQ(ReadRawFile(path), before);
+    }
+    const std::string absent = m_folder.File("absent.ini");
+    EXPECT_FALSE(m_store->RenameSection(absent, "A", "B"));
+    EXPECT_FALSE(std::filesystem::exists(platform::PathFromUtf8(absent)));
 }
 
 TEST_P(IniStoreContract, ValuesReadBackAsWritten)

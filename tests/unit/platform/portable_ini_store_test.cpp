@@ -80,6 +80,44 @@ TEST_F(PortableIniStoreTest, NewKeyGoesBeforeTheBlankLinesThatEndItsSection)
     EXPECT_EQ(ReadRawFile(path), "[A]\r\nk=1\r\nj=2\r\n\r\n[B]\r\n");
 }
 
+TEST_F(PortableIniStoreTest, SectionWritesAndRenamesTouchOnlyThatSection)
+{
+    const platform::IniEntry entries[] = {{"ItemCount", "1"}, {"Item0", "A   Dn"}};
+    struct Case {
+        const char* what;
+        std::string before;
+        std::string afterWrite;
+        std::string afterRename;
+    };
+    const Case cases[] = {
+        // A rename keeps the header's own line end.
+        {"comments and loose lines of the section go, the blank lines that end it stay",
+         "; top\n[A]\n; about\nk=1\nloose\n\n[B]\nm=1\n", "; top\n[A]\nItemCount=1\r\nItem0=A   Dn\r\n\n[B]\nm=1\n",
+         "; top\n[宏]\nItemCount=1\r\nItem0=A   Dn\r\n\n[B]\nm=1\n"},
+        {"the last section of a file without a final line end", "[B]\nm=1\n[A] ; note\nk=1",
+         "[B]\nm=1\n[A] ; note\nItemCount=1\r\nItem0=A   Dn\r\n", "[B]\nm=1\n[宏]\nItemCount=1\r\nItem0=A   Dn\r\n"},
+        {"an empty section that ends the file", "[B]\nm=1\n[A]", "[B]\nm=1\n[A]\r\nItemCount=1\r\nItem0=A   Dn\r\n",
+         "[B]\nm=1\n[宏]\r\nItemCount=1\r\nItem0=A   Dn\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string path = m_folder.File("section.ini");
+        WriteRawFile(path, c.before);
+        ASSERT_TRUE(m_store.WriteSection(path, "a", entries));
+        EXPECT_EQ(ReadRawFile(path), c.afterWrite);
+        ASSERT_TRUE(m_store.RenameSection(path, "A", "宏"));
+        EXPECT_EQ(ReadRawFile(path), c.afterRename);
+    }
+    // Names that cannot stand in a section header, and keys that cannot stand on a line.
+    const std::string path = m_folder.File("section.ini");
+    const std::string before = ReadRawFile(path);
+    const platform::IniEntry badKey[] = {{"k=2", "1"}};
+    EXPECT_FALSE(m_store.WriteSection(path, "宏", badKey));
+    EXPECT_FALSE(m_store.RenameSection(path, "宏", "A]B"));
+    EXPECT_FALSE(m_store.RenameSection(path, "宏", " "));
+    EXPECT_EQ(ReadRawFile(path), before);
+}
+
 TEST_F(PortableIniStoreTest, RefusesTextThatWouldBreakTheFile)
 {
     const std::string path = m_folder.File("safe.ini");

@@ -66,6 +66,11 @@ public:
         return false;
     }
     bool DeleteSection(const std::string&, std::string_view) override { return false; }
+    bool WriteSection(const std::string&, std::string_view, std::span<const platform::IniEntry>) override
+    {
+        return false;
+    }
+    bool RenameSection(const std::string&, std::string_view, std::string_view) override { return false; }
     std::vector<std::string> SectionNames(const std::string&) override { return {}; }
 };
 
