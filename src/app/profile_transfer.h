@@ -19,8 +19,12 @@ inline constexpr unsigned kProfileDialogMessage = 0x0B03;
 enum class ProfileDialogRequest {
     kLoad = 0,    // import into the record; second parameter: the profile's position
     kSave = 1,    // export the record; second parameter: the profile's position
-    kClosed = 2,  // the dialog closed; refresh the page
+    kClosed = 2,  // the dialog closed; second parameter: kClosedWithNewProfile or 0
 };
+
+// The dialog closed and another profile is current now (or the current one is gone): the
+// main window loads the current profile before it draws the page again.
+inline constexpr std::int64_t kClosedWithNewProfile = 1;
 
 std::optional<ProfileDialogRequest> ProfileDialogRequestFrom(std::uint64_t wParam);
 
