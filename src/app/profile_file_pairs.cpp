@@ -34,11 +34,12 @@ std::optional<std::string> ProgramPartner(std::string_view profilePath, const se
 {
     if (!paths.folder)
         return std::nullopt;
-    if (SameFile(profilePath, *paths.InFolder(settings::kFactoryProfileFileName)))
-        return paths.InFolder(settings::kListFileName);
+    const std::string& folder = *paths.folder;
+    if (SameFile(profilePath, folder + std::string(settings::kFactoryProfileFileName)))
+        return folder + std::string(settings::kListFileName);
     for (std::size_t index = 0; index < settings::kProfileSlotCount; ++index) {
-        if (SameFile(profilePath, *paths.InFolder(settings::ProfileFileName(index))))
-            return paths.InFolder(settings::TextFileName(index));
+        if (SameFile(profilePath, folder + settings::ProfileFileName(index)))
+            return folder + settings::TextFileName(index);
     }
     return std::nullopt;
 }

@@ -12,7 +12,9 @@ struct TextRow {
     std::string_view traditional;
 };
 
-constexpr std::array<TextRow, 11> kRows{{
+constexpr std::size_t kTextCount = static_cast<std::size_t>(DialogText::kHelpCancel) + 1;
+
+constexpr std::array<TextRow, kTextCount> kRows{{
     {DialogText::kConfigTitle, "Configuration", "配置", "配置"},
     {DialogText::kNew, "New", "新建", "新建"},
     {DialogText::kDelete, "Delete", "删除", "刪除"},
@@ -32,7 +34,7 @@ constexpr bool RowsFollowTextOrder()
         if (static_cast<std::size_t>(kRows[i].text) != i)
             return false;
     }
-    return static_cast<std::size_t>(DialogText::kHelpCancel) + 1 == kRows.size();
+    return true;
 }
 static_assert(RowsFollowTextOrder(), "every text has its row, in enum order");
 

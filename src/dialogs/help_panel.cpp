@@ -1,5 +1,7 @@
 #include "dialogs/help_panel.h"
 
+#include <algorithm>
+
 #include "dialogs/dialog_texts.h"
 #include "dialogs/help_dialog_layout.h"
 #include "ui/skin_catalogue.h"
@@ -12,7 +14,7 @@ namespace zalvane::dialogs {
 namespace {
 
 struct HelpArea {
-    HelpHotElement element;
+    HelpHotElement element = HelpHotElement::kClose;
     Rect rect;
 };
 
@@ -24,11 +26,8 @@ constexpr std::array<HelpArea, 3> kHotAreas{{
 
 std::optional<HelpHotElement> HotAreaAt(pages::Point point)
 {
-    for (const HelpArea& area : kHotAreas) {
-        if (area.rect.Contains(point))
-            return area.element;
-    }
-    return std::nullopt;
+    const auto area = std::ranges::find_if(kHotAreas, [point](const HelpArea& a) { return a.rect.Contains(point); });
+    return area == kHotAreas.end() ? std::nullopt : std::optional(area->element);
 }
 
 }  // namespace

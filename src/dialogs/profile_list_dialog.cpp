@@ -1,5 +1,7 @@
 #include "dialogs/profile_list_dialog.h"
 
+#include <algorithm>
+
 #include "app/save_flow.h"
 #include "dialogs/profile_names.h"
 #include "platform/file_io.h"
@@ -20,10 +22,8 @@ ProfileListDialog ProfileListDialog::Open(platform::IniStore& store, const std::
 
 std::vector<std::string> ProfileListDialog::Names() const
 {
-    std::vector<std::string> names;
-    names.reserve(m_items.size());
-    for (const ProfileItem& item : m_items)
-        names.push_back(item.name);
+    std::vector<std::string> names(m_items.size());
+    std::ranges::transform(m_items, names.begin(), &ProfileItem::name);
     return names;
 }
 
@@ -123,10 +123,8 @@ std::expected<void, platform::FileFailure> ProfileListDialog::Commit(platform::I
                                                                      settings::ProfileFiles& files, std::size_t current)
 {
     const std::vector<std::string> names = Names();
-    std::vector<FilesSource> sources;
-    sources.reserve(m_items.size());
-    for (const ProfileItem& item : m_items)
-        sources.push_back(item.filesSlot);
+    std::vector<FilesSource> sources(m_items.size());
+    std::ranges::transform(m_items, sources.begin(), &ProfileItem::filesSlot);
     if (auto committed = CommitProfileList(store, files, {names, sources, current}); !committed)
         return committed;
     for (std::size_t position = 0; position < m_items.size(); ++position)

@@ -6,6 +6,7 @@
 // own settings (see profile_slots.h). The dialog window shows Items() and calls these.
 
 #include <cstddef>
+#include <expected>
 #include <optional>
 #include <span>
 #include <string>

@@ -54,23 +54,25 @@ void Plan(platform::FileBatch& batch, const std::string& target, std::optional<B
         batch.Remove(target);
 }
 
-std::expected<void, platform::FileFailure> PlanPair(platform::FileBatch& batch, const settings::ProgramPaths& paths,
+// `folder` is the program folder, with its separator at the end.
+std::expected<void, platform::FileFailure> PlanPair(platform::FileBatch& batch, const std::string& folder,
                                                     std::size_t position, FilesSource source)
 {
-    const std::string profileSource = source ? *paths.InFolder(settings::ProfileFileName(*source))
-                                             : *paths.InFolder(settings::kFactoryProfileFileName);
+    const std::string profileSource =
+        folder + (source ? settings::ProfileFileName(*source) : std::string(settings::kFactoryProfileFileName));
     const std::string textSource =
-        source ? *paths.InFolder(settings::TextFileName(*source)) : *paths.InFolder(settings::kListFileName);
+        folder + (source ? settings::TextFileName(*source) : std::string(settings::kListFileName));
     auto profile = ReadSource(profileSource);
     if (!profile)
         return std::unexpected(profile.error());
     auto text = ReadSource(textSource);
     if (!text)
         return std::unexpected(text.error());
-    if (!source && *text)
-        *text = WithoutProfileList(**text);
-    Plan(batch, *paths.InFolder(settings::ProfileFileName(position)), std::move(*profile));
-    Plan(batch, *paths.InFolder(settings::TextFileName(position)), std::move(*text));
+    std::optional<Bytes> textBytes = std::move(*text);
+    if (!source && textBytes)
+        textBytes = WithoutProfileList(*textBytes);
+    Plan(batch, folder + settings::ProfileFileName(position), std::move(*profile));
+    Plan(batch, folder + settings::TextFileName(position), std::move(textBytes));
     return {};
 }
 
@@ -79,25 +81,26 @@ std::expected<void, platform::FileFailure> PlanPair(platform::FileBatch& batch, 
 std::expected<void, platform::FileFailure> CommitProfileList(platform::IniStore& store, settings::ProfileFiles& files,
                                                              const ProfileListCommit& commit)
 {
-    const settings::ProgramPaths& paths = files.paths;
-    if (!paths.folder || !paths.listFile)
-        return Failed(paths.listFile.value_or(""), std::errc::no_such_file_or_directory);
+    if (!files.paths.folder || !files.paths.listFile)
+        return Failed(files.paths.listFile.value_or(""), std::errc::no_such_file_or_directory);
+    const std::string folder = *files.paths.folder;
+    const std::string listFile = *files.paths.listFile;
     if (commit.sources.size() != commit.names.size() || commit.names.size() > settings::kProfileSlotCount)
-        return Failed(*paths.listFile, std::errc::invalid_argument);
+        return Failed(listFile, std::errc::invalid_argument);
 
     platform::FileBatch batch;
     for (std::size_t position = 0; position < commit.names.size(); ++position) {
         if (commit.sources[position] == position)
             continue;
-        if (auto planned = PlanPair(batch, paths, position, commit.sources[position]); !planned)
+        if (auto planned = PlanPair(batch, folder, position, commit.sources[position]); !planned)
             return planned;
     }
     // Kept to put the list back should it be written only in part.
-    const platform::FileBytes listBefore = platform::ReadFileBytes(*paths.listFile, kMaxDataFileSize);
+    const platform::FileBytes listBefore = platform::ReadFileBytes(listFile, kMaxDataFileSize);
     if (listBefore.status != platform::FileStatus::kOk)
-        return Failed(*paths.listFile, listBefore.status == platform::FileStatus::kMissing
-                                           ? std::errc::no_such_file_or_directory
-                                           : std::errc::io_error);
+        return Failed(listFile, listBefore.status == platform::FileStatus::kMissing
+                                    ? std::errc::no_such_file_or_directory
+                                    : std::errc::io_error);
     if (auto applied = batch.Apply(); !applied)
         return applied;
 
@@ -105,10 +108,10 @@ std::expected<void, platform::FileFailure> CommitProfileList(platform::IniStore&
     const bool knownBefore = files.profileKnown;
     if (!settings::WriteProfileList(store, files, commit.names, commit.current)) {
         batch.RollBack();
-        (void)platform::WriteFileAtomically(*paths.listFile, listBefore.bytes);
+        (void)platform::WriteFileAtomically(listFile, listBefore.bytes);
         files.profileIndex = indexBefore;
         files.profileKnown = knownBefore;
-        return Failed(*paths.listFile, std::errc::io_error);
+        return Failed(listFile, std::errc::io_error);
     }
     batch.Keep();
     return {};

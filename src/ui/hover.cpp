@@ -1,5 +1,6 @@
 #include "ui/hover.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "dialogs/language_tables.h"
@@ -36,11 +37,8 @@ constexpr std::array<HotElement, kHoverButtonCount> kRestoreOrder = {
 
 const ButtonLook& LookOf(HotElement element)
 {
-    for (const ButtonLook& look : kButtons) {
-        if (look.element == element)
-            return look;
-    }
-    return kButtons.front();  // rows never come here
+    const auto look = std::ranges::find(kButtons, element, &ButtonLook::element);
+    return look == kButtons.end() ? kButtons.front() : *look;  // rows never come here
 }
 
 // Reset, Cancel and Save stand side by side: highlighting one restores the other two.
@@ -87,10 +85,10 @@ std::optional<std::size_t> RowButton(MouseView view, int row)
 
 std::optional<HotElement> HotElementAt(pages::Point point, const HoverPage& page)
 {
-    for (const ButtonLook& look : kButtons) {
-        if (look.rect.Contains(point))
-            return look.element;
-    }
+    const auto button =
+        std::ranges::find_if(kButtons, [point](const ButtonLook& look) { return look.rect.Contains(point); });
+    if (button != kButtons.end())
+        return button->element;
     if (!page.assignmentOpen)
         return std::nullopt;
     for (int row = 1; row <= pages::kAssignmentRowCount; ++row) {
@@ -111,9 +109,10 @@ HoverStep HoverMachine::Restore(HotElement element, const HoverPage& page, bool 
 {
     m_flags[Index(element)] = false;
     HoverStep step{element, HoverLook::kNormal, 0, false};
-    if (const auto row = RowOf(element)) {
-        step.button = *RowButton(page.view, *row);
-        step.spot = withSpot && !page.listOpen[step.button];
+    const auto row = RowOf(element);
+    if (const auto button = row ? RowButton(page.view, *row) : std::nullopt) {
+        step.button = *button;
+        step.spot = withSpot && !page.listOpen[*button];
     }
     return step;
 }

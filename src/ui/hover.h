@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "dialogs/language.h"
+#include "pages/main_window_geometry.h"
 #include "pages/rect.h"
 #include "settings/profile_record.h"
 #include "settings/text_settings.h"
@@ -36,7 +37,8 @@ enum class HotElement : std::uint8_t {
     kRow1,  // rows 1-12 follow in order
 };
 inline constexpr std::size_t kHoverButtonCount = 7;
-inline constexpr std::size_t kHotElementCount = kHoverButtonCount + 12;
+inline constexpr std::size_t kHotElementCount =
+    kHoverButtonCount + static_cast<std::size_t>(pages::kAssignmentRowCount);
 
 // Row 1-12 of the button assignment.
 constexpr HotElement RowElement(int row)
