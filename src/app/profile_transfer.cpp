@@ -39,6 +39,15 @@ void RestoreProfileChoice(settings::ProfileFiles& files, const ProfileChoice& pr
     files.paths = previous.paths;
 }
 
+settings::LoadResult ReloadCurrentProfile(AppState& state, FlowPorts& ports)
+{
+    const settings::LoadResult result = LoadCurrentProfile(state, ports);
+    if (result.outcome == settings::LoadOutcome::kLoaded)
+        state.applied = state.record;
+    state.text = settings::ReadTextSettings(ports.ini, state.files.paths.textFile, state.language);
+    return result;
+}
+
 bool TransferTookPlace(ImportOutcome outcome) { return outcome == ImportOutcome::kImported; }
 
 bool TransferTookPlace(const ExportResult& result) { return result.outcome == ExportOutcome::kExported; }

@@ -46,6 +46,11 @@ ProfileChoice ChooseProfileForTransfer(settings::ProfileFiles& files, std::uint8
 // Goes back to the profile and the paths of `previous`.
 void RestoreProfileChoice(settings::ProfileFiles& files, const ProfileChoice& previous);
 
+// After the dialog closed with kClosedWithNewProfile: the profile the list now names as
+// current into the record and the applied copy, and its text file's settings (captions
+// in the run's language), before the page is drawn again.
+settings::LoadResult ReloadCurrentProfile(AppState& state, FlowPorts& ports);
+
 // Whether the import or export took place; otherwise the previous choice comes back.
 bool TransferTookPlace(ImportOutcome outcome);
 bool TransferTookPlace(const ExportResult& result);

@@ -131,5 +131,17 @@ TEST_F(ProfileTransferTest, LoadAndSaveMoveSettingsBetweenProfilesAndCancelGoesB
     EXPECT_EQ(state.files.paths.textFile, before.textFile);
 }
 
+TEST_F(ProfileTransferTest, AfterTheDialogTheNewCurrentProfileIsLoadedWhole)
+{
+    folder.WriteList("Game", "2", {"PROFILE_0", "Game"});
+    folder.WriteProfile("config1.bin", 0x22);
+    ini.WriteString(folder.File("str1.ini"), "Setting-EN", "Item1", "Game caption");
+    ASSERT_EQ(ReloadCurrentProfile(state, ports).outcome, settings::LoadOutcome::kLoaded);
+    EXPECT_EQ(state.files.profileIndex, 1);
+    EXPECT_EQ(state.record[100], 0x22);
+    EXPECT_EQ(state.applied, state.record);
+    EXPECT_EQ(state.text.captions[0], "Game caption");
+}
+
 }  // namespace
 }  // namespace zalvane::app

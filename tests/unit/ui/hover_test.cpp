@@ -136,9 +136,12 @@ public:
     }
     void DrawText(std::string_view text, const pages::Rect& rect, TextAlignment alignment) override
     {
-        static constexpr const char* kNames[] = {"centre", "left", "right", "ellipsis"};
-        calls.push_back(std::string(text) + " " + kNames[static_cast<int>(alignment)] + " " +
-                        std::to_string(rect.left) + "-" + std::to_string(rect.right));
+        const char* name = alignment == TextAlignment::kCentre         ? "centre"
+                           : alignment == TextAlignment::kLeft         ? "left"
+                           : alignment == TextAlignment::kLeftEllipsis ? "ellipsis"
+                                                                       : "other";
+        calls.push_back(std::string(text) + " " + name + " " + std::to_string(rect.left) + "-" +
+                        std::to_string(rect.right));
     }
     void SetTextStyle(FontRole, SkinColour colour) override { calls.push_back("style " + std::to_string(colour.red)); }
     void Fill(const pages::Rect&, SkinColour) override { calls.push_back("fill"); }
