@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/profile_file_pairs.h"
 #include "app/save_flow.h"
 #include "platform/file_io.h"
 #include "settings/program_paths.h"
@@ -17,26 +18,6 @@ bool NamesProfileFile(std::string_view path)
     return settings::FileNameOf(path).find(kProfileExtension) != std::string_view::npos;
 }
 
-bool SameFile(const std::string& a, const std::string& b)
-{
-    const std::filesystem::path first = platform::PathFromUtf8(a);
-    const std::filesystem::path second = platform::PathFromUtf8(b);
-    std::error_code error;
-    if (std::filesystem::equivalent(first, second, error))
-        return true;
-    return first.lexically_normal() == second.lexically_normal();
-}
-
-// The file the captions of an export may go to: never the program's macro file.
-std::optional<std::string> ExportTextFile(const AppState& state, std::string_view profilePath)
-{
-    auto text = TextFileBeside(profilePath);
-    const auto& macroFile = state.files.paths.recordFile;
-    if (text && macroFile && SameFile(*text, *macroFile))
-        return std::nullopt;
-    return text;
-}
-
 platform::FileDialogRequest DialogRequest(const AppState& state, platform::FileDialogMode mode)
 {
     return {mode, platform::kProfileFileFilter, state.files.paths.profileFile.value_or("")};
@@ -46,7 +27,7 @@ platform::FileDialogRequest DialogRequest(const AppState& state, platform::FileD
 // box of a failed profile write.
 bool WritePair(AppState& state, FlowPorts& ports, const std::string& profilePath, ExportResult& result)
 {
-    const auto textPath = ExportTextFile(state, profilePath);
+    const auto textPath = ExportTextFile(profilePath, state.files.paths);
     if (textPath)
         settings::WriteCaptions(ports.ini, textPath, state.language, state.text.captions);
     else
@@ -94,7 +75,7 @@ ImportOutcome RunImportFlow(AppState& state, FlowPorts& ports)
         outcome = content.error() == settings::ProfileFileProblem::kWrongSize ? ImportOutcome::kWrongSize
                                                                               : ImportOutcome::kUnreadable;
     }
-    state.text = settings::ReadTextSettings(ports.ini, TextFileBeside(*chosen), state.language);
+    state.text = settings::ReadTextSettings(ports.ini, PairedTextFile(*chosen, state.files.paths), state.language);
     settings::RebuildProfilePaths(state.files);
     return outcome;
 }
@@ -113,15 +94,18 @@ ExportResult RunExportFlow(AppState& state, FlowPorts& ports)
     if (!WritePair(state, ports, result.profilePath, result))
         return result;
 
-    // The copies in the program folder; a renamed executable has none and writes none.
-    const auto copy = state.files.paths.InFolder(settings::FileNameOf(result.profilePath));
+    // The copies in the program folder; a renamed executable has none and writes none, and
+    // no copy writes over the program's own data files.
+    const auto copy = ExportCopyTarget(result.profilePath, state.files.paths);
     if (copy) {
         if (!WritePair(state, ports, *copy, result))
             return result;
         result.copiedToProgramFolder = true;
+        state.files.paths.profileFile = copy;
+        state.files.paths.textFile = ExportTextFile(*copy, state.files.paths);
+    } else {
+        settings::RebuildProfilePaths(state.files);
     }
-    state.files.paths.profileFile = copy;
-    state.files.paths.textFile = copy ? ExportTextFile(state, *copy) : std::nullopt;
     result.outcome = ExportOutcome::kExported;
     return result;
 }

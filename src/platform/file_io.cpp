@@ -70,6 +70,21 @@ bool PathExists(const std::string& path)
     return !fsPath.empty() && std::filesystem::exists(fsPath, error);
 }
 
+std::filesystem::path TemporaryPathBeside(const std::filesystem::path& target)
+{
+    // The clock keeps two processes apart, the counter two files of this one.
+    static std::atomic<unsigned> counter{0};
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::filesystem::path temporary = target;
+        temporary += ".~" + std::to_string(stamp) + "-" + std::to_string(counter.fetch_add(1)) + ".tmp";
+        std::error_code error;
+        if (!std::filesystem::exists(temporary, error) && !error)
+            return temporary;
+    }
+    return {};
+}
+
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes)
 {
     std::error_code ignored;
@@ -98,19 +113,7 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     if (replacing && (state.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none)
         return fail(std::errc::permission_denied);
 
-    // A name of our own beside the target, so that the final rename stays on one volume;
-    // the clock keeps two processes apart, the counter two writes of this one.
-    static std::atomic<unsigned> counter{0};
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    std::filesystem::path temporary;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = target;
-        temporary += ".~" + std::to_string(stamp) + "-" + std::to_string(counter.fetch_add(1)) + ".tmp";
-        if (!std::filesystem::exists(temporary, error))
-            break;
-        temporary.clear();
-    }
-    error.clear();
+    const std::filesystem::path temporary = TemporaryPathBeside(target);
     if (temporary.empty())
         return fail(std::errc::file_exists);
 

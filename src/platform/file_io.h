@@ -30,6 +30,10 @@ FileBytes ReadFileBytes(const std::string& path, std::size_t maxSize);
 // Whether anything (a file or a folder) is at `path`.
 bool PathExists(const std::string& path);
 
+// A name of our own beside `target` that nothing has yet, for a file on its way to
+// `target`: beside it, the final rename stays on one volume. Empty when none was found.
+std::filesystem::path TemporaryPathBeside(const std::filesystem::path& target);
+
 // Replaces the file's content in one step: the bytes go to a temporary file beside it,
 // which then takes the file's place. Either the old or the new content remains, never a
 // part. False when the folder is missing or not writable.

@@ -43,6 +43,17 @@ std::optional<std::size_t> FindListedProfile(std::span<const std::string> names,
     return std::nullopt;
 }
 
+std::optional<std::size_t> SelectCurrentProfile(std::span<const std::string> names, std::string_view current)
+{
+    if (current.empty())
+        return std::nullopt;
+    for (std::size_t position = names.size(); position > 0; --position) {
+        if (names[position - 1] == current)
+            return position - 1;
+    }
+    return FindListedProfile(names, current);
+}
+
 ProfileList ReadProfileListForDialog(platform::IniStore& store, const std::optional<std::string>& listPath)
 {
     ProfileList list;
@@ -53,7 +64,7 @@ ProfileList ReadProfileListForDialog(platform::IniStore& store, const std::optio
         return list;
     for (std::size_t position = 0; position < *count; ++position)
         list.names.push_back(store.GetString(*listPath, kProfileSection, ProfileItemKey(position)));
-    list.selected = FindListedProfile(list.names, store.GetString(*listPath, kProfileSection, kCurrentProfileKey));
+    list.selected = SelectCurrentProfile(list.names, store.GetString(*listPath, kProfileSection, kCurrentProfileKey));
     return list;
 }
 

@@ -39,8 +39,13 @@ struct ProfileList {
 // onward and wrapping around to the first.
 std::optional<std::size_t> FindListedProfile(std::span<const std::string> names, std::string_view current);
 
+// The position the dialog selects when it opens: the last name equal to `current`
+// (exactly, as the loader finds the current profile), else FindListedProfile's. An empty
+// current name selects nothing: every name begins with it.
+std::optional<std::size_t> SelectCurrentProfile(std::span<const std::string> names, std::string_view current);
+
 // The list as the profile dialog shows it: empty for a missing file or an invalid
-// count; the selection found by FindListedProfile.
+// count; the selection found by SelectCurrentProfile.
 ProfileList ReadProfileListForDialog(platform::IniStore& store, const std::optional<std::string>& listPath);
 
 // The current profile index as the loader finds it: the last name equal (exactly, whole

@@ -1,6 +1,7 @@
 #pragma once
 // What the pages draw on: skin images at a point, text in a rectangle, filled
-// rectangles. The Windows program draws through GDI; tests record the calls.
+// rectangles; and how wide a text comes out. The Windows program draws and measures
+// through GDI; tests record the calls.
 
 #include <string>
 #include <string_view>
@@ -17,6 +18,9 @@ enum class TextAlignment {
     kCentreUnclipped,
     kLeft,   // left-aligned, vertically centred, one line
     kRight,  // right-aligned, vertically centred, one line
+    // Left-aligned, vertically centred, one line; a text wider than its rectangle is cut
+    // and ends in an ellipsis, so that its start stays readable.
+    kLeftEllipsis,
 };
 
 enum class FontRole { kMain, kValue };
@@ -35,5 +39,22 @@ public:
 
     virtual void Fill(const pages::Rect& rect, SkinColour colour) = 0;
 };
+
+// How wide a text is drawn, for decisions that depend on whether it fits. The Windows
+// program measures with the window's fonts; tests give each character a width.
+class TextMeasure {
+public:
+    virtual ~TextMeasure() = default;
+    // The width in pixels of `text` (UTF-8, one line) in `font`.
+    virtual int TextWidth(std::string_view text, FontRole font) = 0;
+};
+
+// A caption is centred in its box; one wider than the box is drawn from the box's left
+// edge and ends in an ellipsis.
+inline TextAlignment CaptionAlignment(TextMeasure& measure, std::string_view text, const pages::Rect& box,
+                                      FontRole font = FontRole::kMain)
+{
+    return measure.TextWidth(text, font) <= box.Width() ? TextAlignment::kCentre : TextAlignment::kLeftEllipsis;
+}
 
 }  // namespace zalvane::ui

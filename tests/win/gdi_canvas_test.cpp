@@ -58,6 +58,7 @@ TEST(GdiCanvasTest, TextIsAlignedInItsRectangleOverAnUntouchedBackground)
         const double middle = (ink.left + ink.right) / 2.0;
         switch (alignment) {
             case TextAlignment::kLeft:
+            case TextAlignment::kLeftEllipsis:
                 EXPECT_LE(ink.left, area.left + 3);
                 break;
             case TextAlignment::kRight:
@@ -68,6 +69,41 @@ TEST(GdiCanvasTest, TextIsAlignedInItsRectangleOverAnUntouchedBackground)
                 break;
         }
     }
+}
+
+TEST(GdiCanvasTest, MeasuresInItsFontsAndCutsALongCaptionWithAnEllipsis)
+{
+    const platform::win::UniqueHFont main = CreateSkinFont({"Segoe UI", 15, 300});
+    const platform::win::UniqueHFont value = CreateSkinFont({"Segoe UI", 30, 300});
+    const pages::Rect row{20, 5, 150, 21};
+    const std::string caption = "A caption much too long for its row";
+    PixelSurface surface(200, 40, kBackground);
+    {
+        GdiCanvas canvas(surface.Dc(), main.get(), value.get());
+        const int save = canvas.TextWidth("Save", FontRole::kMain);
+        EXPECT_GT(save, 0);
+        EXPECT_GT(canvas.TextWidth("Save", FontRole::kValue), save);
+        EXPECT_EQ(CaptionAlignment(canvas, "Save", row), TextAlignment::kCentre);
+        ASSERT_EQ(CaptionAlignment(canvas, caption, row), TextAlignment::kLeftEllipsis);
+        canvas.SetTextStyle(FontRole::kMain, kText);
+        canvas.DrawText(caption, row, TextAlignment::kLeftEllipsis);
+    }
+    const Ink ink = FindInk(surface, 200, 40, row);
+    ASSERT_LT(ink.left, ink.right);
+    EXPECT_FALSE(ink.outside);
+    EXPECT_LE(ink.left, row.left + 3);
+    // The end shows the ellipsis, not the letters that a plain cut would show.
+    PixelSurface cut(200, 40, kBackground);
+    {
+        GdiCanvas canvas(cut.Dc(), main.get(), nullptr);
+        canvas.SetTextStyle(FontRole::kMain, kText);
+        canvas.DrawText(caption, row, TextAlignment::kLeft);
+    }
+    bool differs = false;
+    for (int y = row.top; y < row.bottom; ++y)
+        for (int x = row.left; x < row.right; ++x)
+            differs = differs || !ColourNear(surface.At(x, y), cut.At(x, y), 0);
+    EXPECT_TRUE(differs);
 }
 
 }  // namespace

@@ -47,6 +47,9 @@ void GdiCanvas::DrawText(std::string_view text, const pages::Rect& rect, TextAli
         case TextAlignment::kRight:
             format |= DT_RIGHT;
             break;
+        case TextAlignment::kLeftEllipsis:
+            format |= DT_LEFT | DT_END_ELLIPSIS;
+            break;
     }
     ::DrawTextW(m_dc, wide.c_str(), static_cast<int>(wide.size()), &area, format);
 }
@@ -61,6 +64,18 @@ void GdiCanvas::SetTextStyle(FontRole font, SkinColour colour)
     }
     ::SetTextColor(m_dc, ToColorRef(colour));
     ::SetBkMode(m_dc, TRANSPARENT);
+}
+
+int GdiCanvas::TextWidth(std::string_view text, FontRole font)
+{
+    const std::wstring wide = platform::win::Widen(text);
+    const HFONT chosen = font == FontRole::kMain ? m_mainFont : m_valueFont;
+    const HGDIOBJ previous = chosen ? ::SelectObject(m_dc, chosen) : nullptr;
+    SIZE extent{};
+    const BOOL measured = ::GetTextExtentPoint32W(m_dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
+    if (previous)
+        ::SelectObject(m_dc, previous);
+    return measured ? extent.cx : 0;
 }
 
 void GdiCanvas::Fill(const pages::Rect& rect, SkinColour colour)

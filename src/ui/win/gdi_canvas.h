@@ -1,5 +1,6 @@
 #pragma once
-// The canvas over a GDI surface (usually a CMemDC with a window's background bitmap).
+// The canvas over a GDI surface (usually a CMemDC with a window's background bitmap),
+// which also measures text in the surface's fonts.
 
 #include <windows.h>
 
@@ -7,7 +8,7 @@
 
 namespace zalvane::ui::win {
 
-class GdiCanvas final : public Canvas {
+class GdiCanvas final : public Canvas, public TextMeasure {
 public:
     // The fonts stay owned by the caller; the surface gets its first font back at the end.
     GdiCanvas(HDC dc, HFONT mainFont, HFONT valueFont) noexcept;
@@ -19,6 +20,7 @@ public:
     void DrawText(std::string_view text, const pages::Rect& rect, TextAlignment alignment) override;
     void SetTextStyle(FontRole font, SkinColour colour) override;
     void Fill(const pages::Rect& rect, SkinColour colour) override;
+    int TextWidth(std::string_view text, FontRole font) override;
 
 private:
     HDC m_dc;

@@ -330,7 +330,9 @@ TEST_F(FlowTest, ExportsThatMustNotLandInTheProgramFolder)
     test::TempFolder elsewhere;
     const Case cases[] = {
         {"renamed executable", folder.File("Zalvane2.exe"), elsewhere.File("a.bin"), ExportOutcome::kExported},
+        // Its copy would put captions into the macro file: no copy.
         {"named like the macro file", "", elsewhere.File("record"), ExportOutcome::kExported},
+        {"named like the macro file, in the program folder", "", folder.File("record"), ExportOutcome::kExported},
         {"no such folder", "", elsewhere.File("none/a.bin"), ExportOutcome::kFailed},
     };
     for (const auto& c : cases) {
@@ -342,7 +344,8 @@ TEST_F(FlowTest, ExportsThatMustNotLandInTheProgramFolder)
         dialog.answer = c.answer;
         const ExportResult result = RunExportFlow(state, ports);
         EXPECT_EQ(result.outcome, c.outcome);
-        EXPECT_EQ(result.copiedToProgramFolder, c.name == "named like the macro file");
+        const bool inFolder = c.name == "named like the macro file, in the program folder";
+        EXPECT_EQ(result.copiedToProgramFolder, inFolder);
         if (result.textFileSkipped) {
             // Only the profile file went into the folder; the macros are as they were.
             EXPECT_EQ(ini.SectionNames(folder.File("record.ini")), std::vector<std::string>{"Macro 1"});
@@ -350,7 +353,7 @@ TEST_F(FlowTest, ExportsThatMustNotLandInTheProgramFolder)
         } else {
             EXPECT_EQ(folder.Snapshot(), before);
         }
-        EXPECT_EQ(result.textFileSkipped, c.name == "named like the macro file");
+        EXPECT_EQ(result.textFileSkipped, inFolder);
         std::filesystem::remove(folder.File("record.bin"));
     }
 }

@@ -10,7 +10,7 @@ namespace {
 using Names = std::vector<std::string>;
 const Names kSix = {"PROFILE_0", "PROFILE_1", "Game", "Work", "Office 2", "PROFILE_5"};
 
-TEST(ProfileListTest, LoaderTakesTheLastExactMatchAndDialogTheFirstPrefixFromTheSecondEntry)
+TEST(ProfileListTest, LoaderTakesTheLastExactMatchAndDialogTheFirstPrefixFromTheSecondEntryUnlessOneIsExact)
 {
     struct Case {
         std::string name;
@@ -30,7 +30,10 @@ TEST(ProfileListTest, LoaderTakesTheLastExactMatchAndDialogTheFirstPrefixFromThe
         {"dialog wraps to the first entry", "Ap", "2", {"Apple", "Banana"}, 3, 0},
         {"one entry", "Solo", "1", {"Solo"}, 0, 0},
         {"Chinese and blanks", "配置 二", "2", {"配置 一", "配置 二"}, 1, 1},
-        {"count beyond the names reads them empty", "", "3", {"A"}, 2, 1},
+        {"count beyond the names reads them empty", "B", "3", {"A"}, 3, std::nullopt},
+        // An empty current name: the loader finds the empty name, the dialog selects nothing.
+        {"empty current name", "", "3", {"A"}, 2, std::nullopt},
+        {"dialog takes an exact name before a longer one", "PROFILE_1", "2", {"PROFILE_1", "PROFILE_10"}, 0, 0},
         {"count 0", "A", "0", {"A"}, std::nullopt, std::nullopt},
         {"count 7", "A", "7", {"A", "B", "C", "D", "E", "F", "G"}, std::nullopt, std::nullopt},
         {"count abc", "A", "abc", {"A"}, std::nullopt, std::nullopt},
