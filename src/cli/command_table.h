@@ -41,7 +41,7 @@ struct CommandContext {
     int Fail(int status, std::string_view message) const;
 };
 
-struct CommandSpec {
+struct CommandRow {
     std::string_view name;
     std::string_view arguments;  // as shown in the usage, e.g. "PROFILE"
     std::size_t argumentCount;
@@ -51,10 +51,10 @@ struct CommandSpec {
 };
 
 // The command groups.
-std::span<const CommandSpec> MouseCommands();
-std::span<const CommandSpec> FileCommands();
-std::span<const CommandSpec> VirtualMouseCommands();
-std::span<const CommandSpec> ProfileCommands();
-std::span<const CommandSpec> FlowCommands();
+std::span<const CommandRow> MouseCommands();
+std::span<const CommandRow> FileCommands();
+std::span<const CommandRow> VirtualMouseCommands();
+std::span<const CommandRow> ProfileCommands();
+std::span<const CommandRow> FlowCommands();
 
 }  // namespace zalvane::cli

@@ -42,13 +42,13 @@ int EncodeMacros(CommandContext& context)
     return kExitDone;
 }
 
-constexpr std::array<CommandSpec, 2> kCommands = {{
+constexpr std::array<CommandRow, 2> kCommands = {{
     {"button-block", "PROFILE", 1, "print the button block built from a profile file", ButtonBlock},
     {"encode-macros", "RECORD_INI", 1, "print the macro area encoded from a macro file", EncodeMacros},
 }};
 
 }  // namespace
 
-std::span<const CommandSpec> FileCommands() { return kCommands; }
+std::span<const CommandRow> FileCommands() { return kCommands; }
 
 }  // namespace zalvane::cli

@@ -151,7 +151,7 @@ int Export(CommandContext& context)
     return kExitDone;
 }
 
-constexpr std::array<CommandSpec, 4> kCommands = {{
+constexpr std::array<CommandRow, 4> kCommands = {{
     {"save", "", 0, "save the current profile: mouse, profile files, pointer settings", Save},
     {"reset", "", 0, "reset the current profile to the factory settings, keeping the macros", Reset},
     {"import", "FILE", 1, "import a profile file into the current profile and save it", Import},
@@ -160,6 +160,6 @@ constexpr std::array<CommandSpec, 4> kCommands = {{
 
 }  // namespace
 
-std::span<const CommandSpec> FlowCommands() { return kCommands; }
+std::span<const CommandRow> FlowCommands() { return kCommands; }
 
 }  // namespace zalvane::cli

@@ -68,7 +68,7 @@ int ReadConfig(CommandContext& context)
     return session.Finish();
 }
 
-constexpr std::array<CommandSpec, 3> kCommands = {{
+constexpr std::array<CommandRow, 3> kCommands = {{
     {"info", "", 0, "find the mouse and show what it reports", Info},
     {"apply", "PROFILE", 1, "send a profile file (2855 bytes) to the mouse", Apply},
     {"read-config", "", 0, "read the mouse's 128-byte config block", ReadConfig},
@@ -76,6 +76,6 @@ constexpr std::array<CommandSpec, 3> kCommands = {{
 
 }  // namespace
 
-std::span<const CommandSpec> MouseCommands() { return kCommands; }
+std::span<const CommandRow> MouseCommands() { return kCommands; }
 
 }  // namespace zalvane::cli

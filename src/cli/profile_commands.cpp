@@ -140,7 +140,7 @@ int Show(CommandContext& context)
     return kExitDone;
 }
 
-constexpr std::array<CommandSpec, 3> kCommands = {{
+constexpr std::array<CommandRow, 3> kCommands = {{
     {"init-folder", "DIR", 1, "write the shipped data files into DIR (--force overwrites)", InitFolder},
     {"profiles", "", 0, "list the profiles of the program folder (--folder DIR), * marks the current one", Profiles},
     {"show", "[PROFILE]", 0, "show a profile (by name or file; default: the current one; --json)", Show, 1},
@@ -148,6 +148,6 @@ constexpr std::array<CommandSpec, 3> kCommands = {{
 
 }  // namespace
 
-std::span<const CommandSpec> ProfileCommands() { return kCommands; }
+std::span<const CommandRow> ProfileCommands() { return kCommands; }
 
 }  // namespace zalvane::cli
