@@ -61,7 +61,7 @@ void PrintUsage(std::ostream& out, const std::vector<CommandRow>& table)
         line.resize(std::max<std::size_t>(line.size() + 2, 32), ' ');
         out << line << command.summary << '\n';
     }
-    out << "\nexit status: 0 done, 1 no mouse found, 2 usage error, 3 bad input file\n";
+    out << "\nexit status: 0 done, 1 no mouse found, 2 usage error, 3 bad input file, 4 the mouse did not take it\n";
 }
 
 const OptionRow* FindOption(std::string_view name)
@@ -121,12 +121,13 @@ int CommandContext::Fail(int status, std::string_view message) const
     return status;
 }
 
-int Run(std::span<const std::string> args, std::ostream& out, std::ostream& err, platform::Pacer& pacer)
+int Run(std::span<const std::string> args, std::ostream& out, std::ostream& err, platform::Pacer& pacer,
+        app::DeviceLink::PortWrapper wrapPort)
 {
     const std::vector<CommandRow> table = CommandTable();
     GlobalOptions options;
     std::vector<std::string> positional;
-    CommandContext context{options, {}, out, err, pacer};
+    CommandContext context{options, {}, out, err, pacer, std::move(wrapPort)};
 
     // "--help" and "-h" anywhere ask for the usage, as people expect of a command-line tool.
     if (std::ranges::any_of(args, [](const std::string& arg) { return arg == "--help" || arg == "-h"; })) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/device_link.h"
 #include "platform/pacer.h"
 
 namespace zalvane::cli {
@@ -18,6 +19,7 @@ enum ExitStatus : int {
     kExitNoMouse = 1,
     kExitUsage = 2,
     kExitBadInput = 3,
+    kExitNotTaken = 4,  // the mouse did not take what was sent
 };
 
 // Options given before (or among) the command's arguments.
@@ -36,6 +38,8 @@ struct CommandContext {
     std::ostream& out;
     std::ostream& err;
     platform::Pacer& pacer;
+    // Each command interface opened passes through it (tests make the mouse misbehave).
+    app::DeviceLink::PortWrapper wrapPort;
 
     // Writes one error line naming the program and returns `status`.
     int Fail(int status, std::string_view message) const;

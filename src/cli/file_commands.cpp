@@ -14,9 +14,9 @@ namespace {
 
 int ButtonBlock(CommandContext& context)
 {
-    auto profile = ReadProfileFile(context.args[0]);
+    const auto profile = settings::ReadProfileFile(context.args[0]);
     if (!profile) {
-        return context.Fail(kExitBadInput, profile.error());
+        return context.Fail(kExitBadInput, ProfileFileMessage(context.args[0], profile.error()));
     }
     context.out << device::HexBytes(assign::BuildButtonBlock(profile->record), 16) << '\n';
     return kExitDone;

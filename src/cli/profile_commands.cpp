@@ -121,9 +121,9 @@ int Show(CommandContext& context)
     ShowTarget target;
     if (auto failure = FindShowTarget(context, session, target))
         return *failure;
-    auto profile = ReadProfileFile(target.profilePath);
+    const auto profile = settings::ReadProfileFile(target.profilePath);
     if (!profile)
-        return context.Fail(kExitBadInput, profile.error());
+        return context.Fail(kExitBadInput, ProfileFileMessage(target.profilePath, profile.error()));
 
     platform::IniStore& ini = session.Ini();
     ProfileSummaryInput input;
