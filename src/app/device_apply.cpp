@@ -11,27 +11,32 @@ namespace zalvane::app {
 using settings::ProfileRecord;
 using settings::SettingsImage;
 
-void RunDeviceApply(device::CommandLink& link, ProfileRecord& record, SettingsImage& image)
+device::TransferResult RunDeviceApply(device::CommandLink& link, ProfileRecord& record, SettingsImage& image)
 {
     constexpr std::uint8_t kProfile = 0;
     record[ProfileRecord::kDeviceProfileNumber] = kProfile;
     image[SettingsImage::kDeviceProfileNumber] = kProfile;
-    device::SelectProfile(link, kProfile);
+    if (auto sent = device::SelectProfile(link, kProfile); !sent)
+        return sent;
 
     image[SettingsImage::kReportInterval] = record[ProfileRecord::kReportInterval];
-    device::SetReportRate(link, image);
+    if (auto sent = device::SetReportRate(link, image); !sent)
+        return sent;
 
-    device::ReadConfigBlock(link, image);
+    if (auto read = device::ReadConfigBlock(link, image); !read)
+        return std::unexpected(read.error());
     settings::PatchConfigBlock(image.ConfigBlock(), record);
-    device::WriteConfigBlock(link, image);
+    if (auto sent = device::WriteConfigBlock(link, image); !sent)
+        return sent;
 
     const auto buttonBlock = assign::BuildButtonBlock(record);
     std::copy(buttonBlock.begin(), buttonBlock.end(), image.ButtonBlock().begin());
-    device::WriteButtonBlock(link, image);
+    if (auto sent = device::WriteButtonBlock(link, image); !sent)
+        return sent;
 
     const auto macroArea = record.MacroArea();
     std::copy(macroArea.begin(), macroArea.end(), image.MacroBlocks().begin());
-    device::WriteMacroBlocks(link, image);
+    return device::WriteMacroBlocks(link, image);
 }
 
 }  // namespace zalvane::app

@@ -11,6 +11,11 @@ namespace zalvane::app {
 // Selects profile 0, sets the report rate, reads the config block, patches and writes it
 // back, then writes the button block and the nineteen macro blocks. Sets profile record
 // byte 0 and settings image byte 0 to 0. Writes no files.
-void RunDeviceApply(device::CommandLink& link, settings::ProfileRecord& record, settings::SettingsImage& image);
+//
+// Stops at the first transfer the mouse did not take and gives it: nothing more is sent
+// to a mouse that is gone, and a config block that was not read whole is never patched
+// and written back over the mouse's own bytes.
+[[nodiscard]] device::TransferResult RunDeviceApply(device::CommandLink& link, settings::ProfileRecord& record,
+                                                    settings::SettingsImage& image);
 
 }  // namespace zalvane::app

@@ -19,14 +19,12 @@ bool IsDpiStageNotice(std::uint64_t code, std::uint64_t value)
 
 }  // namespace
 
-bool ConnectAtStartUp(AppState& state, DeviceLink& link)
+Connection ConnectAtStartUp(AppState& state, DeviceLink& link)
 {
-    link.Search();
-    device::CommandLink* command = link.Link();
-    if (command == nullptr)
-        return false;
-    device::RunOpeningSequence(*command, state.image, state.record);
-    return true;
+    Connection connection{link.Search(), {}};
+    if (device::CommandLink* command = link.Link())
+        connection.opening = device::RunOpeningSequence(*command, state.image, state.record);
+    return connection;
 }
 
 void HandleMouseArrival(AppState& state, FlowPorts& ports, DeviceLink& link, DeviceUi& ui)
@@ -39,7 +37,9 @@ void HandleMouseArrival(AppState& state, FlowPorts& ports, DeviceLink& link, Dev
         return;
     }
     ui.SendNotice(notice::kMouseFound, 0);
-    device::RunOpeningSequence(*command, state.image, state.record);
+    // The window says nothing of device I/O: a mouse that did not answer shows its
+    // defaults until it is found again.
+    static_cast<void>(device::RunOpeningSequence(*command, state.image, state.record));
     LoadCurrentProfile(state, ports);
     state.text = settings::ReadTextSettings(ports.ini, state.files.paths.textFile, state.language);
     ui.ResumeListener();
@@ -80,8 +80,10 @@ std::optional<Balloon> BalloonForNotice(std::uint64_t code, std::uint64_t value,
 std::optional<Balloon> HandleDeviceNotice(AppState& state, DeviceLink& link, std::uint64_t code, std::uint64_t value)
 {
     if (IsDpiStageNotice(code, value)) {
+        // Silent about device I/O, as the window is: a read that failed leaves the image
+        // as the last read left it, and the balloon shows that.
         if (device::CommandLink* command = link.Link())
-            device::RunDpiStageRead(*command, state.image);
+            static_cast<void>(device::RunDpiStageRead(*command, state.image));
     }
     return BalloonForNotice(code, value, state.language, state.image);
 }

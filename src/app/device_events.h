@@ -47,9 +47,16 @@ public:
     virtual void ResumeListener() = 0;
 };
 
-// Start-up: the find-mouse search, and with the mouse found the opening sequence. True
-// when connected.
-bool ConnectAtStartUp(AppState& state, DeviceLink& link);
+struct Connection {
+    device::SearchResult search;
+    device::TransferResult opening;  // the opening sequence, when the mouse was found
+
+    bool Connected() const { return search.Found(); }
+};
+
+// Start-up: the find-mouse search, and with the mouse found the opening sequence into
+// the state's settings image and profile record.
+[[nodiscard]] Connection ConnectAtStartUp(AppState& state, DeviceLink& link);
 
 // A device-arrival notice for one of the mouse's interfaces.
 void HandleMouseArrival(AppState& state, FlowPorts& ports, DeviceLink& link, DeviceUi& ui);

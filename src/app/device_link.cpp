@@ -4,8 +4,8 @@
 
 namespace zalvane::app {
 
-DeviceLink::DeviceLink(device::HidBus& bus, platform::Pacer& pacer, std::function<void()> wake)
-    : m_bus(bus), m_pacer(pacer), m_wake(wake), m_connection(std::move(wake))
+DeviceLink::DeviceLink(device::HidBus& bus, platform::Pacer& pacer, std::function<void()> wake, PortWrapper wrapPort)
+    : m_bus(bus), m_pacer(pacer), m_wake(wake), m_wrapPort(std::move(wrapPort)), m_connection(std::move(wake))
 {
 }
 
@@ -19,9 +19,12 @@ device::SearchResult DeviceLink::Search()
     const device::SearchResult result = device::FindMouse(m_bus, m_connection);
     m_connection.SetConnected(result.Found());
     if (result.Found()) {
-        const device::CommandInterface& command = m_connection.command;
-        m_link.emplace(
-            device::CommandLink{*command.port, m_pacer, command.featureReportLength, command.inputReportLength});
+        device::CommandInterface& command = m_connection.command;
+        if (m_wrapPort)
+            command.port = m_wrapPort(std::move(command.port));
+        if (command.port)
+            m_link.emplace(
+                device::CommandLink{*command.port, m_pacer, command.featureReportLength, command.inputReportLength});
         if (m_wake)
             m_wake();
     }

@@ -4,6 +4,7 @@
 // command link over the open command interface.
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "device/connection_state.h"
@@ -16,9 +17,13 @@ namespace zalvane::app {
 
 class DeviceLink {
 public:
+    // Takes each command interface the search opens and gives what the link uses in its
+    // place: the same port behind a trace, or a test's misbehaving mouse.
+    using PortWrapper = std::function<std::unique_ptr<platform::HidPort>(std::unique_ptr<platform::HidPort>)>;
+
     // `wake` wakes the event listener (its wake event on Windows); it is called on the
     // window thread.
-    DeviceLink(device::HidBus& bus, platform::Pacer& pacer, std::function<void()> wake);
+    DeviceLink(device::HidBus& bus, platform::Pacer& pacer, std::function<void()> wake, PortWrapper wrapPort = {});
     DeviceLink(const DeviceLink&) = delete;
     DeviceLink& operator=(const DeviceLink&) = delete;
 
@@ -38,6 +43,7 @@ private:
     device::HidBus& m_bus;
     platform::Pacer& m_pacer;
     std::function<void()> m_wake;
+    PortWrapper m_wrapPort;
     device::ConnectionState m_connection;
     std::optional<device::CommandLink> m_link;
 };

@@ -55,29 +55,29 @@ std::optional<std::string> TextFileBeside(std::string_view profilePath)
     return text;
 }
 
-ImportOutcome RunImportFlow(AppState& state, FlowPorts& ports)
+ImportResult RunImportFlow(AppState& state, FlowPorts& ports)
 {
     const auto chosen = ports.fileDialog.Choose(DialogRequest(state, platform::FileDialogMode::kOpen));
     if (!chosen)
-        return ImportOutcome::kCancelled;
+        return {ImportOutcome::kCancelled, std::nullopt};
     if (!NamesProfileFile(*chosen))
-        return ImportOutcome::kNotProfileFile;
+        return {ImportOutcome::kNotProfileFile, std::nullopt};
     if (!platform::PathExists(*chosen)) {
         ports.messages.Show({settings::kConfigFileMissingText, {}, *chosen});
-        return ImportOutcome::kMissing;
+        return {ImportOutcome::kMissing, settings::ProfileFileProblem::Missing()};
     }
-    ImportOutcome outcome = ImportOutcome::kImported;
+    ImportResult result{ImportOutcome::kImported, std::nullopt};
     const auto content = settings::ReadProfileFile(chosen);
     if (content) {
         state.firstRunFlag = content->firstRunFlag;
         state.record = content->record;
     } else {
-        outcome = content.error() == settings::ProfileFileProblem::kWrongSize ? ImportOutcome::kWrongSize
-                                                                              : ImportOutcome::kUnreadable;
+        const bool wrongSize = content.error().kind == settings::ProfileFileProblem::Kind::kWrongSize;
+        result = {wrongSize ? ImportOutcome::kWrongSize : ImportOutcome::kUnreadable, content.error()};
     }
     state.text = settings::ReadTextSettings(ports.ini, PairedTextFile(*chosen, state.files.paths), state.language);
     settings::RebuildProfilePaths(state.files);
-    return outcome;
+    return result;
 }
 
 ExportResult RunExportFlow(AppState& state, FlowPorts& ports)

@@ -29,9 +29,15 @@ enum class ImportOutcome {
     kImported,
 };
 
+struct ImportResult {
+    ImportOutcome outcome = ImportOutcome::kCancelled;
+    // kMissing, kWrongSize, kUnreadable: what was wrong with the chosen file.
+    std::optional<settings::ProfileFileProblem> problem;
+};
+
 // Import: the chosen profile file into the record, the text file beside it into the
 // text settings, then the current profile's paths are rebuilt. Nothing is written.
-ImportOutcome RunImportFlow(AppState& state, FlowPorts& ports);
+ImportResult RunImportFlow(AppState& state, FlowPorts& ports);
 
 enum class ExportOutcome {
     kCancelled,

@@ -13,6 +13,7 @@ ResetResult RunResetFlow(AppState& state, FlowPorts& ports, device::CommandLink*
     const settings::LoadResult load = settings::LoadProfile(ports.ini, ports.messages, state.files, state.record);
     if (load.outcome != settings::LoadOutcome::kLoaded) {
         state.files.resetMode = false;
+        result.factoryProblem = load.problem;
         return result;
     }
     state.text = settings::ReadTextSettings(ports.ini, state.files.paths.textFile, state.language);
@@ -21,7 +22,9 @@ ResetResult RunResetFlow(AppState& state, FlowPorts& ports, device::CommandLink*
     result.outcome = ResetOutcome::kPageOnly;
     if (link != nullptr) {
         result.outcome = ResetOutcome::kApplied;
-        result.files = ApplyToMouseAndFiles(state, ports, *link);
+        const ApplyResult applied = ApplyToMouseAndFiles(state, ports, *link);
+        result.mouse = applied.mouse;
+        result.files = applied.files;
         state.applied = state.record;
         result.pointerSettingsTaken = ApplyPointerSettings(ports.pointer, ports.messages, state.record);
     }

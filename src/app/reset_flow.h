@@ -3,6 +3,8 @@
 // of the profile record (the macros stay), the captions and skin values come from
 // "str.ini", and with a mouse connected everything is saved as by the "Save" button.
 
+#include <optional>
+
 #include "app/app_state.h"
 #include "app/save_flow.h"
 #include "device/protocol.h"
@@ -19,11 +21,14 @@ enum class ResetOutcome {
 
 struct ResetResult {
     ResetOutcome outcome = ResetOutcome::kNoFactoryProfile;
-    FileWrites files;  // when applied
+    // kNoFactoryProfile: what was wrong with the factory profile file.
+    std::optional<settings::ProfileFileProblem> factoryProblem;
+    device::TransferResult mouse;  // kApplied: ok, or the first transfer the mouse did not take
+    FileWrites files;              // kApplied
     bool pointerSettingsTaken = false;
 };
 
 // `link` is the connected mouse, or nothing.
-ResetResult RunResetFlow(AppState& state, FlowPorts& ports, device::CommandLink* link);
+[[nodiscard]] ResetResult RunResetFlow(AppState& state, FlowPorts& ports, device::CommandLink* link);
 
 }  // namespace zalvane::app

@@ -25,15 +25,16 @@ ProfileWrite WriteProfileFile(AppState& state, platform::MessageBoxPort& message
     return ProfileWrite::kWritten;
 }
 
-FileWrites ApplyToMouseAndFiles(AppState& state, FlowPorts& ports, device::CommandLink& link)
+ApplyResult ApplyToMouseAndFiles(AppState& state, FlowPorts& ports, device::CommandLink& link)
 {
-    RunDeviceApply(link, state.record, state.image);
-    FileWrites writes;
+    ApplyResult result;
+    result.mouse = RunDeviceApply(link, state.record, state.image);
+    FileWrites& writes = result.files;
     writes.profile = WriteProfileFile(state, ports.messages);
     if (writes.profile == ProfileWrite::kWritten)
         writes.captions =
             settings::WriteCaptions(ports.ini, state.files.paths.textFile, state.language, state.text.captions);
-    return writes;
+    return result;
 }
 
 SaveResult RunSaveFlow(AppState& state, FlowPorts& ports, device::CommandLink* link)
@@ -43,7 +44,9 @@ SaveResult RunSaveFlow(AppState& state, FlowPorts& ports, device::CommandLink* l
         return result;
     ports.ui.ShowWait(WaitReason::kSave);
     result.outcome = SaveOutcome::kSaved;
-    result.files = ApplyToMouseAndFiles(state, ports, *link);
+    const ApplyResult applied = ApplyToMouseAndFiles(state, ports, *link);
+    result.mouse = applied.mouse;
+    result.files = applied.files;
     state.applied = state.record;
     result.pointerSettingsTaken = ApplyPointerSettings(ports.pointer, ports.messages, state.record);
     return result;

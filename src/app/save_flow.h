@@ -33,21 +33,28 @@ struct FileWrites {
     bool Complete() const { return profile == ProfileWrite::kWritten && captions; }
 };
 
+struct ApplyResult {
+    device::TransferResult mouse;  // ok, or the first transfer the mouse did not take
+    FileWrites files;
+};
+
 // The device apply followed by the current profile's files: what Save and a connected
-// Reset both do.
-FileWrites ApplyToMouseAndFiles(AppState& state, FlowPorts& ports, device::CommandLink& link);
+// Reset both do. The files are written also when the mouse did not take everything: they
+// are the profile the user saved, and the window says nothing of device I/O.
+[[nodiscard]] ApplyResult ApplyToMouseAndFiles(AppState& state, FlowPorts& ports, device::CommandLink& link);
 
 enum class SaveOutcome { kNotConnected, kSaved };
 
 struct SaveResult {
     SaveOutcome outcome = SaveOutcome::kNotConnected;
+    device::TransferResult mouse;  // kSaved: ok, or the first transfer the mouse did not take
     FileWrites files;
     bool pointerSettingsTaken = false;
 };
 
 // The save flow. `link` is the connected mouse; without one nothing happens at all.
-// The mouse has the settings once the apply ran, so the applied copy and the pointer
-// settings follow it even when a file could not be written.
-SaveResult RunSaveFlow(AppState& state, FlowPorts& ports, device::CommandLink* link);
+// The applied copy and the pointer settings follow the saved record even when a file
+// could not be written or the mouse did not take it all.
+[[nodiscard]] SaveResult RunSaveFlow(AppState& state, FlowPorts& ports, device::CommandLink* link);
 
 }  // namespace zalvane::app

@@ -11,7 +11,7 @@ namespace {
 
 constexpr std::string_view kProgram = "zalvane-cli";
 
-struct OptionSpec {
+struct OptionRow {
     // cppcheck-suppress unusedStructMember ; read through `auto`, which cppcheck 2.10 does not follow
     std::string_view name;
     std::string_view valueName;
@@ -19,7 +19,7 @@ struct OptionSpec {
     bool GlobalOptions::*flag = nullptr;  // an option without a value
 };
 
-constexpr std::array<OptionSpec, 5> kOptions = {{
+constexpr std::array<OptionRow, 5> kOptions = {{
     {"--virtual-mouse", "DIR", &GlobalOptions::virtualMouse},
     {"--trace", "FILE", &GlobalOptions::trace},
     {"--folder", "DIR", &GlobalOptions::folder},
@@ -27,16 +27,16 @@ constexpr std::array<OptionSpec, 5> kOptions = {{
     {"--json", "", nullptr, &GlobalOptions::json},
 }};
 
-std::vector<CommandSpec> CommandTable()
+std::vector<CommandRow> CommandTable()
 {
-    std::vector<CommandSpec> table;
+    std::vector<CommandRow> table;
     for (auto group : {MouseCommands(), VirtualMouseCommands(), FileCommands(), ProfileCommands(), FlowCommands()}) {
         table.insert(table.end(), group.begin(), group.end());
     }
     return table;
 }
 
-std::string CommandNames(const std::vector<CommandSpec>& table)
+std::string CommandNames(const std::vector<CommandRow>& table)
 {
     std::string names;
     for (const auto& command : table) {
@@ -46,7 +46,7 @@ std::string CommandNames(const std::vector<CommandSpec>& table)
     return names;
 }
 
-void PrintUsage(std::ostream& out, const std::vector<CommandSpec>& table)
+void PrintUsage(std::ostream& out, const std::vector<CommandRow>& table)
 {
     out << "usage: " << kProgram;
     for (const auto& option : kOptions) {
@@ -61,10 +61,10 @@ void PrintUsage(std::ostream& out, const std::vector<CommandSpec>& table)
         line.resize(std::max<std::size_t>(line.size() + 2, 32), ' ');
         out << line << command.summary << '\n';
     }
-    out << "\nexit status: 0 done, 1 no mouse found, 2 usage error, 3 bad input file\n";
+    out << "\nexit status: 0 done, 1 no mouse found, 2 usage error, 3 bad input file, 4 the mouse did not take it\n";
 }
 
-const OptionSpec* FindOption(std::string_view name)
+const OptionRow* FindOption(std::string_view name)
 {
     const auto* found = std::find_if(kOptions.begin(), kOptions.end(), [&](const auto& o) { return o.name == name; });
     return found != kOptions.end() ? found : nullptr;
@@ -88,7 +88,7 @@ std::optional<std::string> ParseArguments(std::span<const std::string> args, Glo
         }
         const std::size_t equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
-        const OptionSpec* option = FindOption(name);
+        const OptionRow* option = FindOption(name);
         if (option == nullptr) {
             return "unknown option " + name;
         }
@@ -121,12 +121,13 @@ int CommandContext::Fail(int status, std::string_view message) const
     return status;
 }
 
-int Run(std::span<const std::string> args, std::ostream& out, std::ostream& err, platform::Pacer& pacer)
+int Run(std::span<const std::string> args, std::ostream& out, std::ostream& err, platform::Pacer& pacer,
+        app::DeviceLink::PortWrapper wrapPort)
 {
-    const std::vector<CommandSpec> table = CommandTable();
+    const std::vector<CommandRow> table = CommandTable();
     GlobalOptions options;
     std::vector<std::string> positional;
-    CommandContext context{options, {}, out, err, pacer};
+    CommandContext context{options, {}, out, err, pacer, std::move(wrapPort)};
 
     // "--help" and "-h" anywhere ask for the usage, as people expect of a command-line tool.
     if (std::ranges::any_of(args, [](const std::string& arg) { return arg == "--help" || arg == "-h"; })) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/device_link.h"
 #include "platform/pacer.h"
 
 namespace zalvane::cli {
@@ -18,6 +19,7 @@ enum ExitStatus : int {
     kExitNoMouse = 1,
     kExitUsage = 2,
     kExitBadInput = 3,
+    kExitNotTaken = 4,  // the mouse did not take what was sent
 };
 
 // Options given before (or among) the command's arguments.
@@ -36,12 +38,14 @@ struct CommandContext {
     std::ostream& out;
     std::ostream& err;
     platform::Pacer& pacer;
+    // Each command interface opened passes through it (tests make the mouse misbehave).
+    app::DeviceLink::PortWrapper wrapPort;
 
     // Writes one error line naming the program and returns `status`.
     int Fail(int status, std::string_view message) const;
 };
 
-struct CommandSpec {
+struct CommandRow {
     std::string_view name;
     std::string_view arguments;  // as shown in the usage, e.g. "PROFILE"
     std::size_t argumentCount;
@@ -51,10 +55,10 @@ struct CommandSpec {
 };
 
 // The command groups.
-std::span<const CommandSpec> MouseCommands();
-std::span<const CommandSpec> FileCommands();
-std::span<const CommandSpec> VirtualMouseCommands();
-std::span<const CommandSpec> ProfileCommands();
-std::span<const CommandSpec> FlowCommands();
+std::span<const CommandRow> MouseCommands();
+std::span<const CommandRow> FileCommands();
+std::span<const CommandRow> VirtualMouseCommands();
+std::span<const CommandRow> ProfileCommands();
+std::span<const CommandRow> FlowCommands();
 
 }  // namespace zalvane::cli

@@ -14,9 +14,9 @@ namespace {
 
 int ButtonBlock(CommandContext& context)
 {
-    auto profile = ReadProfileFile(context.args[0]);
+    const auto profile = settings::ReadProfileFile(context.args[0]);
     if (!profile) {
-        return context.Fail(kExitBadInput, profile.error());
+        return context.Fail(kExitBadInput, ProfileFileMessage(context.args[0], profile.error()));
     }
     context.out << device::HexBytes(assign::BuildButtonBlock(profile->record), 16) << '\n';
     return kExitDone;
@@ -42,13 +42,13 @@ int EncodeMacros(CommandContext& context)
     return kExitDone;
 }
 
-constexpr std::array<CommandSpec, 2> kCommands = {{
+constexpr std::array<CommandRow, 2> kCommands = {{
     {"button-block", "PROFILE", 1, "print the button block built from a profile file", ButtonBlock},
     {"encode-macros", "RECORD_INI", 1, "print the macro area encoded from a macro file", EncodeMacros},
 }};
 
 }  // namespace
 
-std::span<const CommandSpec> FileCommands() { return kCommands; }
+std::span<const CommandRow> FileCommands() { return kCommands; }
 
 }  // namespace zalvane::cli

@@ -3,9 +3,9 @@
 // commands; the pointer settings are printed instead of set.
 
 #include <array>
-#include <expected>
 #include <initializer_list>
 #include <optional>
+#include <string_view>
 
 #include "app/import_export.h"
 #include "app/reset_flow.h"
@@ -14,38 +14,26 @@
 #include "cli/folder_session.h"
 #include "cli/input_files.h"
 #include "cli/mouse_session.h"
+#include "platform/file_io.h"
 
 namespace zalvane::cli {
 namespace {
 
-// Loads the folder as the program does at start-up, then opens the mouse in `mouse` and
-// takes the state its connection left, as the program holds it after start-up. Gives the
-// opened mouse, or the exit status; without a mouse only `mouseOptional` goes on, with
-// no mouse (`mouse` empty).
-std::expected<MouseSession*, int> OpenFolderAndMouse(
-    CommandContext& context, FolderSession& session, std::optional<MouseSession>& mouse,
-    std::initializer_list<settings::LoadOutcome> accepted = {settings::LoadOutcome::kLoaded},
-    bool mouseOptional = false)
+// Loads the folder as the program does at start-up; the exit status when that fails.
+std::optional<int> OpenFolder(FolderSession& session,
+                              std::initializer_list<settings::LoadOutcome> accepted = {settings::LoadOutcome::kLoaded})
 {
     if (auto failure = session.Failure())
-        return std::unexpected(*failure);
-    if (auto failure = session.LoadAtStartUp(accepted))
-        return std::unexpected(*failure);
-    MouseSession& opened = mouse.emplace(context);
-    if (auto failure = opened.Failure()) {
-        if (*failure != kExitNoMouse || !mouseOptional)
-            return std::unexpected(*failure);
-        mouse.reset();
-        return nullptr;
-    }
-    session.State().image = opened.Image();
-    return &opened;
+        return failure;
+    return session.LoadAtStartUp(accepted);
 }
 
-// The end of a flow that wrote to the mouse and the files; the boxes said what went wrong.
-int FinishFlow(MouseSession& mouse, const app::FileWrites& writes)
+// The end of a flow that wrote to the mouse and the files; the boxes said what went wrong
+// with the files.
+int FinishFlow(MouseSession& mouse, const device::TransferResult& sent, const app::FileWrites& writes)
 {
-    if (const int status = mouse.Finish(); status != kExitDone)
+    const std::string_view note = writes.Complete() ? "the profile's files were written" : "";
+    if (const int status = mouse.Finish(sent, note); status != kExitDone)
         return status;
     return writes.Complete() ? kExitDone : kExitBadInput;
 }
@@ -56,17 +44,22 @@ std::string ProfileLabel(FolderSession& session)
            "\"";
 }
 
+// The folder is loaded first and the mouse opened after it, so that a damaged folder
+// stops a command before the mouse hears of it. The opening sequence then puts the
+// mouse's profile number into record byte 0, where the program has the file's; every
+// flow that sends sets that byte to 0 first, so what is sent and written is the same.
+
 int Save(CommandContext& context)
 {
     FolderSession session(context);
-    std::optional<MouseSession> mouse;
-    const auto opened = OpenFolderAndMouse(context, session, mouse);
-    if (!opened)
-        return opened.error();
-    MouseSession& found = **opened;  // the mouse is not optional here
+    if (auto failure = OpenFolder(session))
+        return *failure;
     app::AppState& state = session.State();
-    const app::SaveResult saved = app::RunSaveFlow(state, session.Ports(), &found.Link());
-    if (const int status = FinishFlow(found, saved.files); status != kExitDone)
+    MouseSession mouse(context, state);
+    if (auto failure = mouse.Failure())
+        return *failure;
+    const app::SaveResult saved = app::RunSaveFlow(state, session.Ports(), &mouse.Command());
+    if (const int status = FinishFlow(mouse, saved.mouse, saved.files); status != kExitDone)
         return status;
     context.out << "saved " << ProfileLabel(session) << " to the mouse and to "
                 << state.files.paths.profileFile.value_or("") << '\n';
@@ -76,30 +69,29 @@ int Save(CommandContext& context)
 int Reset(CommandContext& context)
 {
     FolderSession session(context);
-    std::optional<MouseSession> mouse;
     // The current profile's macros are what Reset keeps, so they must be there to keep.
-    const auto opened = OpenFolderAndMouse(context, session, mouse, {settings::LoadOutcome::kLoaded}, true);
-    if (!opened)
-        return opened.error();
-    MouseSession* const found = *opened;
+    if (auto failure = OpenFolder(session))
+        return *failure;
+    MouseSession mouse(context, session.State());
+    const std::optional<int> failure = mouse.Failure();
+    if (failure && *failure != kExitNoMouse)
+        return *failure;
     const app::ResetResult reset =
-        app::RunResetFlow(session.State(), session.Ports(), found ? &found->Link() : nullptr);
+        app::RunResetFlow(session.State(), session.Ports(), failure ? nullptr : &mouse.Command());
     switch (reset.outcome) {
-        case app::ResetOutcome::kNoFactoryProfile: {
-            const std::string factory = session.FileInFolder(settings::kFactoryProfileFileName);
-            if (session.Messages().Count() == 0) {
-                const auto read = ReadProfileFile(factory);
-                return context.Fail(kExitBadInput, read ? factory + ": cannot be read" : read.error());
+        case app::ResetOutcome::kNoFactoryProfile:
+            if (reset.factoryProblem && session.Messages().Count() == 0) {
+                const std::string factory = session.FileInFolder(settings::kFactoryProfileFileName);
+                return context.Fail(kExitBadInput, ProfileFileMessage(factory, *reset.factoryProblem));
             }
             return kExitBadInput;
-        }
         case app::ResetOutcome::kPageOnly:
             context.err << "zalvane-cli: without a mouse Reset changes nothing: nothing was written\n";
             return kExitNoMouse;
         case app::ResetOutcome::kApplied:
             break;
     }
-    if (const int status = FinishFlow(*found, reset.files); status != kExitDone)
+    if (const int status = FinishFlow(mouse, reset.mouse, reset.files); status != kExitDone)
         return status;
     context.out << "reset " << ProfileLabel(session) << " to the factory settings, macros kept\n";
     return kExitDone;
@@ -110,21 +102,26 @@ int Import(CommandContext& context)
     const std::string& file = context.args[0];
     if (!app::TextFileBeside(file))
         return context.Fail(kExitBadInput, file + ": not a profile file (its name has no \".bin\")");
-    if (auto checked = ReadProfileFile(file); !checked)
-        return context.Fail(kExitBadInput, checked.error());
+    if (!platform::PathExists(file))
+        return context.Fail(kExitBadInput, file + ": no such file");
     FolderSession session(context);
-    std::optional<MouseSession> mouse;
     // A current profile file of the wrong size is what an import can repair.
-    const auto opened = OpenFolderAndMouse(context, session, mouse,
-                                           {settings::LoadOutcome::kLoaded, settings::LoadOutcome::kWrongSize});
-    if (!opened)
-        return opened.error();
-    MouseSession& found = **opened;  // the mouse is not optional here
+    if (auto failure = OpenFolder(session, {settings::LoadOutcome::kLoaded, settings::LoadOutcome::kWrongSize}))
+        return *failure;
+    // The import changes only the record and the text settings: a file it does not take
+    // stops the command before the mouse hears of it.
     session.FileDialog().answer = file;
-    if (app::RunImportFlow(session.State(), session.Ports()) != app::ImportOutcome::kImported)
-        return context.Fail(kExitBadInput, file + ": changed while it was read; nothing imported");
-    const app::SaveResult saved = app::RunSaveFlow(session.State(), session.Ports(), &found.Link());
-    if (const int status = FinishFlow(found, saved.files); status != kExitDone)
+    const app::ImportResult imported = app::RunImportFlow(session.State(), session.Ports());
+    if (imported.outcome != app::ImportOutcome::kImported) {
+        if (imported.problem && imported.problem->kind != settings::ProfileFileProblem::Kind::kMissing)
+            return context.Fail(kExitBadInput, ProfileFileMessage(file, *imported.problem));
+        return kExitBadInput;  // the box said it
+    }
+    MouseSession mouse(context, session.State());
+    if (auto failure = mouse.Failure())
+        return *failure;
+    const app::SaveResult saved = app::RunSaveFlow(session.State(), session.Ports(), &mouse.Command());
+    if (const int status = FinishFlow(mouse, saved.mouse, saved.files); status != kExitDone)
         return status;
     context.out << "imported " << file << " into " << ProfileLabel(session) << " and saved it\n";
     return kExitDone;
@@ -133,9 +130,7 @@ int Import(CommandContext& context)
 int Export(CommandContext& context)
 {
     FolderSession session(context);
-    if (auto failure = session.Failure())
-        return *failure;
-    if (auto failure = session.LoadAtStartUp())
+    if (auto failure = OpenFolder(session))
         return *failure;
     const std::string label = ProfileLabel(session);
     session.FileDialog().answer = context.args[0];
@@ -151,7 +146,7 @@ int Export(CommandContext& context)
     return kExitDone;
 }
 
-constexpr std::array<CommandSpec, 4> kCommands = {{
+constexpr std::array<CommandRow, 4> kCommands = {{
     {"save", "", 0, "save the current profile: mouse, profile files, pointer settings", Save},
     {"reset", "", 0, "reset the current profile to the factory settings, keeping the macros", Reset},
     {"import", "FILE", 1, "import a profile file into the current profile and save it", Import},
@@ -160,6 +155,6 @@ constexpr std::array<CommandSpec, 4> kCommands = {{
 
 }  // namespace
 
-std::span<const CommandSpec> FlowCommands() { return kCommands; }
+std::span<const CommandRow> FlowCommands() { return kCommands; }
 
 }  // namespace zalvane::cli

@@ -97,7 +97,6 @@ std::optional<int> FolderSession::LoadAtStartUp(std::initializer_list<settings::
     if (std::find(accepted.begin(), accepted.end(), load.outcome) != accepted.end())
         return std::nullopt;
 
-    const std::string profileFile = m_state.files.paths.profileFile.value_or("");
     switch (load.outcome) {
         case settings::LoadOutcome::kNoProfileList:
             return m_context.Fail(kExitBadInput, listFile + ": no valid profile list (section \"Profile\" needs an " +
@@ -109,8 +108,10 @@ std::optional<int> FolderSession::LoadAtStartUp(std::initializer_list<settings::
         case settings::LoadOutcome::kLoaded:
             break;
     }
-    const auto read = ReadProfileFile(profileFile);
-    return m_context.Fail(kExitBadInput, read ? profileFile + ": cannot be read" : read.error());
+    const std::string profileFile = m_state.files.paths.profileFile.value_or("");
+    if (!load.problem)
+        return m_context.Fail(kExitBadInput, profileFile + ": cannot be read");
+    return m_context.Fail(kExitBadInput, ProfileFileMessage(profileFile, *load.problem));
 }
 
 std::string FolderSession::CurrentProfileName()

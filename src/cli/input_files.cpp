@@ -1,8 +1,5 @@
 #include "cli/input_files.h"
 
-#include <algorithm>
-#include <filesystem>
-#include <optional>
 #include <system_error>
 
 #include "platform/file_io.h"
@@ -11,59 +8,42 @@
 namespace zalvane::cli {
 namespace {
 
-// What is wrong with a file that could not be read whole; nothing for one that could.
-std::optional<std::string> ReadProblem(const std::string& path, platform::FileStatus status)
+std::string Unreadable(const std::string& path, const std::error_code& reason)
 {
-    switch (status) {
-        case platform::FileStatus::kMissing:
-            return path + ": no such file";
-        case platform::FileStatus::kUnreadable:
-            return path + ": cannot be read (not a readable regular file)";
-        case platform::FileStatus::kTooLarge:
-        case platform::FileStatus::kOk:
-            break;
-    }
-    return std::nullopt;
-}
-
-std::string FoundSize(const std::string& path)
-{
-    std::error_code error;
-    const auto size = std::filesystem::file_size(platform::PathFromUtf8(path), error);
-    return error ? std::string("more") : std::to_string(size);
+    return path + ": cannot be read" + (reason ? ": " + reason.message() : " (not a readable regular file)");
 }
 
 }  // namespace
 
-std::expected<ProfileFile, std::string> ReadProfileFile(const std::string& path)
+std::string ProfileFileMessage(const std::string& path, const settings::ProfileFileProblem& problem)
 {
-    const std::string expected = "expected " + std::to_string(ProfileFile::kSize) + " bytes";
-    const platform::FileBytes file = platform::ReadFileBytes(path, ProfileFile::kSize);
-    if (auto problem = ReadProblem(path, file.status)) {
-        return std::unexpected(*problem);
+    using Kind = settings::ProfileFileProblem::Kind;
+    switch (problem.kind) {
+        case Kind::kMissing:
+            return path + ": no such file";
+        case Kind::kWrongSize:
+            return path + ": wrong size: expected " + std::to_string(problem.expectedSize) + " bytes, found " +
+                   std::to_string(problem.foundSize);
+        case Kind::kUnreadable:
+            break;
     }
-    if (file.status == platform::FileStatus::kTooLarge) {
-        return std::unexpected(path + ": wrong size: " + expected + ", found " + FoundSize(path));
-    }
-    if (file.bytes.size() != ProfileFile::kSize) {
-        return std::unexpected(path + ": wrong size: " + expected + ", found " + std::to_string(file.bytes.size()));
-    }
-    ProfileFile profile;
-    profile.firstRunFlag = file.bytes.front();
-    std::copy(file.bytes.begin() + 1, file.bytes.end(), profile.record.bytes.begin());
-    return profile;
+    return Unreadable(path, problem.reason);
 }
 
 std::expected<void, std::string> CheckTextFile(const std::string& path)
 {
     const auto limit = platform::PortableIniStore::kMaxFileSize;
     const platform::FileBytes file = platform::ReadFileBytes(path, limit);
-    if (auto problem = ReadProblem(path, file.status)) {
-        return std::unexpected(*problem);
-    }
-    if (file.status == platform::FileStatus::kTooLarge) {
-        return std::unexpected(path + ": too large for a text file (" + FoundSize(path) + " bytes, at most " +
-                               std::to_string(limit) + ")");
+    switch (file.status) {
+        case platform::FileStatus::kMissing:
+            return std::unexpected(path + ": no such file");
+        case platform::FileStatus::kUnreadable:
+            return std::unexpected(Unreadable(path, file.error));
+        case platform::FileStatus::kTooLarge:
+            return std::unexpected(path + ": too large for a text file (" + std::to_string(file.foundSize) +
+                                   " bytes, at most " + std::to_string(limit) + ")");
+        case platform::FileStatus::kOk:
+            break;
     }
     return {};
 }

@@ -1,7 +1,5 @@
 #include "cli/mouse_bus.h"
 
-#include "device/linux/hidapi_bus.h"
-
 namespace zalvane::cli {
 namespace {
 
@@ -38,49 +36,45 @@ std::string NoMouseMessage(const device::SearchResult& result, const std::string
     return prefix;
 }
 
-std::expected<FoundMouse, FindFailure> SearchBus(device::HidBus& bus, const std::string& where)
+std::expected<MouseBus, std::string> MouseBus::Open(const std::optional<std::string>& virtualFolder)
 {
-    device::ConnectionState state;
-    const device::SearchResult result = device::FindMouse(bus, state);
-    if (!result.Found()) {
-        return std::unexpected(FindFailure{FindFailure::Kind::kNoMouse, NoMouseMessage(result, where)});
-    }
-    const device::EventInterface events = state.Events();
-    FoundMouse found;
-    found.description = "mouse at " + result.path;
-    found.commandPort = std::move(state.command.port);
-    found.featureReportLength = state.command.featureReportLength;
-    found.inputReportLength = state.command.inputReportLength;
-    found.eventPort = events.port;
-    found.eventReportLength = events.inputReportLength;
-    return found;
-}
-
-std::expected<FoundMouse, FindFailure> RealMouseBus::Find()
-{
-    device::HidapiBus bus;
-    return SearchBus(bus, "this machine");
-}
-
-std::expected<FoundMouse, FindFailure> VirtualMouseBus::Find()
-{
-    auto bus = device::VirtualBus::Open(m_folder);
-    if (!bus) {
-        return std::unexpected(FindFailure{FindFailure::Kind::kBadState, bus.error()});
-    }
-    m_bus.emplace(std::move(*bus));
-    auto found = SearchBus(*m_bus, "the virtual bus of " + m_folder);
-    if (!found) {
-        if (!m_bus->Plugged()) {
-            found.error().message +=
-                ": the virtual mouse is unplugged (zalvane-cli --virtual-mouse " + m_folder + " plug plugs it in)";
+    MouseBus bus;
+    if (virtualFolder) {
+        auto opened = device::VirtualBus::Open(*virtualFolder);
+        if (!opened) {
+            return std::unexpected(opened.error());
         }
-        return found;
+        bus.m_folder = virtualFolder;
+        bus.m_virtual.emplace(std::move(*opened));
     }
-    found->description = "virtual mouse in " + m_folder;
-    return found;
+    return bus;
 }
 
-std::optional<std::string> VirtualMouseBus::Problem() const { return m_bus ? m_bus->Problem() : std::nullopt; }
+device::HidBus& MouseBus::Bus()
+{
+    if (m_virtual) {
+        return *m_virtual;
+    }
+    return m_hidapi;
+}
+
+std::string MouseBus::Description(const device::SearchResult& found) const
+{
+    return m_folder ? "virtual mouse in " + *m_folder : "mouse at " + found.path;
+}
+
+std::string MouseBus::NoMouseMessage(const device::SearchResult& result) const
+{
+    if (!m_folder || !m_virtual) {
+        return cli::NoMouseMessage(result, "this machine");
+    }
+    std::string message = cli::NoMouseMessage(result, "the virtual bus of " + *m_folder);
+    if (!m_virtual->Plugged()) {
+        message += ": the virtual mouse is unplugged (zalvane-cli --virtual-mouse " + *m_folder + " plug plugs it in)";
+    }
+    return message;
+}
+
+std::optional<std::string> MouseBus::Problem() const { return m_virtual ? m_virtual->Problem() : std::nullopt; }
 
 }  // namespace zalvane::cli

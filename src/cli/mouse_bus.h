@@ -1,70 +1,44 @@
 #pragma once
-// Where zalvane-cli finds the mouse: on this machine's HID bus through hidapi, or on the
-// bus of a virtual mouse in a state folder. Both run the program's own find-mouse search.
+// Where zalvane-cli looks for the mouse: on this machine's HID bus through hidapi, or on
+// the bus of a virtual mouse in a state folder. Either way the program's own find-mouse
+// search walks it.
 
-#include <cstdint>
 #include <expected>
-#include <memory>
 #include <optional>
 #include <string>
 
 #include "device/find_mouse.h"
 #include "device/hid_bus.h"
+#include "device/linux/hidapi_bus.h"
 #include "device/virtual_bus.h"
-#include "platform/hid_port.h"
 
 namespace zalvane::cli {
 
-// A mouse that was found and opened: its command interface and what discovery learnt.
-struct FoundMouse {
-    std::string description;
-    std::unique_ptr<platform::HidPort> commandPort;
-    std::uint16_t featureReportLength = 0;
-    std::uint16_t inputReportLength = 0;
-    // The event interface, when the search met it before the command interface.
-    std::shared_ptr<device::HidEventPort> eventPort;
-    std::uint16_t eventReportLength = 0;
-};
-
-struct FindFailure {
-    enum class Kind { kNoMouse, kBadState };
-    Kind kind = Kind::kNoMouse;
-    std::string message;
-};
-
 class MouseBus {
 public:
-    virtual ~MouseBus() = default;
-    virtual std::expected<FoundMouse, FindFailure> Find() = 0;
+    // The virtual mouse of `virtualFolder` (created with factory state when missing), or
+    // this machine's bus without one. What is wrong with a damaged state folder otherwise.
+    static std::expected<MouseBus, std::string> Open(const std::optional<std::string>& virtualFolder);
+
+    device::HidBus& Bus();
+
+    // The mouse a search found, as the user knows it.
+    std::string Description(const device::SearchResult& found) const;
+    // The line that tells the user why a search found no mouse.
+    std::string NoMouseMessage(const device::SearchResult& result) const;
     // What went wrong while the mouse was in use (for the virtual mouse: its state could
     // not be kept), if anything.
-    virtual std::optional<std::string> Problem() const { return std::nullopt; }
-};
-
-// The real mouse on this machine, through hidapi's hidraw backend.
-class RealMouseBus final : public MouseBus {
-public:
-    std::expected<FoundMouse, FindFailure> Find() override;
-};
-
-// The virtual mouse of a state folder, created with factory state when missing. Every
-// change the host makes is stored in the folder at once.
-class VirtualMouseBus final : public MouseBus {
-public:
-    explicit VirtualMouseBus(const std::string& folder) : m_folder(folder) {}
-
-    std::expected<FoundMouse, FindFailure> Find() override;
-    std::optional<std::string> Problem() const override;
+    std::optional<std::string> Problem() const;
 
 private:
-    std::string m_folder;
-    std::optional<device::VirtualBus> m_bus;
+    MouseBus() = default;
+
+    std::optional<std::string> m_folder;
+    std::optional<device::VirtualBus> m_virtual;
+    device::HidapiBus m_hidapi;
 };
 
-// Runs the search on `bus`; `where` names the bus in messages.
-std::expected<FoundMouse, FindFailure> SearchBus(device::HidBus& bus, const std::string& where);
-
-// The line that tells the user why a search found no mouse.
+// The line that tells the user why a search on the bus that `where` names found no mouse.
 std::string NoMouseMessage(const device::SearchResult& result, const std::string& where);
 
 }  // namespace zalvane::cli

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "app/app_state.h"
 #include "app/device_apply.h"
 #include "cli/command_table.h"
 #include "cli/input_files.h"
@@ -18,17 +19,18 @@ using settings::SettingsImage;
 
 int Info(CommandContext& context)
 {
-    MouseSession session(context);
+    app::AppState state;
+    MouseSession session(context, state);
     if (auto failure = session.Failure()) {
         return *failure;
     }
-    const FoundMouse& mouse = session.Mouse();
-    context.out << "mouse: " << mouse.description << '\n'
-                << "profile number: " << unsigned{session.Image()[SettingsImage::kDeviceProfileNumber]} << '\n'
-                << "report lengths: feature " << mouse.featureReportLength << ", input " << mouse.inputReportLength
-                << '\n';
-    if (mouse.eventPort) {
-        context.out << "events: available (event report length " << mouse.eventReportLength << ")\n";
+    const device::ConnectionState& connection = session.Connection();
+    context.out << "mouse: " << session.Description() << '\n'
+                << "profile number: " << unsigned{state.image[SettingsImage::kDeviceProfileNumber]} << '\n'
+                << "report lengths: feature " << connection.command.featureReportLength << ", input "
+                << connection.command.inputReportLength << '\n';
+    if (const device::EventInterface events = connection.Events(); events.port) {
+        context.out << "events: available (event report length " << events.inputReportLength << ")\n";
     } else {
         context.out << "events: not available\n";
     }
@@ -38,37 +40,40 @@ int Info(CommandContext& context)
 int Apply(CommandContext& context)
 {
     const std::string& path = context.args[0];
-    auto profile = ReadProfileFile(path);
+    const auto profile = settings::ReadProfileFile(path);
     if (!profile) {
-        return context.Fail(kExitBadInput, profile.error());
+        return context.Fail(kExitBadInput, ProfileFileMessage(path, profile.error()));
     }
-    MouseSession session(context);
+    app::AppState state;
+    MouseSession session(context, state);
     if (auto failure = session.Failure()) {
         return *failure;
     }
     // The file's record replaces what the connection put into the record, as loading a
     // profile does.
-    session.Record() = profile->record;
-    app::RunDeviceApply(session.Link(), session.Record(), session.Image());
-    const int status = session.Finish();
+    state.record = profile->record;
+    const int status = session.Finish(app::RunDeviceApply(session.Command(), state.record, state.image));
     if (status == kExitDone) {
-        context.out << "applied " << path << " to the " << session.Mouse().description << '\n';
+        context.out << "applied " << path << " to the " << session.Description() << '\n';
     }
     return status;
 }
 
 int ReadConfig(CommandContext& context)
 {
-    MouseSession session(context);
+    app::AppState state;
+    MouseSession session(context, state);
     if (auto failure = session.Failure()) {
         return *failure;
     }
-    device::RunDpiStageRead(session.Link(), session.Image());
-    context.out << device::HexBytes(session.Image().ConfigBlock(), 16) << '\n';
-    return session.Finish();
+    const int status = session.Finish(device::RunDpiStageRead(session.Command(), state.image));
+    if (status == kExitDone) {
+        context.out << device::HexBytes(state.image.ConfigBlock(), 16) << '\n';
+    }
+    return status;
 }
 
-constexpr std::array<CommandSpec, 3> kCommands = {{
+constexpr std::array<CommandRow, 3> kCommands = {{
     {"info", "", 0, "find the mouse and show what it reports", Info},
     {"apply", "PROFILE", 1, "send a profile file (2855 bytes) to the mouse", Apply},
     {"read-config", "", 0, "read the mouse's 128-byte config block", ReadConfig},
@@ -76,6 +81,6 @@ constexpr std::array<CommandSpec, 3> kCommands = {{
 
 }  // namespace
 
-std::span<const CommandSpec> MouseCommands() { return kCommands; }
+std::span<const CommandRow> MouseCommands() { return kCommands; }
 
 }  // namespace zalvane::cli

@@ -1,11 +1,12 @@
 #include "cli/mouse_session.h"
 
+#include "app/device_events.h"
 #include "device/device_commands.h"
 #include "platform/file_io.h"
 
 namespace zalvane::cli {
 
-MouseSession::MouseSession(const CommandContext& context) : m_context(context)
+MouseSession::MouseSession(const CommandContext& context, app::AppState& state) : m_context(context)
 {
     const GlobalOptions& options = context.options;
     if (options.trace) {
@@ -15,43 +16,63 @@ MouseSession::MouseSession(const CommandContext& context) : m_context(context)
             return;
         }
     }
-
-    if (options.virtualMouse) {
-        m_bus = std::make_unique<VirtualMouseBus>(*options.virtualMouse);
-    } else {
-        m_bus = std::make_unique<RealMouseBus>();
-    }
-    auto found = m_bus->Find();
-    if (!found) {
-        const bool noMouse = found.error().kind == FindFailure::Kind::kNoMouse;
-        m_failure = context.Fail(noMouse ? kExitNoMouse : kExitBadInput, found.error().message);
+    auto bus = MouseBus::Open(options.virtualMouse);
+    if (!bus) {
+        m_failure = context.Fail(kExitBadInput, bus.error());
         return;
     }
-    m_mouse = std::move(*found);
+    m_bus.emplace(std::move(*bus));
 
-    platform::HidPort* port = m_mouse.commandPort.get();
     platform::Pacer* pacer = &context.pacer;
+    app::DeviceLink::PortWrapper wrapPort = context.wrapPort;
     if (options.trace) {
-        m_traceLog.emplace(m_traceFile);
-        port = &m_tracingPort.emplace(*port, *m_traceLog);
-        pacer = &m_tracingPacer.emplace(*pacer, *m_traceLog);
+        device::TraceLog& log = m_traceLog.emplace(m_traceFile);
+        pacer = &m_tracingPacer.emplace(*pacer, log);
+        wrapPort = [&log, inner = std::move(wrapPort)](std::unique_ptr<platform::HidPort> port) {
+            return std::make_unique<device::TracingHidPort>(inner ? inner(std::move(port)) : std::move(port), log);
+        };
     }
-    m_link.emplace(device::CommandLink{*port, *pacer, m_mouse.featureReportLength, m_mouse.inputReportLength});
-    device::RunOpeningSequence(*m_link, m_image, m_record);
+    // Nothing listens for events here, so nothing needs waking.
+    app::DeviceLink& link = m_link.emplace(m_bus->Bus(), *pacer, std::function<void()>{}, std::move(wrapPort));
+    const app::Connection connection = app::ConnectAtStartUp(state, link);
+    if (!connection.Connected()) {
+        m_failure = context.Fail(kExitNoMouse, m_bus->NoMouseMessage(connection.search));
+        return;
+    }
+    m_description = m_bus->Description(connection.search);
+    if (!connection.opening) {
+        m_failure = Finish(connection.opening);
+    }
 }
 
-int MouseSession::Finish()
+// NOLINTBEGIN(bugprone-unchecked-optional-access): only a session without Failure() is used, and it has a link
+const device::ConnectionState& MouseSession::Connection() { return m_link->Connection(); }
+
+device::CommandLink& MouseSession::Command() { return *m_link->Link(); }
+// NOLINTEND(bugprone-unchecked-optional-access)
+
+int MouseSession::Finish(const device::TransferResult& sent, std::string_view note)
 {
+    int status = kExitDone;
+    if (!sent) {
+        std::string line = "the mouse did not take it: " + device::DescribeTransferFailure(sent.error());
+        if (!note.empty()) {
+            line += "; " + std::string(note);
+        }
+        status = m_context.Fail(kExitNotTaken, line);
+    }
     if (const auto& trace = m_context.options.trace; trace && m_traceFile.is_open()) {
         m_traceFile.flush();
         if (!m_traceFile) {
-            return m_context.Fail(kExitUsage, *trace + ": the trace could not be written whole");
+            const int failed = m_context.Fail(kExitUsage, *trace + ": the trace could not be written whole");
+            status = status != kExitDone ? status : failed;
         }
     }
-    if (auto problem = m_bus->Problem()) {
-        return m_context.Fail(kExitBadInput, *problem);
+    if (auto problem = m_bus ? m_bus->Problem() : std::nullopt) {
+        const int failed = m_context.Fail(kExitBadInput, *problem);
+        status = status != kExitDone ? status : failed;
     }
-    return kExitDone;
+    return status;
 }
 
 }  // namespace zalvane::cli

@@ -121,9 +121,9 @@ int Show(CommandContext& context)
     ShowTarget target;
     if (auto failure = FindShowTarget(context, session, target))
         return *failure;
-    auto profile = ReadProfileFile(target.profilePath);
+    const auto profile = settings::ReadProfileFile(target.profilePath);
     if (!profile)
-        return context.Fail(kExitBadInput, profile.error());
+        return context.Fail(kExitBadInput, ProfileFileMessage(target.profilePath, profile.error()));
 
     platform::IniStore& ini = session.Ini();
     ProfileSummaryInput input;
@@ -140,7 +140,7 @@ int Show(CommandContext& context)
     return kExitDone;
 }
 
-constexpr std::array<CommandSpec, 3> kCommands = {{
+constexpr std::array<CommandRow, 3> kCommands = {{
     {"init-folder", "DIR", 1, "write the shipped data files into DIR (--force overwrites)", InitFolder},
     {"profiles", "", 0, "list the profiles of the program folder (--folder DIR), * marks the current one", Profiles},
     {"show", "[PROFILE]", 0, "show a profile (by name or file; default: the current one; --json)", Show, 1},
@@ -148,6 +148,6 @@ constexpr std::array<CommandSpec, 3> kCommands = {{
 
 }  // namespace
 
-std::span<const CommandSpec> ProfileCommands() { return kCommands; }
+std::span<const CommandRow> ProfileCommands() { return kCommands; }
 
 }  // namespace zalvane::cli

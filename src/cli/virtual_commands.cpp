@@ -72,7 +72,7 @@ int Event(CommandContext& context)
     return kExitDone;
 }
 
-constexpr std::array<CommandSpec, 3> kCommands = {{
+constexpr std::array<CommandRow, 3> kCommands = {{
     {"plug", "", 0, "plug the virtual mouse in (needs --virtual-mouse)", Plug},
     {"unplug", "", 0, "unplug the virtual mouse (needs --virtual-mouse)", Unplug},
     {"event", "CODE VALUE", 2, "make the virtual mouse send an event report (needs --virtual-mouse)", Event},
@@ -80,6 +80,6 @@ constexpr std::array<CommandSpec, 3> kCommands = {{
 
 }  // namespace
 
-std::span<const CommandSpec> VirtualMouseCommands() { return kCommands; }
+std::span<const CommandRow> VirtualMouseCommands() { return kCommands; }
 
 }  // namespace zalvane::cli

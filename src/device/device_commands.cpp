@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "device/trace.h"
+
 namespace zalvane::device {
 namespace {
 
@@ -17,92 +19,166 @@ CommandPacket Packet(std::uint8_t code, std::uint8_t argument1 = 0, std::uint8_t
     return packet;
 }
 
-void WriteBlock(CommandLink& link, std::uint8_t code, std::uint8_t argument1,
-                std::span<const std::uint8_t, settings::kBlockSize> block, std::chrono::milliseconds pauseAfter)
+TransferResult WriteBlock(CommandLink& link, std::uint8_t code, std::uint8_t argument1,
+                          std::span<const std::uint8_t, settings::kBlockSize> block,
+                          std::chrono::milliseconds pauseAfter)
 {
     // The transfer works on a copy, so that the image is never handed out for writing.
     std::array<std::uint8_t, settings::kBlockSize> data{};
     std::copy(block.begin(), block.end(), data.begin());
     CommandPacket packet = Packet(code, argument1, kBlockLength);
-    BlockTransfer(link, packet, data);
-    link.pacer.Sleep(pauseAfter);
+    const BlockTransferResult result = BlockTransfer(link, packet, data);
+    if (result.status) {
+        link.pacer.Sleep(pauseAfter);
+    }
+    return result.status;
 }
+
+// A simple command followed by its pause, unless the mouse did not take it.
+TransferResult SendCommand(CommandLink& link, CommandPacket packet, std::chrono::milliseconds pauseAfter)
+{
+    const TransferResult sent = SimpleTransfer(link, packet);
+    if (sent) {
+        link.pacer.Sleep(pauseAfter);
+    }
+    return sent;
+}
+
+std::string Hex(std::uint8_t value) { return "0x" + HexBytes(std::array{value}); }
 
 }  // namespace
 
-std::uint8_t ReadDeviceProfileNumber(CommandLink& link, SettingsImage& image)
+TransferResult ReadDeviceProfileNumber(CommandLink& link, SettingsImage& image)
 {
     CommandPacket packet = Packet(command::kReadProfileNumber);
-    SimpleTransfer(link, packet);
-    image[SettingsImage::kDeviceProfileNumber] = packet[kPacketArgument1];
-    return packet[kPacketArgument1];
+    const TransferResult read = SimpleTransfer(link, packet);
+    image[SettingsImage::kDeviceProfileNumber] = read ? packet[kPacketArgument1] : 0;
+    return read;
 }
 
-void RunOpeningSequence(CommandLink& link, SettingsImage& image, settings::ProfileRecord& record)
+TransferResult RunOpeningSequence(CommandLink& link, SettingsImage& image, settings::ProfileRecord& record)
 {
     image.bytes.fill(0);
-    record[settings::ProfileRecord::kDeviceProfileNumber] = ReadDeviceProfileNumber(link, image);
+    const TransferResult read = ReadDeviceProfileNumber(link, image);
+    record[settings::ProfileRecord::kDeviceProfileNumber] = image[SettingsImage::kDeviceProfileNumber];
     image[SettingsImage::kOpeningArgument] = SettingsImage::kOpeningArgumentValue;
+    if (!read) {
+        return read;
+    }
     CommandPacket packet = Packet(command::kOpen, image[SettingsImage::kOpeningArgument]);
-    SimpleTransfer(link, packet);
+    return SimpleTransfer(link, packet);
 }
 
-void SelectProfile(CommandLink& link, std::uint8_t profile)
+TransferResult SelectProfile(CommandLink& link, std::uint8_t profile)
 {
-    CommandPacket packet = Packet(command::kSelectProfile, profile);
-    SimpleTransfer(link, packet);
-    link.pacer.Sleep(pause::kSelectProfile);
+    return SendCommand(link, Packet(command::kSelectProfile, profile), pause::kSelectProfile);
 }
 
-void SetReportRate(CommandLink& link, const SettingsImage& image)
+TransferResult SetReportRate(CommandLink& link, const SettingsImage& image)
 {
-    CommandPacket packet = Packet(command::kSetReportRate, image[SettingsImage::kDeviceProfileNumber],
-                                  image[SettingsImage::kReportInterval]);
-    SimpleTransfer(link, packet);
-    link.pacer.Sleep(pause::kSetReportRate);
+    return SendCommand(link,
+                       Packet(command::kSetReportRate, image[SettingsImage::kDeviceProfileNumber],
+                              image[SettingsImage::kReportInterval]),
+                       pause::kSetReportRate);
 }
 
-std::size_t ReadConfigBlock(CommandLink& link, SettingsImage& image)
+std::expected<std::size_t, TransferFailure> ReadConfigBlock(CommandLink& link, SettingsImage& image)
 {
     std::array<std::uint8_t, settings::kBlockSize> data{};
     CommandPacket packet = Packet(command::kReadConfigBlock);
-    const std::size_t length = BlockTransfer(link, packet, data);
-    std::copy_n(data.begin(), length, image.ConfigBlock().begin());
+    const BlockTransferResult result = BlockTransfer(link, packet, data);
+    std::copy_n(data.begin(), result.moved, image.ConfigBlock().begin());
+    if (!result.status) {
+        return std::unexpected(result.status.error());
+    }
     link.pacer.Sleep(pause::kReadConfigBlock);
-    return length;
+    return result.moved;
 }
 
-void WriteConfigBlock(CommandLink& link, const SettingsImage& image)
+TransferResult WriteConfigBlock(CommandLink& link, const SettingsImage& image)
 {
-    WriteBlock(link, command::kWriteConfigBlock, 0, image.ConfigBlock(), pause::kWriteConfigBlock);
+    return WriteBlock(link, command::kWriteConfigBlock, 0, image.ConfigBlock(), pause::kWriteConfigBlock);
 }
 
-void WriteButtonBlock(CommandLink& link, const SettingsImage& image)
+TransferResult WriteButtonBlock(CommandLink& link, const SettingsImage& image)
 {
-    WriteBlock(link, command::kWriteButtonBlock, image[SettingsImage::kDeviceProfileNumber], image.ButtonBlock(),
-               pause::kWriteButtonBlock);
+    return WriteBlock(link, command::kWriteButtonBlock, image[SettingsImage::kDeviceProfileNumber], image.ButtonBlock(),
+                      pause::kWriteButtonBlock);
 }
 
-void WriteMacroBlock(CommandLink& link, const SettingsImage& image, std::size_t number)
+TransferResult WriteMacroBlock(CommandLink& link, const SettingsImage& image, std::size_t number)
 {
     if (number < 1 || number > settings::kMacroCount) {
-        return;
+        return {};
     }
-    WriteBlock(link, command::kWriteMacroBlock, static_cast<std::uint8_t>(number), image.MacroBlock(number),
-               pause::kWriteMacroBlock);
+    return WriteBlock(link, command::kWriteMacroBlock, static_cast<std::uint8_t>(number), image.MacroBlock(number),
+                      pause::kWriteMacroBlock);
 }
 
-void WriteMacroBlocks(CommandLink& link, const SettingsImage& image)
+TransferResult WriteMacroBlocks(CommandLink& link, const SettingsImage& image)
 {
     for (std::size_t number = 1; number <= settings::kMacroCount; ++number) {
-        WriteMacroBlock(link, image, number);
+        if (TransferResult written = WriteMacroBlock(link, image, number); !written) {
+            return written;
+        }
+    }
+    return {};
+}
+
+TransferResult RunDpiStageRead(CommandLink& link, SettingsImage& image)
+{
+    if (TransferResult read = ReadDeviceProfileNumber(link, image); !read) {
+        return read;
+    }
+    if (auto read = ReadConfigBlock(link, image); !read) {
+        return std::unexpected(read.error());
+    }
+    return {};
+}
+
+std::string CommandName(std::uint8_t code, std::uint8_t argument)
+{
+    switch (code) {
+        case command::kOpen:
+            return "opening command";
+        case command::kReadProfileNumber:
+            return "read profile number";
+        case command::kSelectProfile:
+            return "select profile " + std::to_string(argument);
+        case command::kSetReportRate:
+            return "set report rate";
+        case command::kReadConfigBlock:
+            return "read config block";
+        case command::kWriteConfigBlock:
+            return "write config block";
+        case command::kWriteButtonBlock:
+            return "write button block";
+        case command::kWriteMacroBlock:
+            return "write macro block " + std::to_string(argument);
+        default:
+            return "command " + Hex(code);
     }
 }
 
-void RunDpiStageRead(CommandLink& link, SettingsImage& image)
+std::string DescribeTransferFailure(const TransferFailure& failure)
 {
-    ReadDeviceProfileNumber(link, image);
-    ReadConfigBlock(link, image);
+    std::string text = CommandName(failure.code, failure.argument) + " (command " + Hex(failure.code) + "): ";
+    const std::string chunk = std::to_string(failure.chunk + 1) + " of " + std::to_string(failure.chunkCount);
+    switch (failure.step) {
+        case TransferStep::kSendFeature:
+            return text + "feature report refused";
+        case TransferStep::kGetFeature:
+            return text + "no reply (its feature report could not be fetched)";
+        case TransferStep::kWriteChunk:
+            return text + "output report " + chunk + " not taken";
+        case TransferStep::kReadChunk:
+            if (failure.received == 0) {
+                return text + "input report " + chunk + " did not come in time";
+            }
+            return text + "input report " + chunk + " came short (" + std::to_string(failure.received) + " of " +
+                   std::to_string(failure.expected) + " bytes)";
+    }
+    return text;
 }
 
 }  // namespace zalvane::device

@@ -24,6 +24,11 @@ std::size_t FeatureLength(const CommandLink& link)
     return std::clamp<std::size_t>(link.featureReportLength, kFeatureReportSize, kReportBufferSize);
 }
 
+TransferFailure FailureOf(const CommandPacket& sent, TransferStep step)
+{
+    return TransferFailure{.code = sent[kPacketCode], .argument = sent[kPacketArgument1], .step = step};
+}
+
 bool SendPacket(CommandLink& link, const CommandPacket& packet, std::span<std::uint8_t, kReportBufferSize> buffer)
 {
     std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
@@ -31,11 +36,16 @@ bool SendPacket(CommandLink& link, const CommandPacket& packet, std::span<std::u
     return link.port.SendFeatureReport(buffer.first(FeatureLength(link)));
 }
 
-void FetchReply(CommandLink& link, CommandPacket& packet, std::span<std::uint8_t, kReportBufferSize> buffer)
+// Copies the reply over the packet; zeros when it could not be fetched.
+bool FetchReply(CommandLink& link, CommandPacket& packet, std::span<std::uint8_t, kReportBufferSize> buffer)
 {
     std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
-    link.port.GetFeatureReport(buffer.first(FeatureLength(link)));
+    const bool fetched = link.port.GetFeatureReport(buffer.first(FeatureLength(link)));
+    if (!fetched) {
+        std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
+    }
     std::copy_n(buffer.begin() + 1, packet.size(), packet.begin());
+    return fetched;
 }
 
 }  // namespace
@@ -56,20 +66,26 @@ std::array<std::uint8_t, kFeatureReportSize> FeatureReportFor(const CommandPacke
     return report;
 }
 
-bool SimpleTransfer(CommandLink& link, CommandPacket& packet)
+TransferResult SimpleTransfer(CommandLink& link, CommandPacket& packet)
 {
+    const CommandPacket sent = packet;
     std::array<std::uint8_t, kReportBufferSize> buffer{};
-    const bool sent = SendPacket(link, packet, buffer);
-    if (IsRead(packet)) {
-        FetchReply(link, packet, buffer);
+    if (!SendPacket(link, packet, buffer)) {
+        return std::unexpected(FailureOf(sent, TransferStep::kSendFeature));
     }
-    return sent;
+    if (IsRead(packet) && !FetchReply(link, packet, buffer)) {
+        return std::unexpected(FailureOf(sent, TransferStep::kGetFeature));
+    }
+    return {};
 }
 
-std::size_t BlockTransfer(CommandLink& link, CommandPacket& packet, std::span<std::uint8_t> data)
+BlockTransferResult BlockTransfer(CommandLink& link, CommandPacket& packet, std::span<std::uint8_t> data)
 {
+    const CommandPacket sent = packet;
     std::array<std::uint8_t, kReportBufferSize> buffer{};
-    SendPacket(link, packet, buffer);
+    if (!SendPacket(link, packet, buffer)) {
+        return {std::unexpected(FailureOf(sent, TransferStep::kSendFeature)), 0};
+    }
 
     if (!IsRead(packet)) {
         const std::size_t length = packet[kPacketLength];
@@ -83,29 +99,51 @@ std::size_t BlockTransfer(CommandLink& link, CommandPacket& packet, std::span<st
                 const std::size_t count = std::min(kChunkSize, data.size() - offset);
                 std::copy_n(data.begin() + static_cast<std::ptrdiff_t>(offset), count, buffer.begin() + 1);
             }
-            link.port.WriteOutputReport(std::span<const std::uint8_t>(buffer.data(), kOutputReportSize));
+            if (!link.port.WriteOutputReport(std::span<const std::uint8_t>(buffer.data(), kOutputReportSize))) {
+                TransferFailure failure = FailureOf(sent, TransferStep::kWriteChunk);
+                failure.chunk = chunk;
+                failure.chunkCount = chunks;
+                return {std::unexpected(failure), std::min(offset, data.size())};
+            }
             link.pacer.Sleep(kChunkPause);
         }
-        return std::min(length, data.size());
+        return {{}, std::min(length, data.size())};
     }
 
-    FetchReply(link, packet, buffer);
+    if (!FetchReply(link, packet, buffer)) {
+        return {std::unexpected(FailureOf(sent, TransferStep::kGetFeature)), 0};
+    }
     // The mouse says how many bytes follow. All its chunks are read, so that none is left
     // queued for the next command, but only what fits the caller's buffer is kept.
     const std::size_t announced = packet[kPacketLength];
     const std::size_t length = std::min(announced, data.size());
     const std::size_t readLength = std::clamp<std::size_t>(link.inputReportLength, 1, kReportBufferSize);
-    for (std::size_t chunk = 0; chunk < ChunkCount(announced); ++chunk) {
+    const std::size_t chunks = ChunkCount(announced);
+    TransferResult status;
+    for (std::size_t chunk = 0; chunk < chunks; ++chunk) {
         std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
-        // A chunk that does not come in time stays zero, as its buffer was cleared.
-        link.port.ReadInputReport(std::span<std::uint8_t>(buffer.data(), readLength), link.chunkTimeout);
+        const std::size_t received =
+            link.port.ReadInputReport(std::span<std::uint8_t>(buffer.data(), readLength), link.chunkTimeout);
+        if (received < readLength && status) {
+            TransferFailure failure = FailureOf(sent, TransferStep::kReadChunk);
+            failure.chunk = chunk;
+            failure.chunkCount = chunks;
+            failure.received = received;
+            failure.expected = readLength;
+            status = std::unexpected(failure);
+        }
+        // A chunk that came short keeps zeros where it ended, as its buffer was cleared.
         const std::size_t offset = chunk * kChunkSize;
         if (offset < length) {
             const std::size_t count = std::min(kChunkSize, length - offset);
             std::copy_n(buffer.begin() + 1, count, data.begin() + static_cast<std::ptrdiff_t>(offset));
         }
+        // The mouse sends its chunks back to back: after one that did not come, none will.
+        if (received == 0) {
+            break;
+        }
     }
-    return length;
+    return {status, length};
 }
 
 }  // namespace zalvane::device

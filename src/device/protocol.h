@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <expected>
 #include <span>
 
 #include "platform/hid_port.h"
@@ -48,15 +49,46 @@ std::array<std::uint8_t, kFeatureReportSize> FeatureReportFor(const CommandPacke
 // Number of 64-byte chunks of a data phase of `length` bytes.
 constexpr std::size_t ChunkCount(std::size_t length) { return (length + kChunkSize - 1) / kChunkSize; }
 
-// Sends the packet; for a read (bit 7 of the code) fetches the reply into the packet.
-// Returns whether the send was accepted.
-bool SimpleTransfer(CommandLink& link, CommandPacket& packet);
+// The step of a transfer that went wrong.
+enum class TransferStep {
+    kSendFeature,  // the command's feature report was refused
+    kGetFeature,   // the reply's feature report could not be fetched
+    kWriteChunk,   // an output report of the data phase was not taken
+    kReadChunk,    // an input report of the data phase did not come in time, or came short
+};
+
+// The first step of a transfer that failed; nothing more was sent after it.
+struct TransferFailure {
+    std::uint8_t code = 0;      // the command's code
+    std::uint8_t argument = 0;  // its byte 1 as sent (a macro block's number, a profile)
+    TransferStep step = TransferStep::kSendFeature;
+    std::size_t chunk = 0;       // kWriteChunk, kReadChunk: which chunk, from 0
+    std::size_t chunkCount = 0;  // kWriteChunk, kReadChunk: how many the data phase has
+    std::size_t received = 0;    // kReadChunk: bytes that came (0: none in time)
+    std::size_t expected = 0;    // kReadChunk: bytes of one input report
+
+    friend bool operator==(const TransferFailure&, const TransferFailure&) = default;
+};
+
+// Ok, or the first step of a transfer (or of a command sequence) that failed.
+using TransferResult = std::expected<void, TransferFailure>;
+
+// Sends the packet; for a read (bit 7 of the code) fetches the reply into the packet (a
+// reply that could not be fetched leaves zeros there). A refused send fetches nothing.
+[[nodiscard]] TransferResult SimpleTransfer(CommandLink& link, CommandPacket& packet);
+
+struct BlockTransferResult {
+    TransferResult status;
+    // Data bytes the transfer moved (for a read: the reply's length, cut to the buffer).
+    std::size_t moved = 0;
+};
 
 // Sends the packet, then the data phase. A write sends packet byte 2 bytes of `data` in
 // whole 64-byte chunks; a read takes the length from the reply and stores the chunks in
 // `data`. Never touches `data` beyond its size: a chunk that does not fit is cut, and a
-// chunk that does not arrive in time stays zero. Returns the number of data bytes the
-// transfer moved (for a read: the reply's length, cut to what `data` holds).
-std::size_t BlockTransfer(CommandLink& link, CommandPacket& packet, std::span<std::uint8_t> data);
+// chunk that does not arrive stays zero. The transfer stops at a refused feature report,
+// a reply that does not come, a write that fails and a chunk that does not come in time;
+// after a short chunk it reads on, so that no chunk is left queued for the next command.
+[[nodiscard]] BlockTransferResult BlockTransfer(CommandLink& link, CommandPacket& packet, std::span<std::uint8_t> data);
 
 }  // namespace zalvane::device

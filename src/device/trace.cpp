@@ -33,12 +33,12 @@ void TraceLog::Pause(std::chrono::milliseconds duration) { m_out << "sleep " << 
 bool TracingHidPort::SendFeatureReport(std::span<const std::uint8_t> report)
 {
     m_log.Transfer("set-feature", report);
-    return m_inner.SendFeatureReport(report);
+    return m_inner->SendFeatureReport(report);
 }
 
 bool TracingHidPort::GetFeatureReport(std::span<std::uint8_t> report)
 {
-    const bool received = m_inner.GetFeatureReport(report);
+    const bool received = m_inner->GetFeatureReport(report);
     m_log.Transfer("get-feature", report);
     return received;
 }
@@ -46,12 +46,12 @@ bool TracingHidPort::GetFeatureReport(std::span<std::uint8_t> report)
 bool TracingHidPort::WriteOutputReport(std::span<const std::uint8_t> report)
 {
     m_log.Transfer("write", report);
-    return m_inner.WriteOutputReport(report);
+    return m_inner->WriteOutputReport(report);
 }
 
 std::size_t TracingHidPort::ReadInputReport(std::span<std::uint8_t> buffer, std::chrono::milliseconds timeout)
 {
-    const std::size_t count = m_inner.ReadInputReport(buffer, timeout);
+    const std::size_t count = m_inner->ReadInputReport(buffer, timeout);
     m_log.Transfer("read", buffer.first(std::min(count, buffer.size())));
     return count;
 }

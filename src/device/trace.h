@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <ostream>
 #include <span>
 #include <string>
@@ -38,9 +39,10 @@ private:
     std::ostream& m_out;
 };
 
+// Wraps a command interface it takes over, so that it can stand where that one stood.
 class TracingHidPort final : public platform::HidPort {
 public:
-    TracingHidPort(platform::HidPort& inner, TraceLog& log) : m_inner(inner), m_log(log) {}
+    TracingHidPort(std::unique_ptr<platform::HidPort> inner, TraceLog& log) : m_inner(std::move(inner)), m_log(log) {}
 
     bool SendFeatureReport(std::span<const std::uint8_t> report) override;
     bool GetFeatureReport(std::span<std::uint8_t> report) override;
@@ -48,7 +50,7 @@ public:
     std::size_t ReadInputReport(std::span<std::uint8_t> buffer, std::chrono::milliseconds timeout) override;
 
 private:
-    platform::HidPort& m_inner;
+    std::unique_ptr<platform::HidPort> m_inner;
     TraceLog& m_log;
 };
 

@@ -97,29 +97,34 @@ private:
 class VirtualCommandPort final : public platform::HidPort {
 public:
     VirtualCommandPort(std::shared_ptr<VirtualBusHub> hub, std::uint64_t generation)
-        : m_hub(std::move(hub)), m_generation(generation), m_inner(m_hub->mouse, Persist(*m_hub))
+        : m_hub(std::move(hub)),
+          m_generation(generation),
+          m_inner(m_hub->mouse, Persist(*m_hub)),
+          m_unplugWatch(m_hub->store)
     {
     }
 
+    // An unplug ends the port: a feature report is refused, a write fails and a read
+    // times out, also when another process unplugged the mouse through the state folder.
     bool SendFeatureReport(std::span<const std::uint8_t> report) override
     {
         std::lock_guard lock(m_hub->mutex);
-        return m_hub->Alive(m_generation) && m_inner.SendFeatureReport(report);
+        return Alive() && m_inner.SendFeatureReport(report);
     }
     bool GetFeatureReport(std::span<std::uint8_t> report) override
     {
         std::lock_guard lock(m_hub->mutex);
-        return m_hub->Alive(m_generation) && m_inner.GetFeatureReport(report);
+        return Alive() && m_inner.GetFeatureReport(report);
     }
     bool WriteOutputReport(std::span<const std::uint8_t> report) override
     {
         std::lock_guard lock(m_hub->mutex);
-        return m_hub->Alive(m_generation) && m_inner.WriteOutputReport(report);
+        return Alive() && m_inner.WriteOutputReport(report);
     }
     std::size_t ReadInputReport(std::span<std::uint8_t> buffer, std::chrono::milliseconds timeout) override
     {
         std::lock_guard lock(m_hub->mutex);
-        return m_hub->Alive(m_generation) ? m_inner.ReadInputReport(buffer, timeout) : 0;
+        return Alive() ? m_inner.ReadInputReport(buffer, timeout) : 0;
     }
 
 private:
@@ -135,9 +140,13 @@ private:
         };
     }
 
+    // Call with the lock held.
+    bool Alive() { return m_hub->Alive(m_generation) && !m_unplugWatch.Unplugged(); }
+
     std::shared_ptr<VirtualBusHub> m_hub;
     std::uint64_t m_generation;
     VirtualHidPort m_inner;
+    UnplugWatch m_unplugWatch;
 };
 
 class VirtualEventPort final : public HidEventPort {

@@ -11,7 +11,8 @@
 // mouse; plugging it in again powers it up afresh from its memory. Another process
 // drives this through the state folder: "plug.txt" says how a new run starts, and the
 // control folder carries plug, unplug and event requests to the running program, which
-// applies them with PollControl when it chooses.
+// applies them with PollControl when it chooses. An open command port does not wait for
+// that: it looks at "plug.txt" at each transfer, so that an unplug ends it at once.
 //
 // The ports may be used from other threads than the bus (the event listener, a control
 // poller): everything they share is behind one lock.

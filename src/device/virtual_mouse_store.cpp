@@ -164,4 +164,36 @@ std::expected<void, std::string> VirtualMouseStore::Save(const VirtualMouseMemor
     return {};
 }
 
+UnplugWatch::UnplugWatch(const VirtualMouseStore& store) : m_store(store), m_seen(Look()) {}
+
+bool UnplugWatch::Unplugged()
+{
+    if (m_unplugged) {
+        return true;
+    }
+    const std::optional<Stamp> now = Look();
+    if (now == m_seen) {
+        return false;
+    }
+    m_seen = now;
+    // A file that says neither is no unplug: the mouse stays.
+    const auto plugged = m_store.LoadPlugged();
+    m_unplugged = plugged.has_value() && !*plugged;
+    return m_unplugged;
+}
+
+std::optional<UnplugWatch::Stamp> UnplugWatch::Look() const
+{
+    std::error_code error;
+    const auto time = fs::last_write_time(m_store.PlugFile(), error);
+    if (error) {
+        return std::nullopt;
+    }
+    const auto size = fs::file_size(m_store.PlugFile(), error);
+    if (error) {
+        return std::nullopt;
+    }
+    return Stamp{time, size};
+}
+
 }  // namespace zalvane::device

@@ -19,6 +19,7 @@
 #include <cstddef>
 #include <expected>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "device/virtual_mouse.h"
@@ -46,11 +47,36 @@ public:
     std::expected<void, std::string> SavePlugged(bool plugged) const;
 
     const std::filesystem::path& StateFile() const { return m_stateFile; }
+    const std::filesystem::path& PlugFile() const { return m_plugFile; }
 
 private:
     std::filesystem::path m_folder;
     std::filesystem::path m_stateFile;
     std::filesystem::path m_plugFile;
+};
+
+// Notices an unplug that another process leaves in "plug.txt" while a port is open, as a
+// pulled cable ends every open handle at once. Cheap enough for every transfer: it looks
+// at the file's time and size, and reads the file only when they changed.
+class UnplugWatch {
+public:
+    // Takes the file as it is now: only a later rewrite that says "unplugged" counts.
+    explicit UnplugWatch(const VirtualMouseStore& store);
+
+    // True once the file was rewritten to say "unplugged"; stays true.
+    bool Unplugged();
+
+private:
+    struct Stamp {
+        std::filesystem::file_time_type time;
+        std::uintmax_t size = 0;
+        friend bool operator==(const Stamp&, const Stamp&) = default;
+    };
+    std::optional<Stamp> Look() const;
+
+    VirtualMouseStore m_store;
+    std::optional<Stamp> m_seen;
+    bool m_unplugged = false;
 };
 
 }  // namespace zalvane::device

@@ -30,36 +30,41 @@ std::string PathToUtf8(const std::filesystem::path& path)
 
 FileBytes ReadFileBytes(const std::string& path, std::size_t maxSize)
 {
+    const auto unreadable = [](std::error_code why) { return FileBytes{FileStatus::kUnreadable, {}, 0, why}; };
+    const auto tooLarge = [](std::uintmax_t size) { return FileBytes{FileStatus::kTooLarge, {}, size, {}}; };
     const std::filesystem::path fsPath = PathFromUtf8(path);
     std::error_code error;
     const auto state = std::filesystem::status(fsPath, error);
     if (fsPath.empty() || state.type() == std::filesystem::file_type::not_found)
-        return {FileStatus::kMissing, {}};
+        return {FileStatus::kMissing, {}, 0, {}};
     if (error)
-        return {FileStatus::kUnreadable, {}};
+        return unreadable(error);
+    if (std::filesystem::is_directory(state))
+        return unreadable(std::make_error_code(std::errc::is_a_directory));
     if (!std::filesystem::is_regular_file(state))
-        return {FileStatus::kUnreadable, {}};
+        return unreadable({});
     const auto size = std::filesystem::file_size(fsPath, error);
     if (error)
-        return {FileStatus::kUnreadable, {}};
+        return unreadable(error);
     if (size > maxSize)
-        return {FileStatus::kTooLarge, {}};
+        return tooLarge(size);
 
+    errno = 0;
     std::ifstream in(fsPath, std::ios::binary);
     if (!in)
-        return {FileStatus::kUnreadable, {}};
+        return unreadable(std::make_error_code(errno != 0 ? std::errc(errno) : std::errc::io_error));
     // Read to the end rather than trusting the size taken above: the file may change.
-    FileBytes result{FileStatus::kOk, {}};
+    FileBytes result{FileStatus::kOk, {}, 0, {}};
     result.bytes.reserve(static_cast<std::size_t>(size));
     char chunk[16384];
     while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
         const auto got = static_cast<std::size_t>(in.gcount());
         if (result.bytes.size() + got > maxSize)
-            return {FileStatus::kTooLarge, {}};
+            return tooLarge(result.bytes.size() + got);
         result.bytes.insert(result.bytes.end(), chunk, chunk + got);
     }
     if (in.bad())
-        return {FileStatus::kUnreadable, {}};
+        return unreadable(std::make_error_code(std::errc::io_error));
     return result;
 }
 

@@ -22,6 +22,10 @@ enum class FileStatus { kOk, kMissing, kTooLarge, kUnreadable };
 struct FileBytes {
     FileStatus status = FileStatus::kMissing;
     std::vector<std::uint8_t> bytes;
+    // kTooLarge: the size found (at least the bytes read before it grew past the limit).
+    std::uintmax_t foundSize = 0;
+    // kUnreadable: the system's reason, when it gave one.
+    std::error_code error;
 };
 
 // The whole file, when it exists, is a regular file and holds at most `maxSize` bytes.

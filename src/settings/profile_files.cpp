@@ -19,20 +19,20 @@ void RebuildProfilePaths(ProfileFiles& files)
 std::expected<ProfileFileContent, ProfileFileProblem> ReadProfileFile(const std::optional<std::string>& path)
 {
     if (!path)
-        return std::unexpected(ProfileFileProblem::kMissing);
+        return std::unexpected(ProfileFileProblem::Missing());
     const platform::FileBytes file = platform::ReadFileBytes(*path, kProfileFileSize);
     switch (file.status) {
         case platform::FileStatus::kMissing:
-            return std::unexpected(ProfileFileProblem::kMissing);
+            return std::unexpected(ProfileFileProblem::Missing());
         case platform::FileStatus::kUnreadable:
-            return std::unexpected(ProfileFileProblem::kUnreadable);
+            return std::unexpected(ProfileFileProblem::Unreadable(file.error));
         case platform::FileStatus::kTooLarge:
-            return std::unexpected(ProfileFileProblem::kWrongSize);
+            return std::unexpected(ProfileFileProblem::WrongSize(file.foundSize));
         case platform::FileStatus::kOk:
             break;
     }
     if (file.bytes.size() != kProfileFileSize)
-        return std::unexpected(ProfileFileProblem::kWrongSize);
+        return std::unexpected(ProfileFileProblem::WrongSize(file.bytes.size()));
     ProfileFileContent content;
     content.firstRunFlag = file.bytes.front();
     std::copy(file.bytes.begin() + 1, file.bytes.end(), content.record.bytes.begin());
@@ -61,27 +61,27 @@ LoadResult LoadProfile(platform::IniStore& store, platform::MessageBoxPort& mess
         const auto index = ReadCurrentProfileIndex(store, files.paths.listFile, files.profileIndex);
         files.profileKnown = index.has_value();
         if (!index)
-            return {LoadOutcome::kNoProfileList, std::nullopt};
+            return {LoadOutcome::kNoProfileList, std::nullopt, std::nullopt};
         files.profileIndex = *index;
         UseProfilePaths(files.paths, files.profileIndex);
     }
 
     const auto content = ReadProfileFile(files.paths.profileFile);
     if (!content) {
-        switch (content.error()) {
-            case ProfileFileProblem::kMissing:
+        switch (content.error().kind) {
+            case ProfileFileProblem::Kind::kMissing:
                 messages.Show({kConfigFileMissingText, {}, files.paths.profileFile.value_or("")});
-                return {LoadOutcome::kFileMissing, std::nullopt};
-            case ProfileFileProblem::kWrongSize:
-                return {LoadOutcome::kWrongSize, std::nullopt};
-            case ProfileFileProblem::kUnreadable:
+                return {LoadOutcome::kFileMissing, std::nullopt, content.error()};
+            case ProfileFileProblem::Kind::kWrongSize:
+                return {LoadOutcome::kWrongSize, std::nullopt, content.error()};
+            case ProfileFileProblem::Kind::kUnreadable:
                 break;
         }
-        return {LoadOutcome::kUnreadable, std::nullopt};
+        return {LoadOutcome::kUnreadable, std::nullopt, content.error()};
     }
     const std::size_t count = files.resetMode ? ProfileRecord::kSettingsSize : ProfileRecord::kSize;
     std::copy_n(content->record.bytes.begin(), count, record.bytes.begin());
-    return {LoadOutcome::kLoaded, content->firstRunFlag};
+    return {LoadOutcome::kLoaded, content->firstRunFlag, std::nullopt};
 }
 
 }  // namespace zalvane::settings

@@ -43,7 +43,21 @@ struct ProfileFileContent {
     ProfileRecord record;
 };
 
-enum class ProfileFileProblem { kMissing, kWrongSize, kUnreadable };
+// Why a profile file was not read, with what a message needs to say so.
+struct ProfileFileProblem {
+    enum class Kind { kMissing, kWrongSize, kUnreadable };
+    Kind kind = Kind::kMissing;
+    std::size_t expectedSize = kProfileFileSize;
+    std::uintmax_t foundSize = 0;  // kWrongSize
+    std::error_code reason;        // kUnreadable: the system's reason, when it gave one
+
+    static ProfileFileProblem Missing() { return {Kind::kMissing, kProfileFileSize, 0, {}}; }
+    static ProfileFileProblem WrongSize(std::uintmax_t found)
+    {
+        return {Kind::kWrongSize, kProfileFileSize, found, {}};
+    }
+    static ProfileFileProblem Unreadable(std::error_code why) { return {Kind::kUnreadable, kProfileFileSize, 0, why}; }
+};
 
 // The file at `path`; a path that names no file is missing.
 std::expected<ProfileFileContent, ProfileFileProblem> ReadProfileFile(const std::optional<std::string>& path);
@@ -65,6 +79,8 @@ struct LoadResult {
     // The file's first-run flag, when a file was read: 0 asks the main page for the
     // first-run captions.
     std::optional<std::uint8_t> firstRunFlag;
+    // kFileMissing, kWrongSize, kUnreadable: what was wrong with the profile file.
+    std::optional<ProfileFileProblem> problem;
 };
 
 // Load profile: rebuilds every path from the module path and fills `record` from the

@@ -96,7 +96,9 @@ BOOL CVornicDlg::OnInitDialog()
     // White pixels of the splash are holes in the window.
     ::SetLayeredWindowAttributes(window, kSplashColourKey, 0, LWA_COLORKEY);
 
-    ConnectAtStartUp(m_state, m_context.link);
+    // Found or not, the window goes on; it says nothing of device I/O, so a mouse that did
+    // not answer the opening sequence only shows its defaults.
+    static_cast<void>(ConnectAtStartUp(m_state, m_context.link));
 
     if (!m_context.listener.CreateWakeEvent()) {
         platform::win::ShowMessage(window, L"CreateEvent failed.");

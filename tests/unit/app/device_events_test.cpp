@@ -67,7 +67,7 @@ TEST_F(DeviceEventsTest, StartUpOpensTheMouseOnlyWhenItIsThere)
 {
     Mouse(false);
     state.image[1] = 0x55;
-    EXPECT_FALSE(ConnectAtStartUp(state, *link));
+    EXPECT_FALSE(ConnectAtStartUp(state, *link).Connected());
     EXPECT_FALSE(link->Connected());
     EXPECT_EQ(link->Link(), nullptr);
     EXPECT_EQ(state.image[1], 0x55);  // no opening sequence
@@ -75,7 +75,9 @@ TEST_F(DeviceEventsTest, StartUpOpensTheMouseOnlyWhenItIsThere)
     device::VirtualMouseMemory memory = device::FactoryMemory();
     memory.profileNumber = 4;
     Mouse(true, memory);
-    EXPECT_TRUE(ConnectAtStartUp(state, *link));
+    const Connection connection = ConnectAtStartUp(state, *link);
+    EXPECT_TRUE(connection.Connected());
+    EXPECT_TRUE(connection.opening.has_value());
     EXPECT_EQ(state.image[settings::SettingsImage::kOpeningArgument], 0xFC);
     EXPECT_EQ(state.record[ProfileRecord::kDeviceProfileNumber], 4);
 }
@@ -86,7 +88,7 @@ TEST_F(DeviceEventsTest, StartUpOpensTheMouseOnlyWhenItIsThere)
 TEST_F(DeviceEventsTest, TheListenerIsWokenAfterTheConnectedFlagIsSet)
 {
     Mouse(true);
-    ASSERT_TRUE(ConnectAtStartUp(state, *link));
+    ASSERT_TRUE(ConnectAtStartUp(state, *link).Connected());
     ASSERT_FALSE(wakes.empty());
     EXPECT_TRUE(wakes.back());
 }
@@ -124,7 +126,7 @@ TEST_F(DeviceEventsTest, ArrivalWithoutTheMouseWarnsAndHides)
 TEST_F(DeviceEventsTest, RemovalWarnsOnlyWhenTheMouseIsGone)
 {
     device::VirtualBus& mouse = Mouse(true);
-    ASSERT_TRUE(ConnectAtStartUp(state, *link));
+    ASSERT_TRUE(ConnectAtStartUp(state, *link).Connected());
 
     HandleMouseRemoval(*link, ui);  // another device interface went; the mouse stays
     EXPECT_TRUE(ui.events.empty());
@@ -181,7 +183,7 @@ TEST_F(DeviceEventsTest, ADpiNoticeReadsTheStageValueFromTheMouse)
     memory.profileNumber = 2;
     memory.configBlocks[0][kConfigStageDpi + 2] = 31;
     Mouse(true, memory);
-    ASSERT_TRUE(ConnectAtStartUp(state, *link));
+    ASSERT_TRUE(ConnectAtStartUp(state, *link).Connected());
     ASSERT_EQ(state.record[ProfileRecord::kDeviceProfileNumber], 2);
 
     const auto balloon = HandleDeviceNotice(state, *link, 2, 3);

@@ -8,6 +8,7 @@
 #include "assign/button_block.h"
 #include "device/virtual_hid_port.h"
 #include "device/virtual_mouse.h"
+#include "unit/support/faulty_hid_port.h"
 #include "unit/support/program_folder.h"
 #include "unit/support/recording_ports.h"
 
@@ -72,6 +73,7 @@ TEST_F(FlowTest, SaveSendsTheRecordWritesTheCurrentFilesAndSetsThePointer)
     const auto before = folder.Snapshot();
     const SaveResult result = RunSaveFlow(state, ports, &link);
     EXPECT_EQ(result.outcome, SaveOutcome::kSaved);
+    EXPECT_TRUE(result.mouse);
     EXPECT_TRUE(result.files.Complete());
     EXPECT_TRUE(result.pointerSettingsTaken);
 
@@ -153,6 +155,53 @@ TEST_F(FlowTest, AProfileFileThatCannotBeWrittenStopsTheFilesOnly)
     }
 }
 
+// The mouse that did not take it all is named in the result; the files, the applied copy
+// and the pointer settings still follow the saved record. A config block that was not
+// read whole is never written back.
+TEST_F(FlowTest, AMouseThatDoesNotTakeItIsNamedAndTheFilesAreStillWritten)
+{
+    using Kind = test::PortFault::Kind;
+    struct Case {
+        std::string name;
+        test::PortFault fault;
+        device::TransferFailure failure;
+        bool configWritten;
+    };
+    const Case cases[] = {
+        {"config read loses its second chunk",
+         {Kind::kDropInput, 1},
+         {0x8C, 0, device::TransferStep::kReadChunk, 1, 2, 0, 65},
+         false},
+        {"button block refused", {Kind::kRefuseFeature, 4}, {0x0D, 0, device::TransferStep::kSendFeature}, true},
+    };
+    for (const auto& c : cases) {
+        for (const bool reset : {false, true}) {
+            SCOPED_TRACE(c.name + (reset ? " (reset)" : " (save)"));
+            device::VirtualMouse fresh;
+            test::FaultyHidPort faulty{std::make_unique<device::VirtualHidPort>(fresh), c.fault};
+            device::CommandLink faultyLink{faulty, pacer};
+            LoadAtStartUp(state, ports);
+            EditProfile();
+
+            const auto [mouseResult, files] = [&] {
+                if (reset) {
+                    const ResetResult result = RunResetFlow(state, ports, &faultyLink);
+                    return std::pair(result.mouse, result.files);
+                }
+                const SaveResult result = RunSaveFlow(state, ports, &faultyLink);
+                return std::pair(result.mouse, result.files);
+            }();
+            ASSERT_FALSE(mouseResult);
+            EXPECT_EQ(mouseResult.error(), c.failure);
+            EXPECT_TRUE(files.Complete());
+            EXPECT_EQ(FileBytes("config0.bin"), ProfileFileBytes(1, state.record));
+            EXPECT_EQ(state.applied, state.record);
+            EXPECT_NE(fresh.Memory().configBlocks[0] == device::FactoryMemory().configBlocks[0], c.configWritten);
+            EXPECT_EQ(fresh.Memory().buttonBlock, device::FactoryMemory().buttonBlock);
+        }
+    }
+}
+
 TEST(PointerSettingsTest, ValuesFromTheRecord)
 {
     struct Case {
@@ -198,6 +247,7 @@ TEST_F(FlowTest, ResetBringsTheFactorySettingsBackAndKeepsTheMacros)
     const ProfileRecord edited = state.record;
     const ResetResult result = RunResetFlow(state, ports, &link);
     EXPECT_EQ(result.outcome, ResetOutcome::kApplied);
+    EXPECT_TRUE(result.mouse);
     EXPECT_TRUE(result.files.Complete());
 
     ProfileRecord expected = settings::FactoryProfileRecord();
@@ -279,7 +329,7 @@ TEST_F(FlowTest, ImportTakesOnlyAWholeProfileFileButAlwaysItsTextFile)
         state.files.paths.textFile = std::nullopt;  // the import rebuilds it
         dialog.answer = path;
 
-        EXPECT_EQ(RunImportFlow(state, ports), c.outcome);
+        EXPECT_EQ(RunImportFlow(state, ports).outcome, c.outcome);
         EXPECT_EQ(state.record[100], c.outcome == ImportOutcome::kImported ? 0x5A : 0);
         EXPECT_EQ(state.text.captions[0], c.textRead ? "Imported" : "Click");
         EXPECT_EQ(messages.shown.size(), c.outcome == ImportOutcome::kMissing ? 1u : 0u);
@@ -293,7 +343,7 @@ TEST_F(FlowTest, ImportTakesOnlyAWholeProfileFileButAlwaysItsTextFile)
 
     dialog.answer.reset();
     state.record[100] = 1;
-    EXPECT_EQ(RunImportFlow(state, ports), ImportOutcome::kCancelled);
+    EXPECT_EQ(RunImportFlow(state, ports).outcome, ImportOutcome::kCancelled);
     EXPECT_EQ(state.record[100], 1);
 }
 
@@ -369,7 +419,7 @@ TEST_F(FlowTest, FirstRunCaptionsAreWrittenOnlyForAProfileNeverSaved)
     EXPECT_EQ(ini.GetString(folder.File("str0.ini"), "Setting-CHS", "Item1"), "左键");
     EXPECT_EQ(state.text.captions[0], "左键");
 
-    RunSaveFlow(state, ports, &link);
+    EXPECT_TRUE(RunSaveFlow(state, ports, &link).files.Complete());
     LoadAtStartUp(state, ports);
     EXPECT_EQ(state.firstRunFlag, 1);
     EXPECT_FALSE(WriteFirstRunCaptions(state, ini));

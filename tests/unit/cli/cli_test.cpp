@@ -6,10 +6,12 @@
 #include <algorithm>
 #include <sstream>
 
+#include "device/virtual_bus.h"
 #include "device/virtual_mouse.h"
 #include "device/virtual_mouse_store.h"
 #include "unit/support/byte_files.h"
 #include "unit/support/cli_runner.h"
+#include "unit/support/faulty_hid_port.h"
 
 namespace zalvane::cli {
 namespace {
@@ -235,6 +237,79 @@ TEST(CliApplyTest, BadProfileFilesSendNothing)
     }
 }
 
+// Unplugs the virtual mouse from outside, as another process's `zalvane-cli unplug`
+// does, when the command asks for its `after`th pause.
+class UnpluggingPacer final : public platform::Pacer {
+public:
+    UnpluggingPacer(std::string folder, std::size_t after) : m_folder(std::move(folder)), m_after(after) {}
+    void Sleep(std::chrono::milliseconds) override
+    {
+        if (++m_pauses == m_after) {
+            EXPECT_TRUE(device::PostPlugged(m_folder, false).has_value());
+        }
+    }
+
+private:
+    std::string m_folder;
+    std::size_t m_after;
+    std::size_t m_pauses = 0;
+};
+
+// The mouse that did not take the apply ends the command at that transfer with status 4
+// and one line naming it; "applied" is not printed, and the mouse keeps what it took.
+TEST(CliApplyTest, AMouseThatDoesNotTakeItEndsTheCommandWithStatusFour)
+{
+    using Kind = test::PortFault::Kind;
+    struct Case {
+        std::string name;
+        std::optional<test::PortFault> fault;
+        std::size_t unplugAfterPause;  // 0: stays plugged
+        std::string transfer;
+        bool configWritten;
+    };
+    const Case cases[] = {
+        {"does not answer on connection", test::PortFault{Kind::kRefuseFeature, 0}, 0,
+         "read profile number (command 0x82): feature report refused", false},
+        {"refuses a feature report", test::PortFault{Kind::kRefuseFeature, 6}, 0,
+         "write button block (command 0x0d): feature report refused", true},
+        {"drops a chunk", test::PortFault{Kind::kDropInput, 0}, 0,
+         "read config block (command 0x8c): input report 1 of 2 did not come in time", false},
+        {"is unplugged mid-apply", std::nullopt, 10,
+         "write macro block 1 (command 0x0f): output report 2 of 2 not taken", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempFolder temp;
+        const std::string mouseFolder = temp.File("mouse");
+        const std::string profilePath = temp.File("p.bin");
+        const ProfileFixture profile;
+        test::WriteBytes(profilePath, profile.file);
+        const std::vector<std::string> apply = {"--virtual-mouse", mouseFolder, "apply", profilePath};
+
+        UnpluggingPacer pacer(mouseFolder, c.unplugAfterPause);
+        const CliResult result =
+            RunCli(apply, &pacer, c.fault ? test::FaultyHidPort::Wrapper(*c.fault) : app::DeviceLink::PortWrapper{});
+        EXPECT_EQ(result.status, 4);
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, "zalvane-cli: the mouse did not take it: " + c.transfer + "\n");
+        auto memory = device::VirtualMouseStore(mouseFolder).Load();
+        ASSERT_TRUE(memory.has_value()) << memory.error();
+        EXPECT_EQ(Bytes(memory->configBlocks[0].begin(), memory->configBlocks[0].end()) == profile.config,
+                  c.configWritten);
+        EXPECT_TRUE(memory->macroBlocks == device::FactoryMemory().macroBlocks) << "no macro block went whole";
+
+        // Plugged in again, the mouse takes the next apply whole.
+        if (c.unplugAfterPause != 0) {
+            ASSERT_TRUE(RunCli({"--virtual-mouse", mouseFolder, "plug"}).status == 0);
+        }
+        const CliResult again = RunCli(apply);
+        EXPECT_EQ(again.status, 0) << again.err;
+        memory = device::VirtualMouseStore(mouseFolder).Load();
+        ASSERT_TRUE(memory.has_value()) << memory.error();
+        EXPECT_EQ(Bytes(memory->buttonBlock.begin(), memory->buttonBlock.end()), profile.buttons);
+    }
+}
+
 TEST(CliTest, UsageErrorsAreOneLineWithStatusTwo)
 {
     const std::vector<std::string> cases[] = {
@@ -264,6 +339,7 @@ TEST(CliTest, HelpPrintsTheUsageWhereverItStands)
         EXPECT_EQ(result.status, 0) << ask.front();
         EXPECT_EQ(result.out.rfind("usage: zalvane-cli", 0), 0u) << result.out;
         EXPECT_NE(result.out.find("init-folder DIR"), std::string::npos) << result.out;
+        EXPECT_NE(result.out.find("4 the mouse did not take it"), std::string::npos) << result.out;
         EXPECT_TRUE(result.err.empty()) << result.err;
     }
 }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 #include "unit/support/scripted_hid_port.h"
 
 namespace zalvane::device {
@@ -30,7 +33,7 @@ TEST(DeviceCommandsTest, OpeningSequenceTakesTheProfileNumberAndAlwaysOpensWithF
         f.image.bytes.fill(0x77);  // whatever an earlier connection left
         f.port.featureReplies.push_back(ReplyReport(0x82, profile, 0));
 
-        RunOpeningSequence(f.link, f.image, f.record);
+        EXPECT_TRUE(RunOpeningSequence(f.link, f.image, f.record));
 
         ASSERT_EQ(f.port.features.size(), 2u);
         EXPECT_EQ(f.port.features[0], (Bytes{0x00, 0x82, 0, 0, 0, 0, 0, 0, 0x7D}));
@@ -86,7 +89,7 @@ TEST(DeviceCommandsTest, DpiStageReadAsksForProfileNumberThenConfigBlock)
     f.port.featureReplies.push_back(ReplyReport(0x8C, 0, 0x80));
     f.port.inputReports.assign(2, Bytes(65, 0x31));
 
-    RunDpiStageRead(f.link, f.image);
+    EXPECT_TRUE(RunDpiStageRead(f.link, f.image));
 
     ASSERT_EQ(f.port.features.size(), 2u);
     EXPECT_EQ(f.port.features[0][1], 0x82);
@@ -99,10 +102,93 @@ TEST(DeviceCommandsTest, DpiStageReadAsksForProfileNumberThenConfigBlock)
 TEST(DeviceCommandsTest, MacroBlockNumbersOutsideOneToNineteenSendNothing)
 {
     Fixture f;
-    WriteMacroBlock(f.link, f.image, 0);
-    WriteMacroBlock(f.link, f.image, 20);
+    EXPECT_TRUE(WriteMacroBlock(f.link, f.image, 0));
+    EXPECT_TRUE(WriteMacroBlock(f.link, f.image, 20));
     EXPECT_TRUE(f.port.features.empty());
     EXPECT_TRUE(f.pacer.Pauses().empty());
+}
+
+struct SequenceFailureCase {
+    const char* name;
+    std::function<TransferResult(Fixture&)> run;
+    std::function<void(ScriptedHidPort&)> mouse;
+    TransferFailure failure;
+    std::size_t features;  // feature reports sent, the refused one included
+    std::size_t pauses;
+    std::string description;
+};
+
+// A sequence gives the first transfer that failed and sends nothing after it; a command
+// the mouse did not take is not followed by its pause.
+TEST(DeviceCommandsTest, SequencesStopAtTheFirstTransferThatFailed)
+{
+    using enum TransferStep;
+    const auto refuseFeature = [](std::size_t at) { return [at](ScriptedHidPort& p) { p.refuseFeature = at; }; };
+    const SequenceFailureCase cases[] = {
+        {"profile number read refused",
+         [](Fixture& f) { return RunOpeningSequence(f.link, f.image, f.record); },
+         refuseFeature(0),
+         {0x82, 0, kSendFeature},
+         1,
+         0,
+         "read profile number (command 0x82): feature report refused"},
+        {"opening command refused",
+         [](Fixture& f) { return RunOpeningSequence(f.link, f.image, f.record); },
+         [](ScriptedHidPort& p) {
+             p.featureReplies.push_back(ReplyReport(0x82, 0, 0));
+             p.refuseFeature = 1;
+         },
+         {0x01, 0xFC, kSendFeature},
+         2,
+         0,
+         "opening command (command 0x01): feature report refused"},
+        {"select profile refused",
+         [](Fixture& f) { return SelectProfile(f.link, 0); },
+         refuseFeature(0),
+         {0x02, 0, kSendFeature},
+         1,
+         0,
+         "select profile 0 (command 0x02): feature report refused"},
+        {"macro block 3's second chunk not taken",
+         [](Fixture& f) { return WriteMacroBlocks(f.link, f.image); },
+         [](ScriptedHidPort& p) { p.refuseOutput = 5; },
+         {0x0F, 3, kWriteChunk, 1, 2},
+         3,
+         7,
+         "write macro block 3 (command 0x0f): output report 2 of 2 not taken"},
+        {"config block without reply",
+         [](Fixture& f) { return RunDpiStageRead(f.link, f.image); },
+         [](ScriptedHidPort& p) { p.featureReplies.push_back(ReplyReport(0x82, 2, 0)); },
+         {0x8C, 0, kGetFeature},
+         2,
+         0,
+         "read config block (command 0x8c): no reply (its feature report could not be fetched)"},
+        {"config block chunk missing",
+         [](Fixture& f) -> TransferResult {
+             if (auto read = ReadConfigBlock(f.link, f.image); !read)
+                 return std::unexpected(read.error());
+             return {};
+         },
+         [](ScriptedHidPort& p) {
+             p.featureReplies.push_back(ReplyReport(0x8C, 0, 0x80));
+             p.inputReports.push_back(Bytes(65, 1));
+         },
+         {0x8C, 0, kReadChunk, 1, 2, 0, 65},
+         1,
+         0,
+         "read config block (command 0x8c): input report 2 of 2 did not come in time"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Fixture f;
+        c.mouse(f.port);
+        const TransferResult result = c.run(f);
+        ASSERT_FALSE(result);
+        EXPECT_EQ(result.error(), c.failure);
+        EXPECT_EQ(f.port.features.size(), c.features);
+        EXPECT_EQ(f.pacer.Pauses().size(), c.pauses);
+        EXPECT_EQ(DescribeTransferFailure(result.error()), c.description);
+    }
 }
 
 }  // namespace

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <numeric>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "unit/support/scripted_hid_port.h"
@@ -60,7 +63,7 @@ TEST(ProtocolTest, SimpleReadCopiesReplyOverPacketAndWriteFetchesNothing)
     EXPECT_EQ(read, (CommandPacket{0x82, 0x04, 0, 0, 0, 0, 0x11, 0x22}));  // checksum lands in byte 7
 
     CommandPacket write{0x02, 0, 0, 0, 0, 0, 0, 0};
-    SimpleTransfer(link, write);
+    EXPECT_TRUE(SimpleTransfer(link, write));
     ASSERT_EQ(port.features.size(), 2u);
     EXPECT_EQ(port.features[0], (Bytes{0x00, 0x82, 0, 0, 0, 0, 0, 0, 0x7D}));
     EXPECT_EQ(port.features[1], (Bytes{0x00, 0x02, 0, 0, 0, 0, 0, 0, 0xFD}));
@@ -90,7 +93,9 @@ TEST(ProtocolTest, BlockWriteSendsWholeChunksEachFollowedBy20Ms)
         std::iota(data.begin(), data.end(), std::uint8_t{1});
 
         CommandPacket packet{0x0C, 0, c.length, 0, 0, 0, 0, 0};
-        BlockTransfer(link, packet, data);
+        const BlockTransferResult result = BlockTransfer(link, packet, data);
+        EXPECT_TRUE(result.status);
+        EXPECT_EQ(result.moved, std::min<std::size_t>(c.length, c.dataSize));
 
         ASSERT_EQ(port.features.size(), 1u);
         EXPECT_EQ(port.features[0][3], c.length);
@@ -117,6 +122,8 @@ struct BlockReadCase {
     std::size_t moved;        // bytes the transfer says it stored
     std::size_t reads;        // input reports the host asks for
     std::size_t readSize;     // buffer size of each read
+    // The chunk the transfer names as failed, and the bytes it says came of it.
+    std::optional<std::pair<std::size_t, std::size_t>> failedChunk = std::nullopt;
 };
 
 TEST(ProtocolTest, BlockReadStaysInsideItsBuffersWhateverTheMouseSends)
@@ -126,8 +133,8 @@ TEST(ProtocolTest, BlockReadStaysInsideItsBuffersWhateverTheMouseSends)
         {"empty reply", 0, 65, 0, 65, 0, 0, 65},
         {"one chunk", 0x40, 65, 1, 65, 64, 1, 65},
         {"length above 128 is cut", 0xFF, 65, 4, 65, 128, 4, 65},
-        {"missing chunks count as zeros", 0x80, 65, 1, 65, 128, 2, 65},
-        {"short input reports", 0x80, 65, 2, 20, 128, 2, 65},
+        {"missing chunks count as zeros", 0x80, 65, 1, 65, 128, 2, 65, std::pair{1u, 0u}},
+        {"short input reports", 0x80, 65, 2, 20, 128, 2, 65, std::pair{0u, 20u}},
         {"small input report length", 0x80, 10, 2, 65, 128, 2, 10},
         {"input report length beyond the buffer", 0x80, 200, 2, 200, 128, 2, 80},
     };
@@ -147,7 +154,18 @@ TEST(ProtocolTest, BlockReadStaysInsideItsBuffersWhateverTheMouseSends)
         std::array<std::uint8_t, 128> data{};
 
         CommandPacket packet{0x8C, 0, 0, 0, 0, 0, 0, 0};
-        EXPECT_EQ(BlockTransfer(link, packet, data), c.moved);
+        const BlockTransferResult result = BlockTransfer(link, packet, data);
+        EXPECT_EQ(result.moved, c.moved);
+        if (c.failedChunk) {
+            ASSERT_FALSE(result.status);
+            const TransferFailure& failure = result.status.error();
+            EXPECT_EQ(failure.step, TransferStep::kReadChunk);
+            EXPECT_EQ(std::pair(failure.chunk, failure.received), *c.failedChunk);
+            EXPECT_EQ(failure.chunkCount, 2u);
+            EXPECT_EQ(failure.expected, c.readSize);
+        } else {
+            EXPECT_TRUE(result.status);
+        }
 
         EXPECT_EQ(packet[kPacketLength], c.announced);
         EXPECT_EQ(port.inputReadSizes, std::vector<std::size_t>(c.reads, c.readSize));
@@ -161,6 +179,87 @@ TEST(ProtocolTest, BlockReadStaysInsideItsBuffersWhateverTheMouseSends)
             EXPECT_EQ(data[offset], arrived ? static_cast<std::uint8_t>(0x40 * chunk + reportByte) : 0)
                 << "offset " << offset;
         }
+    }
+}
+
+struct FailureCase {
+    const char* name;
+    bool block;  // a block transfer, else a simple one
+    CommandPacket packet;
+    std::function<void(ScriptedHidPort&)> mouse;
+    TransferFailure failure;
+    std::size_t features, featureReads, outputs, inputReads, pauses;  // what the host did
+};
+
+// Nothing goes to the mouse after the step that failed, and the result names that step.
+TEST(ProtocolTest, ATransferStopsAtItsFirstFailedStepAndNamesIt)
+{
+    using enum TransferStep;
+    const auto reply = [](std::uint8_t code, std::uint8_t length) {
+        return [=](ScriptedHidPort& port) { port.featureReplies.push_back(ReplyReport(code, 0, length)); };
+    };
+    const FailureCase cases[] = {
+        {"simple read refused",
+         false,
+         {0x82},
+         [](ScriptedHidPort& p) { p.refuseFeature = 0; },
+         {0x82, 0, kSendFeature},
+         1,
+         0,
+         0,
+         0,
+         0},
+        {"simple read without reply", false, {0x82}, [](ScriptedHidPort&) {}, {0x82, 0, kGetFeature}, 1, 1, 0, 0, 0},
+        {"block write refused",
+         true,
+         {0x0F, 7, 0x80},
+         [](ScriptedHidPort& p) { p.refuseFeature = 0; },
+         {0x0F, 7, kSendFeature},
+         1,
+         0,
+         0,
+         0,
+         0},
+        {"second chunk not taken",
+         true,
+         {0x0F, 7, 0x80},
+         [](ScriptedHidPort& p) { p.refuseOutput = 1; },
+         {0x0F, 7, kWriteChunk, 1, 2},
+         1,
+         0,
+         2,
+         0,
+         1},
+        {"block read refused",
+         true,
+         {0x8C},
+         [](ScriptedHidPort& p) { p.refuseFeature = 0; },
+         {0x8C, 0, kSendFeature},
+         1,
+         0,
+         0,
+         0,
+         0},
+        {"block read without reply", true, {0x8C}, [](ScriptedHidPort&) {}, {0x8C, 0, kGetFeature}, 1, 1, 0, 0, 0},
+        {"first chunk never comes", true, {0x8C}, reply(0x8C, 0x80), {0x8C, 0, kReadChunk, 0, 2, 0, 65}, 1, 1, 0, 1, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedHidPort port;
+        c.mouse(port);
+        platform::RecordingPacer pacer;
+        CommandLink link{port, pacer};
+        std::array<std::uint8_t, 128> data{};
+        CommandPacket packet = c.packet;
+        const TransferResult result = c.block ? BlockTransfer(link, packet, data).status : SimpleTransfer(link, packet);
+
+        ASSERT_FALSE(result);
+        EXPECT_EQ(result.error(), c.failure);
+        EXPECT_EQ(port.features.size(), c.features);
+        EXPECT_EQ(port.featureReadSizes.size(), c.featureReads);
+        EXPECT_EQ(port.outputs.size(), c.outputs);
+        EXPECT_EQ(port.inputReadSizes.size(), c.inputReads);
+        EXPECT_EQ(pacer.Pauses().size(), c.pauses);
     }
 }
 

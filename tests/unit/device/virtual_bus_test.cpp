@@ -43,7 +43,8 @@ std::uint8_t ProfileNumber(platform::HidPort& port)
     platform::RecordingPacer pacer;
     CommandLink link{port, pacer};
     settings::SettingsImage image;
-    return ReadDeviceProfileNumber(link, image);
+    EXPECT_TRUE(ReadDeviceProfileNumber(link, image));
+    return image[settings::SettingsImage::kDeviceProfileNumber];
 }
 
 TEST(VirtualBusTest, TheSearchFindsBothInterfacesOfThePluggedMouse)
@@ -204,6 +205,46 @@ TEST(VirtualBusTest, ControlRequestsFromAnotherProcessApplyInOrder)
     EXPECT_FALSE(bus.PollControl().has_value());
 }
 
+// Another process's unplug reaches an open command port at its next transfer, before the
+// running program takes the request from the control folder: the port then fails as a
+// real one does when the cable is pulled, also after a replug.
+TEST(VirtualBusTest, AnUnplugLeftInTheFolderEndsTheOpenCommandPortAtOnce)
+{
+    test::TempFolder temp;
+    const std::string folder = temp.File("mouse");
+    VirtualBus bus = OpenBus(folder);
+    ConnectionState state;
+    ASSERT_TRUE(FindMouse(bus, state).Found());
+    platform::HidPort& port = *state.command.port;
+    const std::array<std::uint8_t, 9> report = FeatureReportFor({command::kReadProfileNumber});
+    ASSERT_TRUE(port.SendFeatureReport(report));
+
+    ASSERT_TRUE(PostPlugged(folder, false).has_value());
+    Bytes buffer(65, 0xEE);
+    EXPECT_FALSE(port.SendFeatureReport(report));
+    EXPECT_FALSE(port.GetFeatureReport(buffer));
+    EXPECT_FALSE(port.WriteOutputReport(Bytes(65, 0)));
+    EXPECT_EQ(port.ReadInputReport(buffer, kLongWait), 0u) << "a read times out, at once";
+    ASSERT_TRUE(PostPlugged(folder, true).has_value());
+    EXPECT_FALSE(port.SendFeatureReport(report)) << "the port of the last plug-in stays closed";
+
+    // A run that starts after the replug has the mouse again.
+    VirtualBus next = OpenBus(folder);
+    EXPECT_EQ(next.DiscardControlRequests(), 2u);
+    ConnectionState found;
+    ASSERT_TRUE(FindMouse(next, found).Found());
+    EXPECT_TRUE(found.command.port->SendFeatureReport(report));
+
+    // Only a rewrite counts: a folder that said "unplugged" when a port was opened (the
+    // program plugged the mouse in itself) leaves that port working.
+    ASSERT_TRUE(PostPlugged(folder, false).has_value());
+    VirtualBus unpluggedAtStart = OpenBus(folder);
+    unpluggedAtStart.SetPlugged(true);
+    ConnectionState plugged;
+    ASSERT_TRUE(FindMouse(unpluggedAtStart, plugged).Found());
+    EXPECT_TRUE(plugged.command.port->SendFeatureReport(report));
+}
+
 TEST(VirtualBusTest, ThePlugStateInTheFolderIsWhereANewRunStarts)
 {
     test::TempFolder temp;
@@ -237,7 +278,7 @@ TEST(VirtualBusTest, WhatTheHostWritesIsKeptInTheFolder)
         ASSERT_TRUE(FindMouse(bus, state).Found());
         platform::RecordingPacer pacer;
         CommandLink link{*state.command.port, pacer};
-        SelectProfile(link, 3);
+        EXPECT_TRUE(SelectProfile(link, 3));
         EXPECT_EQ(bus.Memory().selectedProfile, 3);
         EXPECT_EQ(bus.Problem(), std::nullopt);
     }

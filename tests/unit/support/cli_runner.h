@@ -1,5 +1,6 @@
 #pragma once
-// Runs zalvane-cli in-process, with a pacer that records its pauses instead of sleeping.
+// Runs zalvane-cli in-process, with a pacer that records its pauses instead of sleeping
+// (or the test's own), and the mouse's command interface behind the test's wrapper.
 
 #include <algorithm>
 #include <cstddef>
@@ -18,12 +19,13 @@ struct CliResult {
     std::string err;
 };
 
-inline CliResult RunCli(const std::vector<std::string>& args, platform::RecordingPacer* pacer = nullptr)
+inline CliResult RunCli(const std::vector<std::string>& args, platform::Pacer* pacer = nullptr,
+                        app::DeviceLink::PortWrapper wrapPort = {})
 {
     platform::RecordingPacer ownPacer;
     std::ostringstream out;
     std::ostringstream err;
-    const int status = cli::Run(args, out, err, pacer != nullptr ? *pacer : ownPacer);
+    const int status = cli::Run(args, out, err, pacer != nullptr ? *pacer : ownPacer, std::move(wrapPort));
     return {status, out.str(), err.str()};
 }
 

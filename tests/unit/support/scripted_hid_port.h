@@ -1,7 +1,8 @@
 #pragma once
 // A command interface for tests: records every report the host sends and answers reads
 // from a script. Unscripted reads get nothing (feature reports stay as the host cleared
-// them, input reports time out).
+// them, input reports time out). It can refuse the feature report or output report of a
+// given place in the order sent (counted from 0), as a mouse that went away does.
 
 #include <algorithm>
 #include <cstdint>
@@ -19,7 +20,7 @@ public:
     bool SendFeatureReport(std::span<const std::uint8_t> report) override
     {
         features.emplace_back(report.begin(), report.end());
-        return true;
+        return features.size() - 1 != refuseFeature;
     }
 
     bool GetFeatureReport(std::span<std::uint8_t> report) override
@@ -35,7 +36,7 @@ public:
     bool WriteOutputReport(std::span<const std::uint8_t> report) override
     {
         outputs.emplace_back(report.begin(), report.end());
-        return true;
+        return outputs.size() - 1 != refuseOutput;
     }
 
     std::size_t ReadInputReport(std::span<std::uint8_t> buffer, std::chrono::milliseconds) override
@@ -47,6 +48,9 @@ public:
         return Serve(inputReports, buffer);
     }
 
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    std::size_t refuseFeature = kNone;
+    std::size_t refuseOutput = kNone;
     // Scripted answers, served in order.
     std::deque<Bytes> featureReplies;
     std::deque<Bytes> inputReports;
