@@ -48,7 +48,7 @@ settings::LoadResult ReloadCurrentProfile(AppState& state, FlowPorts& ports)
     return result;
 }
 
-bool TransferTookPlace(ImportOutcome outcome) { return outcome == ImportOutcome::kImported; }
+bool TransferTookPlace(const ImportResult& result) { return result.outcome == ImportOutcome::kImported; }
 
 bool TransferTookPlace(const ExportResult& result) { return result.outcome == ExportOutcome::kExported; }
 

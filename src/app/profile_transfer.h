@@ -52,7 +52,7 @@ void RestoreProfileChoice(settings::ProfileFiles& files, const ProfileChoice& pr
 settings::LoadResult ReloadCurrentProfile(AppState& state, FlowPorts& ports);
 
 // Whether the import or export took place; otherwise the previous choice comes back.
-bool TransferTookPlace(ImportOutcome outcome);
+bool TransferTookPlace(const ImportResult& result);
 bool TransferTookPlace(const ExportResult& result);
 
 }  // namespace zalvane::app
