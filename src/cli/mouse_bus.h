@@ -22,7 +22,7 @@ struct FoundMouse {
     std::uint16_t featureReportLength = 0;
     std::uint16_t inputReportLength = 0;
     // The event interface, when the search met it before the command interface.
-    std::shared_ptr<device::HidEventPort> eventPort;
+    std::shared_ptr<platform::HidEventPort> eventPort;
     std::uint16_t eventReportLength = 0;
 };
 

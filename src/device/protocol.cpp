@@ -98,7 +98,8 @@ std::size_t BlockTransfer(CommandLink& link, CommandPacket& packet, std::span<st
     for (std::size_t chunk = 0; chunk < ChunkCount(announced); ++chunk) {
         std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
         // A chunk that does not come in time stays zero, as its buffer was cleared.
-        link.port.ReadInputReport(std::span<std::uint8_t>(buffer.data(), readLength), link.chunkTimeout);
+        static_cast<void>(
+            link.port.ReadInputReport(std::span<std::uint8_t>(buffer.data(), readLength), link.chunkTimeout));
         const std::size_t offset = chunk * kChunkSize;
         if (offset < length) {
             const std::size_t count = std::min(kChunkSize, length - offset);

@@ -38,7 +38,7 @@ public:
         return true;
     }
 
-    std::size_t ReadInputReport(std::span<std::uint8_t> buffer, std::chrono::milliseconds) override
+    std::optional<std::size_t> ReadInputReport(std::span<std::uint8_t> buffer, std::chrono::milliseconds) override
     {
         inputReadSizes.push_back(buffer.size());
         if (inputReports.empty()) {
