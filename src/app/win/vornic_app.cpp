@@ -5,8 +5,6 @@
 #include <commctrl.h>
 #include <psapi.h>
 
-#include <cstdio>
-#include <string>
 #include <string_view>
 
 #include "app/win/vornic_dlg.h"
@@ -19,14 +17,6 @@ namespace zalvane::app::win {
 namespace {
 
 constexpr int kStartFailed = 1;
-
-// "0x0402": how the trace names a window message.
-std::string MessageName(UINT message)
-{
-    char name[16] = {};
-    std::snprintf(name, sizeof name, "0x%04X", message);
-    return name;
-}
 
 unsigned long long PeakWorkingSet() noexcept
 {
@@ -68,7 +58,7 @@ bool CVornicApp::InitInstance()
     if (m_options.shellTrace) {
         m_trace.emplace(*m_options.shellTrace);
         ui::win::SetHandlerFailureReport([trace = &*m_trace](UINT message, std::string_view what) {
-            trace->Write("exception", MessageName(message), what, 0);
+            trace->WriteHandlerFailure(message, what);
         });
     }
     device::HidBus* bus = &m_systemBus;

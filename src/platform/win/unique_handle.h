@@ -25,8 +25,7 @@ public:
         OutParameter(const OutParameter&) = delete;
         OutParameter& operator=(const OutParameter&) = delete;
 
-        // Implicit, so that it passes as the call's argument.
-        operator Handle*() noexcept { return &m_handle; }
+        operator Handle*() noexcept { return &m_handle; }  // NOLINT(google-explicit-constructor): the call's argument
 
     private:
         UniqueHandle& m_owner;

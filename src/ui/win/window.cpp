@@ -25,7 +25,8 @@ void TellHandlerFailure(UINT message) noexcept
     // Nothing here allocates before the report: the failure may be the allocator's.
     const char* what = "unknown exception";
     try {
-        throw;
+        if (const std::exception_ptr failure = std::current_exception())
+            std::rethrow_exception(failure);
     } catch (const std::exception& error) {
         what = error.what();
     } catch (...) {  // NOLINT(bugprone-empty-catch): not a standard exception, so it says nothing
