@@ -1,33 +1,51 @@
 #include "app/event_listener.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace zalvane::app {
+namespace {
 
-void RunEventListener(const device::ConnectionState& connection, ListenerPort& port, const EventHandOver& handOver,
-                      const std::atomic<bool>& stop)
+// Waits for the started read to end. False when the wake was a new search, the mouse
+// going away or the stop instead: then the read is given up rather than waited for.
+bool WaitForTheRead(const device::ConnectionState& connection, platform::HidEventPort& port, platform::WakeEvent& wake,
+                    const std::atomic<bool>& stop)
+{
+    for (;;) {
+        wake.Wait();
+        // Cleared before anything is looked at, so that what happens from here on wakes
+        // the next wait.
+        wake.Reset();
+        if (stop.load() || !connection.Connected() || connection.Events().port.get() != &port) {
+            port.CancelRead();
+            return false;
+        }
+        if (port.ReadEnded())
+            return true;
+        // A search that kept this interface: the read goes on.
+    }
+}
+
+}  // namespace
+
+void RunEventListener(const device::ConnectionState& connection, platform::WakeEvent& wake,
+                      const EventHandOver& handOver, const std::atomic<bool>& stop)
 {
     std::array<std::uint8_t, kListenerBufferSize> buffer{};
     while (!stop.load()) {
-        port.ResetWake();
+        wake.Reset();
+        // The listener's own reference: a search may store a new interface meanwhile.
         const device::EventInterface events = connection.Events();
-        if (!connection.Connected() || !events.port) {
-            port.WaitWake();
+        if (!connection.Connected() || !events.port || !events.port->StartRead(events.inputReportLength, wake)) {
+            // Only a search (or the stop) wakes it now.
+            wake.Wait();
             continue;
         }
-        if (!port.StartRead(*events.port, events.inputReportLength)) {
-            port.WaitWake();
+        if (!WaitForTheRead(connection, *events.port, wake, stop))
             continue;
-        }
-        port.WaitWake();
-        // The wake may be a new search: a read on an interface that is no longer the
-        // current one, or after the mouse went away, is given up rather than waited for.
-        if (stop.load() || !connection.Connected() || connection.Events().port != events.port) {
-            port.CancelRead();
-            continue;
-        }
-        // A report longer than the buffer is cut, never written past it.
-        const std::size_t count = std::min(port.FinishRead(buffer), buffer.size());
+        // A report longer than the buffer is cut, never written past it; a failed read
+        // is ignored and the next one started.
+        const std::size_t count = std::min(events.port->FinishRead(buffer).value_or(0), buffer.size());
         if (count >= 4 && buffer[0] == kEventReportId && buffer[1] == kEventClass)
             handOver(buffer[2], buffer[3]);
     }

@@ -73,15 +73,11 @@ std::span<const ui::win::MessageEntry> CVornicDlg::Messages() const
     return kTable;
 }
 
-// Start-up, in this order: one copy only; icons and window styles; the mouse; the
-// listener; device notifications; the profile and the language; the skin; the splash;
-// the notification-area icon.
+// Start-up, in this order (the application made sure it is the one copy): icons and
+// window styles; the mouse; the listener; device notifications; the profile and the
+// language; the skin; the splash; the notification-area icon.
 BOOL CVornicDlg::OnInitDialog()
 {
-    m_instanceMutex.reset(::CreateMutexW(nullptr, FALSE, kSingleInstanceMutex));
-    if (::GetLastError() == ERROR_ALREADY_EXISTS)
-        ::ExitProcess(0);  // the copy that runs already is neither shown nor told
-
     const HWND window = Hwnd();
     m_messages.SetOwner(window);
     m_fileDialog.SetOwner(window);
@@ -104,7 +100,7 @@ BOOL CVornicDlg::OnInitDialog()
         platform::win::ShowMessage(window, L"CreateEvent failed.");
         return TRUE;
     }
-    if (m_context.listener.Create(m_context.link.Connection(), m_context.reads, window) && m_context.link.Connected())
+    if (m_context.listener.Create(m_context.link.Connection(), window) && m_context.link.Connected())
         m_context.listener.Resume();
 
     DEV_BROADCAST_DEVICEINTERFACE_W filter{};
@@ -142,7 +138,7 @@ BOOL CVornicDlg::OnInitDialog()
     m_tray.Add(window, ui::win::kTrayCallbackMessage, m_smallIcon,
                WideSlotText(dialogs::TextSlot::AppTitle, m_state.language));
     if (m_context.virtualMouse)
-        ::SetTimer(window, VirtualMouseMode::kPollTimer, VirtualMouseMode::kPollPeriodMs, nullptr);
+        m_context.virtualMouse->StartServing(window);
     return TRUE;
 }
 
@@ -383,12 +379,6 @@ void CVornicDlg::OnTimer(UINT_PTR id)
         case kSplashTimer:
             EndSplash();
             break;
-        case VirtualMouseMode::kPollTimer:
-            if (m_context.virtualMouse) {
-                m_context.virtualMouse->Poll(Hwnd());
-                break;
-            }
-            [[fallthrough]];
         default:
             // The Save button works again.
             ::KillTimer(Hwnd(), kSaveBusyTimer);

@@ -33,14 +33,12 @@
 namespace zalvane::app::win {
 
 inline constexpr wchar_t kMainWindowClass[] = L"RZ904NewVerGMClass";
-inline constexpr wchar_t kSingleInstanceMutex[] = L"KWRZ904NewVerMutex";
 
 // What lives as long as the process and the main window works with.
 struct ShellContext {
     AppState& state;
     DeviceLink& link;
     EventListenerThread& listener;
-    ListenerReads reads = ListenerReads::kOverlapped;
     VirtualMouseMode* virtualMouse = nullptr;  // in the demo mode only
     ShellTrace* trace = nullptr;
 };
@@ -118,7 +116,6 @@ private:
     FlowPorts m_ports;
     TrayIcon m_tray;
 
-    platform::win::UniqueKernelHandle m_instanceMutex;
     HICON m_icon = nullptr;  // shared resources: never destroyed
     HICON m_smallIcon = nullptr;
     platform::win::UniqueDevNotify m_deviceNotification;
