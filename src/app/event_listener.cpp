@@ -28,8 +28,8 @@ void RunEventListener(const device::ConnectionState& connection, ListenerPort& p
         }
         // A report longer than the buffer is cut, never written past it.
         const std::size_t count = std::min(port.FinishRead(buffer), buffer.size());
-        if (count >= 4 && buffer[0] == kEventReportId && buffer[1] == kEventClass)
-            handOver(buffer[2], buffer[3]);
+        if (count > device::kEventValueAt && buffer[0] == device::kEventReportId && buffer[1] == device::kEventClass)
+            handOver(buffer[device::kEventCodeAt], buffer[device::kEventValueAt]);
     }
 }
 

@@ -17,13 +17,12 @@
 #include <span>
 
 #include "device/connection_state.h"
+#include "device/event_report.h"
 #include "device/hid_bus.h"
 
 namespace zalvane::app {
 
 inline constexpr std::size_t kListenerBufferSize = 40;
-inline constexpr std::uint8_t kEventReportId = 6;
-inline constexpr std::uint8_t kEventClass = 7;
 
 class ListenerPort {
 public:

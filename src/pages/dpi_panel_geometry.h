@@ -2,9 +2,14 @@
 // The "DPI Setting" panel: seven stages side by side, 35 px apart. It always hangs directly
 // under the "DPI Setting" strip of the top view, so its rectangles are fixed.
 
-#include "pages/rect.h"
+#include "ui/rect.h"
 
 namespace zalvane::pages {
+
+// Page geometry is in the toolkit's rectangles, also known here as pages::Rect.
+using ui::Point;
+using ui::Rect;
+using ui::Size;
 
 inline constexpr Point kDpiPanelOrigin{734, 52};
 inline constexpr int kDpiStagePitch = 35;

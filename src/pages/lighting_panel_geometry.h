@@ -5,9 +5,14 @@
 
 #include <array>
 
-#include "pages/rect.h"
+#include "ui/rect.h"
 
 namespace zalvane::pages {
+
+// Page geometry is in the toolkit's rectangles, also known here as pages::Rect.
+using ui::Point;
+using ui::Rect;
+using ui::Size;
 
 inline constexpr int kLightingRowCount = 3;
 inline constexpr int kLightingRowPitch = 29;

@@ -3,9 +3,14 @@
 // Rectangles hang from the item strip (left edge L, bottom edge B) and, for the dials, from
 // the width W of the panel's background image: each dial is centred on W / 2.
 
-#include "pages/rect.h"
+#include "ui/rect.h"
 
 namespace zalvane::pages {
+
+// Page geometry is in the toolkit's rectangles, also known here as pages::Rect.
+using ui::Point;
+using ui::Rect;
+using ui::Size;
 
 // Report-rate dial: a 128 px square; a click counts on the ring 35..64 px from its centre.
 inline constexpr int kReportDialSize = 128;

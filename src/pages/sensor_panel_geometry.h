@@ -2,9 +2,14 @@
 // The "X/Y Sensitivity Setting", "Angle Snap" and "Gesture Correction" panels. Every
 // rectangle hangs from the item strip: left edge L, right edge R, bottom edge B.
 
-#include "pages/rect.h"
+#include "ui/rect.h"
 
 namespace zalvane::pages {
+
+// Page geometry is in the toolkit's rectangles, also known here as pages::Rect.
+using ui::Point;
+using ui::Rect;
+using ui::Size;
 
 // X/Y sliders: value 1 on the first 9 px, then one step per 21 px, 11 on the last 10 px.
 inline constexpr int kXySliderOffset = 9;

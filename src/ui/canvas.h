@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "pages/rect.h"
+#include "ui/rect.h"
 #include "ui/skin_state.h"
 
 namespace zalvane::ui {
@@ -27,10 +27,10 @@ public:
     virtual bool DrawImage(const std::string& path, int x, int y) = 0;
 
     // One line of text (UTF-8) in the current font and colour with a transparent background.
-    virtual void DrawText(std::string_view text, const pages::Rect& rect, TextAlignment alignment) = 0;
+    virtual void DrawText(std::string_view text, const ui::Rect& rect, TextAlignment alignment) = 0;
     virtual void SetTextStyle(FontRole font, SkinColour colour) = 0;
 
-    virtual void Fill(const pages::Rect& rect, SkinColour colour) = 0;
+    virtual void Fill(const ui::Rect& rect, SkinColour colour) = 0;
 };
 
 }  // namespace zalvane::ui

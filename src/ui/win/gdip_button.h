@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 
+#include "pages/main_window_geometry.h"
 #include "ui/image_button_state.h"
 #include "ui/win/gdiplus_bitmap.h"
 #include "ui/win/memory_surface.h"
@@ -60,7 +61,7 @@ private:
     RECT RectInParent() const noexcept;
 
     ImageButtonState m_state;
-    ThumbDrag m_drag;
+    ThumbDrag m_drag{{pages::kScrollThumb.left, pages::kScrollThumb.top, pages::kScrollThumbLowestBottom}};
     bool m_hasAltImage = false;
     bool m_prepared = false;
     std::optional<CGdiPlusBitmapResource> m_altImage;

@@ -7,7 +7,7 @@
 #include "assign/button_block.h"
 #include "cli/cli.h"
 #include "device/virtual_mouse_store.h"
-#include "settings/factory_profile.h"
+#include "factory/factory_profile.h"
 #include "unit/support/cli_runner.h"
 #include "unit/support/program_folder.h"
 
@@ -57,7 +57,7 @@ struct Workspace {
     // config0.bin with other settings, a key on button S2 and a macro area of its own.
     ProfileRecord EditCurrentProfile() const
     {
-        ProfileRecord record = settings::FactoryProfileRecord();
+        ProfileRecord record = factory::FactoryProfileRecord();
         record[R::kMouseSpeed] = 12;
         record[R::kReportInterval] = 8;
         record.Button(R::kActionType, 8) = 10;
@@ -86,7 +86,7 @@ TEST_F(ProfileCommandsTest, SaveOnAFreshFolderSendsTheApplyAndWritesTheProfile)
     EXPECT_EQ(LineCount(lines), 12u + 21u * 6u);
     EXPECT_EQ(lines.rfind("set-feature 00 82", 0), 0u);
 
-    const ProfileRecord factory = settings::FactoryProfileRecord();
+    const ProfileRecord factory = factory::FactoryProfileRecord();
     EXPECT_EQ(test::ReadBytes(File("config0.bin")), ProfileFile(factory));
     auto memory = device::VirtualMouseStore(mouse).Load();
     ASSERT_TRUE(memory.has_value()) << memory.error();
@@ -122,7 +122,7 @@ TEST_F(ProfileCommandsTest, ResetBringsTheFactorySettingsBackAndKeepsTheMacros)
 
     const CliResult reset = Cli({"reset"});
     ASSERT_EQ(reset.status, 0) << reset.err;
-    ProfileRecord expected = settings::FactoryProfileRecord();
+    ProfileRecord expected = factory::FactoryProfileRecord();
     std::copy(edited.MacroArea().begin(), edited.MacroArea().end(), expected.MacroArea().begin());
     EXPECT_EQ(test::ReadBytes(File("config0.bin")), ProfileFile(expected));
     auto memory = device::VirtualMouseStore(mouse).Load();
@@ -141,7 +141,7 @@ TEST_F(ProfileCommandsTest, ExportAndImportRoundTripAProfile)
     EXPECT_EQ(test::ReadBytes(File("backup.bin")), ProfileFile(edited));
     EXPECT_TRUE(std::filesystem::exists(exported + ".ini"));
 
-    test::WriteBytes(File("config0.bin"), ProfileFile(settings::FactoryProfileRecord(), 0));
+    test::WriteBytes(File("config0.bin"), ProfileFile(factory::FactoryProfileRecord(), 0));
     const CliResult in = Cli({"import", exported + ".bin"});
     ASSERT_EQ(in.status, 0) << in.err;
     // The record went through the mouse, whose profile number it now carries: 0.
@@ -237,7 +237,7 @@ TEST_F(ProfileCommandsTest, ProfilesListsNamesInAnyEncodingAndMarksTheCurrentOne
 
 TEST_F(ProfileCommandsTest, ShowNamesEachButtonsFunctionAndParameters)
 {
-    ProfileRecord record = settings::FactoryProfileRecord();
+    ProfileRecord record = factory::FactoryProfileRecord();
     const auto set = [&](std::size_t button, std::uint8_t type, std::size_t field, std::uint8_t value) {
         record.Button(R::kActionType, button) = type;
         record.Button(field, button) = value;
