@@ -50,7 +50,7 @@ constexpr ButtonActionEntry kFixedEntryB = MouseFunction(0xF8);
 
 void PutEntry(std::array<std::uint8_t, settings::kBlockSize>& block, std::size_t slot, const ButtonActionEntry& entry)
 {
-    std::copy(entry.begin(), entry.end(), block.begin() + static_cast<std::ptrdiff_t>(4 * slot));
+    std::copy(entry.begin(), entry.end(), block.begin() + static_cast<std::ptrdiff_t>(entry.size() * slot));
 }
 
 }  // namespace
@@ -103,10 +103,7 @@ ButtonActionEntry ActionEntryFor(const ProfileRecord& record, std::size_t button
 }
 
 // A button outside 0-18 has no slot: the answer is then one past the last slot.
-std::size_t SlotOfButton(std::size_t button)
-{
-    return button < kSlots.size() ? kSlots[button] : settings::kBlockSize / 4;
-}
+std::size_t SlotOfButton(std::size_t button) { return button < kSlots.size() ? kSlots[button] : kButtonSlotCount; }
 
 std::array<std::uint8_t, settings::kBlockSize> BuildButtonBlock(const ProfileRecord& record)
 {
