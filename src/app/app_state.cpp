@@ -1,5 +1,6 @@
 #include "app/app_state.h"
 
+#include "assign/function_lists.h"
 #include "platform/file_io.h"
 
 namespace zalvane::app {
@@ -20,7 +21,7 @@ settings::LoadResult LoadAtStartUp(AppState& state, FlowPorts& ports)
     if (state.files.paths.folder)
         platform::RemoveLeftTemporariesIn(platform::PathFromUtf8(*state.files.paths.folder));
     state.applied = state.record;
-    state.language = dialogs::LanguageFromCode(settings::ReadLanguageCode(ports.ini, state.files.paths.textFile));
+    state.language = language::LanguageFromCode(settings::ReadLanguageCode(ports.ini, state.files.paths.textFile));
     state.text = settings::ReadTextSettings(ports.ini, state.files.paths.textFile, state.language);
     return result;
 }
@@ -29,7 +30,7 @@ bool WriteFirstRunCaptions(AppState& state, platform::IniStore& ini)
 {
     if (state.firstRunFlag != std::uint8_t{0})
         return false;
-    state.text.captions = settings::FirstRunCaptions(state.language);
+    state.text.captions = assign::FirstRunCaptions(state.language);
     settings::WriteCaptions(ini, state.files.paths.textFile, state.language, state.text.captions);
     return true;
 }

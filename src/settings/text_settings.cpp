@@ -2,15 +2,19 @@
 
 #include <vector>
 
-#include "assign/function_lists.h"
-#include "dialogs/language_tables.h"
+#include "language/language_tables.h"
 
 namespace zalvane::settings {
+
+std::string_view ButtonLabelSection(language::Language language)
+{
+    return language::InLanguage(language, "Setting-EN", "Setting-CHS", "Setting-CHT");
+}
 
 std::string CaptionKey(std::size_t button) { return "Item" + std::to_string(button + 1); }
 
 TextSettings ReadTextSettings(platform::IniStore& store, const std::optional<std::string>& textPath,
-                              dialogs::Language language)
+                              language::Language language)
 {
     TextSettings settings;
     if (!textPath)
@@ -18,7 +22,7 @@ TextSettings ReadTextSettings(platform::IniStore& store, const std::optional<std
     const auto read = [&](std::string_view section, std::string_view key) {
         return store.GetString(*textPath, section, key);
     };
-    const std::string_view captionSection = dialogs::ButtonLabelSection(language);
+    const std::string_view captionSection = ButtonLabelSection(language);
     for (std::size_t button = 0; button < kButtonCount; ++button)
         settings.captions[button] = read(captionSection, CaptionKey(button));
     settings.red = read(kSkinsSection, kRedKey);
@@ -35,7 +39,7 @@ std::string ReadLanguageCode(platform::IniStore& store, const std::optional<std:
     return textPath ? store.GetString(*textPath, kSkinsSection, kLanguageKey) : std::string();
 }
 
-bool WriteCaptions(platform::IniStore& store, const std::optional<std::string>& textPath, dialogs::Language language,
+bool WriteCaptions(platform::IniStore& store, const std::optional<std::string>& textPath, language::Language language,
                    const ButtonCaptions& captions)
 {
     if (!textPath)
@@ -46,16 +50,7 @@ bool WriteCaptions(platform::IniStore& store, const std::optional<std::string>& 
     entries.reserve(kButtonCount);
     for (std::size_t button = 0; button < kButtonCount; ++button)
         entries.push_back({CaptionKey(button), captions[button]});
-    return store.WriteStrings(*textPath, dialogs::ButtonLabelSection(language), entries);
-}
-
-ButtonCaptions FirstRunCaptions(dialogs::Language language)
-{
-    ButtonCaptions captions;
-    const auto defaults = assign::DefaultCaptions(language);
-    for (std::size_t button = 0; button < kButtonCount; ++button)
-        captions[button] = std::string(defaults[button]);
-    return captions;
+    return store.WriteStrings(*textPath, ButtonLabelSection(language), entries);
 }
 
 }  // namespace zalvane::settings

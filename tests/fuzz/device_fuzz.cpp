@@ -18,6 +18,7 @@
 #include "app/device_link.h"
 #include "app/event_listener.h"
 #include "device/device_commands.h"
+#include "device/event_report.h"
 #include "fuzz_input.h"
 #include "platform/pacer.h"
 
@@ -130,7 +131,7 @@ public:
         const std::size_t count = std::min(buffer.size(), m_report.size());
         std::copy_n(m_report.begin(), count, buffer.begin());
         ++finished;
-        if (count >= 4 && buffer[0] == app::kEventReportId && buffer[1] == app::kEventClass)
+        if (count >= 4 && buffer[0] == device::kEventReportId && buffer[1] == device::kEventClass)
             ++events;
         return count;
     }

@@ -10,7 +10,7 @@ endforeach()
 set(zalvane_fuzzed_sources
   ${root}/src/cli/profile_summary.cpp
   ${root}/src/device/linux/report_descriptor.cpp)
-foreach(dir device settings app pages assign ui dialogs platform)
+foreach(dir language platform settings device ui assign app pages dialogs factory)
   file(GLOB dir_sources CONFIGURE_DEPENDS ${root}/src/${dir}/*.cpp)
   list(APPEND zalvane_fuzzed_sources ${dir_sources})
 endforeach()

@@ -112,9 +112,9 @@ void CheckState(const pages::MainPage& page, const pages::testing::RecordingCont
             Require(!state.visible[index]);
     }
     // The left column: each strip below the one before it and its open panel.
-    const pages::Rect& assignment = state.Strip(Item::ButtonAssignment);
-    const pages::Rect& macro = state.Strip(Item::MacroManager);
-    const pages::Rect& xy = state.Strip(Item::XySensitivity);
+    const pages::Rect& assignment = state.Strip(Item::kButtonAssignment);
+    const pages::Rect& macro = state.Strip(Item::kMacroManager);
+    const pages::Rect& xy = state.Strip(Item::kXySensitivity);
     Require(macro.top > assignment.bottom && xy.top > macro.bottom);
     Require(xy.bottom + (state.xyOpen ? sizes.Of(pages::Panel::kXy).height : 0) <= kColumnBottom);
 
@@ -162,7 +162,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         record.bytes[at] = static_cast<std::uint8_t>(pattern[at % pattern.size()] + at / pattern.size());
     ui::SkinState skin;
     skin.root = std::string(pages::testing::kSkinRoot);
-    const zalvane::dialogs::Language language = zalvane::dialogs::Language::English;
+    const zalvane::language::Language language = zalvane::language::Language::kEnglish;
     pages::testing::RecordingControls controls;
     pages::testing::FixedImageSizes images;  // no panel image loads: the default sizes
     NullCanvas canvas;

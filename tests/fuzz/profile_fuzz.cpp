@@ -30,7 +30,7 @@ using zalvane::fuzz::Require;
 namespace app = zalvane::app;
 namespace assign = zalvane::assign;
 namespace device = zalvane::device;
-namespace dialogs = zalvane::dialogs;
+namespace lang = zalvane::language;
 namespace platform = zalvane::platform;
 namespace settings = zalvane::settings;
 
@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!content)
         return 0;
     Require(std::equal(content->record.bytes.begin(), content->record.bytes.end(), profileFile.begin() + 1));
-    const dialogs::Language language = dialogs::LanguageFromCode(settings::ReadLanguageCode(store, kTextFile));
+    const lang::Language language = lang::LanguageFromCode(settings::ReadLanguageCode(store, kTextFile));
     const settings::TextSettings text = settings::ReadTextSettings(store, kTextFile, language);
 
     // The apply: the mouse holds the record's blocks afterwards, every config byte it

@@ -219,7 +219,7 @@ int main(int argc, char** argv)
         settings::ButtonCaptions captions;
         for (std::size_t button = 0; button < captions.size(); ++button)
             captions[button] = "Imported caption " + std::to_string(button + 1);
-        settings::WriteCaptions(store, platform::PathToUtf8(work / "import.ini"), zalvane::dialogs::Language::English,
+        settings::WriteCaptions(store, platform::PathToUtf8(work / "import.ini"), zalvane::language::Language::kEnglish,
                                 captions);
     }
     if (RunHere(start, {"plug"}) != 0)

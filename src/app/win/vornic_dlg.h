@@ -20,13 +20,13 @@
 #include "app/win/shell_trace.h"
 #include "app/win/tray_icon.h"
 #include "app/win/virtual_mouse_mode.h"
-#include "pages/rect.h"
 #include "platform/win/file_dialog.h"
 #include "platform/win/message_box.h"
 #include "platform/win/private_profile_store.h"
 #include "platform/win/system_pointer_settings.h"
 #include "platform/win/unique_handle.h"
 #include "settings/text_settings.h"
+#include "ui/rect.h"
 #include "ui/skin_state.h"
 #include "ui/win/dialog.h"
 
@@ -119,7 +119,7 @@ private:
     HICON m_icon = nullptr;  // shared resources: never destroyed
     HICON m_smallIcon = nullptr;
     platform::win::UniqueDevNotify m_deviceNotification;
-    pages::Rect m_workArea;
+    ui::Rect m_workArea;
     platform::win::UniqueHBitmap m_background;
     ui::SkinState m_skin;
     std::array<int, settings::kSliderRowCount> m_sliderRows{};
