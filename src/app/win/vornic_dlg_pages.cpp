@@ -58,7 +58,7 @@ void CVornicDlg::DrawPage(const std::function<void(ui::Canvas&)>& draw, std::str
     }
     ::GdiFlush();
     if (m_context.drawTiming != nullptr) {
-        m_context.drawTiming->Write(kind, since.Microseconds());
+        m_context.drawTiming->Write(kind, since);
     }
 }
 

@@ -44,19 +44,23 @@ std::span<std::uint8_t> Pixels(const DecodedImage& image)
 
 }  // namespace
 
-bool DrawDecodedImage(HDC target, const DecodedImage& image, int x, int y)
+bool DrawDecodedImage(HDC target, const DecodedImage& image, int x, int y, HDC source)
 {
-    const platform::win::UniqueHdc source(::CreateCompatibleDC(target));
+    platform::win::UniqueHdc ownSource;
+    if (!source) {
+        ownSource.reset(::CreateCompatibleDC(target));
+        source = ownSource.get();
+    }
     if (!source) {
         return false;
     }
-    const platform::win::SelectGuard selected(source.get(), image.bitmap.get());
+    const platform::win::SelectGuard selected(source, image.bitmap.get());
     if (!image.hasAlpha) {
-        return ::BitBlt(target, x, y, image.width, image.height, source.get(), 0, 0, SRCCOPY) != 0;
+        return ::BitBlt(target, x, y, image.width, image.height, source, 0, 0, SRCCOPY) != 0;
     }
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    return ::AlphaBlend(target, x, y, image.width, image.height, source.get(), 0, 0, image.width, image.height,
-                        blend) != 0;
+    return ::AlphaBlend(target, x, y, image.width, image.height, source, 0, 0, image.width, image.height, blend) !=
+           0;
 }
 
 std::optional<DecodedImage> DecodePng(const std::wstring& path)
@@ -111,7 +115,13 @@ bool SkinImageCache::Draw(HDC target, const std::wstring& path, int x, int y)
     if (found == m_images.end()) {
         found = m_images.emplace(path, DecodeSkinImage(path)).first;
     }
-    return found->second && DrawDecodedImage(target, *found->second, x, y);
+    if (!found->second) {
+        return false;
+    }
+    if (!m_source) {
+        m_source.reset(::CreateCompatibleDC(target));
+    }
+    return DrawDecodedImage(target, *found->second, x, y, m_source.get());
 }
 
 bool LoadPng(HWND owner, HDC target, const std::wstring& path, int x, int y)

@@ -34,8 +34,9 @@ std::optional<DecodedImage> DecodePng(const std::wstring& path);
 std::optional<DecodedImage> DecodeSkinImage(const std::wstring& path);
 
 // Draws a decoded image at (x, y) in its own size: alpha-blended when it has alpha (its
-// pixels premultiplied), copied otherwise.
-bool DrawDecodedImage(HDC target, const DecodedImage& image, int x, int y);
+// pixels premultiplied), copied otherwise. `source` is a memory surface to select the
+// image into (null: one is made for the draw).
+bool DrawDecodedImage(HDC target, const DecodedImage& image, int x, int y, HDC source = nullptr);
 
 // Draws the image at (x, y): premultiplied and alpha-blended when it has alpha, copied
 // otherwise. False when it could not be decoded (then nothing is drawn).
@@ -52,6 +53,7 @@ public:
 
 private:
     std::map<std::wstring, std::optional<DecodedImage>, std::less<>> m_images;
+    platform::win::UniqueHdc m_source;  // each image is selected here to be drawn
 };
 
 // The same for the dialogs, which tell the user about an image that would not load
