@@ -13,6 +13,7 @@
 #include "settings/profile_list.h"
 #include "settings/program_paths.h"
 #include "settings/text_settings.h"
+#include "ui/skin_state.h"
 
 namespace zalvane::factory {
 namespace {
@@ -40,7 +41,6 @@ constexpr std::array<ActionType, 7> kFrontButtons = {
 constexpr std::uint8_t kDpiUp = 1;
 constexpr std::uint8_t kDpiDown = 2;
 
-constexpr std::string_view kDefaultSkin = "Default";
 // The default skin's text colour, which reads on every surface the program writes on.
 constexpr std::array<std::string_view, 3> kTextColour = {"225", "228", "235"};
 constexpr std::string_view kFirstProfileName = "PROFILE_0";
@@ -66,7 +66,7 @@ std::vector<std::uint8_t> FactoryProfileFile()
 std::vector<std::uint8_t> TextFile(bool withProfileList)
 {
     platform::IniDocument document = platform::IniDocument::Parse({});
-    document.Set(kSkinsSection, kSkinPathKey, kDefaultSkin);
+    document.Set(kSkinsSection, kSkinPathKey, ui::kDefaultSkinName);
     document.Set(kSkinsSection, kRedKey, kTextColour[0]);
     document.Set(kSkinsSection, kGreenKey, kTextColour[1]);
     document.Set(kSkinsSection, kBlueKey, kTextColour[2]);

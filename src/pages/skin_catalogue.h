@@ -8,11 +8,13 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/skin_state.h"
+
 namespace zalvane::pages {
 
 // Main window frame and columns.
-inline constexpr std::string_view kStartImage = "/start.png";
-inline constexpr std::string_view kMainImage = "/main.png";
+using ui::kMainImage;
+using ui::kStartImage;
 inline constexpr std::string_view kLogoImage = "/Logo.png";
 inline constexpr std::string_view kScrollBarImage = "/Bar1.png";
 inline constexpr std::string_view kItemStripImage = "/ItemBK.png";

@@ -1,5 +1,11 @@
 #include "ui/skin_state.h"
 
+#include <algorithm>
+#include <array>
+#include <fstream>
+#include <utility>
+
+#include "platform/file_io.h"
 #include "platform/text_parsing.h"
 #include "settings/program_paths.h"
 
@@ -33,6 +39,45 @@ SkinState SkinStateFor(const settings::TextSettings& text, std::string_view modu
                         ColourComponentFromText(text.blue)};
     state.root = SkinRootFromModulePath(modulePath, state.name);
     return state;
+}
+
+bool SkinImageUsable(const std::string& path)
+{
+    static constexpr std::array<char, 8> kPngSignature = {'\x89', 'P', 'N', 'G', '\r', '\n', '\x1a', '\n'};
+    std::ifstream file(platform::PathFromUtf8(path), std::ios::binary);
+    std::array<char, kPngSignature.size()> head{};
+    return file.read(head.data(), head.size()) && head == kPngSignature;
+}
+
+namespace {
+
+bool HasWindowImages(const SkinState& skin, const SkinImageCheck& usable)
+{
+    return usable(skin.ImagePath(kStartImage)) && usable(skin.ImagePath(kMainImage));
+}
+
+}  // namespace
+
+SkinChoice ChooseSkin(const settings::TextSettings& text, std::string_view modulePath, const SkinImageCheck& usable)
+{
+    SkinChoice choice{SkinStateFor(text, modulePath), {}};
+    if (choice.state.name == kDefaultSkinName || HasWindowImages(choice.state, usable))
+        return choice;
+    // The text file's colours stay: they may belong to it, not to the skin it names.
+    SkinState fallback = choice.state;
+    fallback.name = kDefaultSkinName;
+    fallback.root = SkinRootFromModulePath(modulePath, kDefaultSkinName);
+    if (!HasWindowImages(fallback, usable))
+        return choice;
+    choice.replacedRoot = std::exchange(choice.state, std::move(fallback)).root;
+    return choice;
+}
+
+std::string DefaultSkinInsteadText(std::string_view replacedRoot)
+{
+    return "The skin in\n" + std::string(replacedRoot) +
+           "\nhas no usable start.png and main.png, so the default skin is used.\n\n\"Path\" in the "
+           "\"Skins\" section of the profile's text file names the skin; it may be damaged.";
 }
 
 std::string MissingSkinImageText(std::string_view imagePath)

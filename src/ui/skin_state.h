@@ -3,6 +3,7 @@
 // initialises; a changed skin name or colour takes effect at the next start.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,12 @@ struct SkinColour {
 
 // The text colour until the text file has been read.
 inline constexpr SkinColour kDefaultTextColour{0, 255, 0};
+
+// The skin shipped with the program, and the two images the main window is drawn from:
+// without them the window has no size and nothing to show.
+inline constexpr std::string_view kDefaultSkinName = "Default";
+inline constexpr std::string_view kStartImage = "/start.png";
+inline constexpr std::string_view kMainImage = "/main.png";
 
 struct SkinState {
     std::string root;  // skin folder, no trailing separator
@@ -40,6 +47,26 @@ std::uint8_t ColourComponentFromText(std::string_view text);
 // The skin named by "Path" of the current text file, coloured by "RColor", "GColor" and
 // "BColor", with its root found from the module path.
 SkinState SkinStateFor(const settings::TextSettings& text, std::string_view modulePath);
+
+// Whether the file at `path` (UTF-8) can be a skin image: it exists and begins with the
+// PNG signature.
+bool SkinImageUsable(const std::string& path);
+
+using SkinImageCheck = std::function<bool(const std::string& path)>;
+
+struct SkinChoice {
+    SkinState state;
+    // The named skin's root when the default skin stands in for it; empty otherwise.
+    std::string replacedRoot;
+};
+
+// The skin of SkinStateFor, unless it lacks a usable start or main image while the default
+// skin has both: a damaged or emptied text file then still gives a window.
+SkinChoice ChooseSkin(const settings::TextSettings& text, std::string_view modulePath,
+                      const SkinImageCheck& usable = SkinImageUsable);
+
+// What the main window tells the user, once, when the default skin stands in.
+std::string DefaultSkinInsteadText(std::string_view replacedRoot);
 
 // What the main window tells the user, once, when an image it is drawn from is missing:
 // without it the window has no size and nothing to show.

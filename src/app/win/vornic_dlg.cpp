@@ -2,6 +2,8 @@
 
 #include <dbt.h>
 
+#include <utility>
+
 #include "app/device_change.h"
 #include "app/win/device_broadcast.h"
 #include "app/win/firmware_updater.h"
@@ -120,7 +122,10 @@ BOOL CVornicDlg::OnInitDialog()
 
     LoadAtStartUp(m_state, m_ports);
 
-    m_skin = ui::SkinStateFor(m_state.text, m_state.files.modulePath);
+    ui::SkinChoice skin = ui::ChooseSkin(m_state.text, m_state.files.modulePath);
+    m_skin = std::move(skin.state);
+    if (!skin.replacedRoot.empty())
+        TellDefaultSkinInstead(skin.replacedRoot);
     LoadWindowBackground(pages::kStartImage);
 
     RECT work{};

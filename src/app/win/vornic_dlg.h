@@ -26,7 +26,6 @@
 #include "app/win/tray_icon.h"
 #include "app/win/virtual_mouse_mode.h"
 #include "pages/main_page.h"
-#include "ui/rect.h"
 #include "platform/win/file_dialog.h"
 #include "platform/win/message_box.h"
 #include "platform/win/private_profile_store.h"
@@ -109,6 +108,7 @@ private:
     HBRUSH OnCtlColorListBox(HDC dc, HWND control);
     HBRUSH ColourControl(ControlKind kind, HDC dc, HWND control);
     void LoadWindowBackground(std::string_view imageName);
+    void TellDefaultSkinInstead(const std::string& replacedRoot);
     // Draws on the kept background and copies it to the window once; `kind` names the
     // drawing in the --draw-timing file, timed from `since`.
     void DrawPage(const std::function<void(ui::Canvas&)>& draw, std::string_view kind, const DrawStopwatch& since = {});

@@ -131,6 +131,16 @@ void CVornicDlg::LoadWindowBackground(std::string_view imageName)
     platform::win::ShowMessage(Hwnd(), Widen(ui::MissingSkinImageText(path)));
 }
 
+// A damaged text file names a skin that is not there; the default one stands in, and the
+// user hears of it once, so that the text file can be put right.
+void CVornicDlg::TellDefaultSkinInstead(const std::string& replacedRoot)
+{
+    if (m_context.trace != nullptr) {
+        m_context.trace->Write("message", "default skin instead", replacedRoot, 0);
+    }
+    platform::win::ShowMessage(Hwnd(), Widen(ui::DefaultSkinInsteadText(replacedRoot)));
+}
+
 // --- clicks ------------------------------------------------------------------------------
 
 // The page decides; the window carries out what needs it, then starts a window drag from

@@ -10,6 +10,10 @@
 //                                                 4294967295: one screen)
 //   e2e_helper text CLASS ID                      prints the text of control ID of the
 //                                                 top-level window of that class
+//   e2e_helper answers CLASS MS                   sends WM_NULL to the top-level window of that
+//                                                 class and prints how many ms it took to
+//                                                 answer; status 1 when it did not answer
+//                                                 within MS (or there is no such window)
 //   e2e_helper                                    (no arguments: a stand-in program) writes
 //                                                 its own path into "<its path>.ran"
 
@@ -87,6 +91,22 @@ int ControlText(const wchar_t* windowClass, const wchar_t* idText)
     return 0;
 }
 
+int Answers(const wchar_t* windowClass, const wchar_t* msText)
+{
+    unsigned long long limitMs = 0;
+    if (!ParseNumber(msText, limitMs))
+        return 2;
+    const HWND window = ::FindWindowW(windowClass, nullptr);
+    if (!window)
+        return 1;
+    const ULONGLONG start = ::GetTickCount64();
+    DWORD_PTR ignored = 0;
+    if (!::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, static_cast<UINT>(limitMs), &ignored))
+        return 1;
+    std::printf("%llu\n", ::GetTickCount64() - start);
+    return 0;
+}
+
 int StandIn()
 {
     wchar_t path[4096];
@@ -118,6 +138,11 @@ int wmain(int argc, wchar_t** argv)
     if (argc == 4 && std::wcscmp(argv[1], L"text") == 0) {
         return ControlText(argv[2], argv[3]);
     }
-    std::fputs("usage: e2e_helper [post CLASS MESSAGE WPARAM LPARAM | workarea | pointer | text CLASS ID]\n", stderr);
+    if (argc == 4 && std::wcscmp(argv[1], L"answers") == 0)
+        return Answers(argv[2], argv[3]);
+    std::fputs(
+        "usage: e2e_helper [post CLASS MESSAGE WPARAM LPARAM | workarea | pointer | text CLASS ID | answers CLASS "
+        "MS]\n",
+        stderr);
     return 2;
 }

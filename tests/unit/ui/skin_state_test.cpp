@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "unit/platform/ini_test_files.h"
+
 namespace zalvane::ui {
 namespace {
 
@@ -40,6 +44,60 @@ TEST(SkinStateTest, BuiltFromTheTextFilesSkinValues)
     // A missing value is an empty text, which is 0, not the green of the unread state.
     EXPECT_EQ(state.textColour, (SkinColour{225, 44, 0}));
     EXPECT_EQ(SkinState{}.textColour, (SkinColour{0, 255, 0}));
+}
+
+// A text file that names a skin without its window images (or names none) falls back to
+// the default skin when that one has them; otherwise the named skin stays and the window
+// tells which image is missing.
+TEST(SkinStateTest, DefaultSkinStandsInForOneWithoutWindowImages)
+{
+    const std::string start = "/start.png", main = "/main.png";
+    struct Case {
+        std::string_view skinPath;
+        std::set<std::string> usable;  // image paths under C:\Z\/Skins
+        std::string_view root, replacedRoot;
+    };
+    const Case cases[] = {
+        {"Dark", {"/Dark" + start, "/Dark" + main, "/Default" + start, "/Default" + main}, "/Dark", ""},
+        {"Dark", {"/Dark" + start, "/Default" + start, "/Default" + main}, "/Default", "/Dark"},
+        {"", {"/Default" + start, "/Default" + main}, "/Default", "/"},
+        {"\xff\xfe garbage", {"/Default" + start, "/Default" + main}, "/Default", "/\xff\xfe garbage"},
+        // The default skin without both images cannot help: the named one stays.
+        {"Dark", {"/Default" + start}, "/Dark", ""},
+        {"Default", {}, "/Default", ""},
+    };
+    for (const Case& c : cases) {
+        settings::TextSettings text;
+        text.skinPath = c.skinPath;
+        text.red = "7";
+        const std::string skins = "C:\\Z\\/Skins";
+        const SkinChoice choice = ChooseSkin(text, "C:\\Z\\Zalvane.exe", [&](const std::string& path) {
+            return path.starts_with(skins) && c.usable.contains(path.substr(skins.size()));
+        });
+        EXPECT_EQ(choice.state.root, skins + std::string(c.root)) << c.skinPath;
+        EXPECT_EQ(choice.replacedRoot, c.replacedRoot.empty() ? "" : skins + std::string(c.replacedRoot)) << c.skinPath;
+        EXPECT_EQ(choice.state.textColour.red, 7);  // the text file's colour stays
+    }
+}
+
+TEST(SkinStateTest, SkinImageUsableOnlyWithThePngSignature)
+{
+    const test::TempFolder folder;
+    struct Case {
+        std::string_view name, bytes;
+        bool usable;
+    };
+    const Case cases[] = {
+        {"png", std::string_view("\x89PNG\r\n\x1a\nrest", 12), true},
+        {"text", "not a picture at all", false},
+        {"short", std::string_view("\x89PNG", 4), false},
+        {"empty", "", false},
+    };
+    for (const Case& c : cases) {
+        test::WriteRawFile(folder.File(c.name), c.bytes);
+        EXPECT_EQ(SkinImageUsable(folder.File(c.name)), c.usable) << c.name;
+    }
+    EXPECT_FALSE(SkinImageUsable(folder.File("missing")));
 }
 
 }  // namespace
