@@ -12,12 +12,18 @@ constexpr unsigned kConnectionBalloonTimeoutMs = 100;
 constexpr std::uint64_t kLastStage = 7;
 constexpr unsigned kDpiUnit = 100;
 
+}  // namespace
+
 bool IsDpiStageNotice(std::uint64_t code, std::uint64_t value)
 {
     return code >= notice::kDpiStageFirst && code <= notice::kDpiStageLast && value >= 1 && value <= kLastStage;
 }
 
-}  // namespace
+unsigned StageDpiInImage(const settings::SettingsImage& image, std::uint64_t stage)
+{
+    const std::uint8_t stored = image.ConfigBlock()[kConfigStageDpi + stage - 1];
+    return (stored + 1u) * kDpiUnit;
+}
 
 Connection ConnectAtStartUp(AppState& state, DeviceLink& link)
 {
@@ -60,9 +66,7 @@ std::optional<Balloon> BalloonForNotice(std::uint64_t code, std::uint64_t value,
     const auto stageSlot =
         IsDpiStageNotice(code, value) ? dialogs::DpiStageSwitchSlot(static_cast<unsigned>(value)) : std::nullopt;
     if (stageSlot) {
-        // The DPI-stage read always puts the block it fetched in the first config block.
-        const std::uint8_t stored = image.ConfigBlock()[kConfigStageDpi + value - 1];
-        return Balloon{std::string(SlotText(*stageSlot, language)) + std::to_string((stored + 1u) * kDpiUnit),
+        return Balloon{std::string(SlotText(*stageSlot, language)) + std::to_string(StageDpiInImage(image, value)),
                        std::string(kInfoTitle), kStageBalloonTimeoutMs};
     }
     if (code == notice::kMacro && value != 0)

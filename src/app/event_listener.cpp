@@ -4,6 +4,13 @@
 
 namespace zalvane::app {
 
+std::optional<DeviceEvent> EventOfReport(std::span<const std::uint8_t> report)
+{
+    if (report.size() < 4 || report[0] != kEventReportId || report[1] != kEventClass)
+        return std::nullopt;
+    return DeviceEvent{report[2], report[3]};
+}
+
 void RunEventListener(const device::ConnectionState& connection, ListenerPort& port, const EventHandOver& handOver,
                       const std::atomic<bool>& stop)
 {
@@ -28,8 +35,8 @@ void RunEventListener(const device::ConnectionState& connection, ListenerPort& p
         }
         // A report longer than the buffer is cut, never written past it.
         const std::size_t count = std::min(port.FinishRead(buffer), buffer.size());
-        if (count >= 4 && buffer[0] == kEventReportId && buffer[1] == kEventClass)
-            handOver(buffer[2], buffer[3]);
+        if (const auto event = EventOfReport(std::span(buffer).first(count)))
+            handOver(event->code, event->value);
     }
 }
 

@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 
 #include "device/connection_state.h"
@@ -24,6 +25,16 @@ namespace zalvane::app {
 inline constexpr std::size_t kListenerBufferSize = 40;
 inline constexpr std::uint8_t kEventReportId = 6;
 inline constexpr std::uint8_t kEventClass = 7;
+
+struct DeviceEvent {
+    std::uint8_t code = 0;
+    std::uint8_t value = 0;
+    friend bool operator==(const DeviceEvent&, const DeviceEvent&) = default;
+};
+
+// The event an input report of the event interface carries: report ID 6, class 7, then
+// the code and the value. Nothing for any other report, or one too short.
+std::optional<DeviceEvent> EventOfReport(std::span<const std::uint8_t> report);
 
 class ListenerPort {
 public:
