@@ -130,11 +130,31 @@ std::vector<CommandRow> CommandTable()
 
 int CommandContext::Fail(int status, std::string_view message) const
 {
-    err << kProgram << ": " << message << '\n';
+    err << kProgram << ": " << Printable(message) << '\n';
     return status;
 }
 
-void CommandContext::Warn(std::string_view message) const { err << kProgram << ": warning: " << message << '\n'; }
+std::string Printable(std::string_view text)
+{
+    std::string printable;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n')
+            printable += "\\n";
+        else if (c == '\t')
+            printable += "\\t";
+        else if (byte < 0x20 || byte == 0x7F)
+            printable += "\\x" + std::string(1, "0123456789abcdef"[byte >> 4]) + "0123456789abcdef"[byte & 0xF];
+        else
+            printable += c;
+    }
+    return printable;
+}
+
+void CommandContext::Warn(std::string_view message) const
+{
+    err << kProgram << ": warning: " << Printable(message) << '\n';
+}
 
 int Run(std::span<const std::string> args, std::ostream& out, std::ostream& err, platform::Pacer& pacer,
         app::DeviceLink::PortWrapper wrapPort)

@@ -47,11 +47,16 @@ struct CommandContext {
     // Each command interface opened passes through it (tests make the mouse misbehave).
     app::DeviceLink::PortWrapper wrapPort;
 
-    // Writes one error line naming the program and returns `status`.
+    // Writes one error line naming the program and returns `status`; the message's
+    // control characters are written as escapes, so it stays one line.
     int Fail(int status, std::string_view message) const;
     // Writes one warning line on standard error.
     void Warn(std::string_view message) const;
 };
+
+// `text` for a message line: control characters written as escapes ("\n", "\x01"), so
+// that what a user typed can never break the line or play with the terminal.
+std::string Printable(std::string_view text);
 
 // A command takes any number of arguments past its required ones.
 inline constexpr std::size_t kAnyNumber = std::numeric_limits<std::size_t>::max();

@@ -51,7 +51,7 @@ private:
 
     std::expected<JsonValue, std::string> Value(std::size_t depth)
     {
-        if (depth > kMaxJsonDepth)
+        if (depth >= kMaxJsonDepth)
             return Error("nesting too deep");
         SkipBlanks();
         if (m_at == m_text.size())

@@ -36,7 +36,7 @@ struct JsonValue {
 };
 
 // The value `text` holds, nothing but blanks around it; what is wrong and where otherwise.
-// Nesting deeper than kMaxJsonDepth is refused, so that no input can exhaust the stack.
+// Nesting deeper than kMaxJsonDepth arrays or objects is refused, so that no input can exhaust the stack.
 inline constexpr std::size_t kMaxJsonDepth = 64;
 std::expected<JsonValue, std::string> ParseJson(std::string_view text);
 

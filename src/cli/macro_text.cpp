@@ -267,6 +267,9 @@ std::expected<std::vector<std::string>, std::string> ParseEvents(std::string_vie
     if (events > assign::MacroRecorder::kMaxEvents)
         return std::unexpected(std::to_string(events) + " events: a macro holds at most " +
                                std::to_string(assign::MacroRecorder::kMaxEvents) + ", as a recording does");
+    if (lines.size() > assign::kMaxEventLines)
+        return std::unexpected(std::to_string(lines.size()) + " events and delays: a macro holds at most " +
+                               std::to_string(assign::kMaxEventLines) + " (64 events and the delays between them)");
     return lines;
 }
 
