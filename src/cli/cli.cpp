@@ -78,22 +78,19 @@ std::optional<std::string> ParseArguments(std::span<const std::string> args, Glo
 const CommandRow* FindCommand(std::span<const CommandRow> table, std::span<const std::string> words,
                               std::size_t& wordsUsed)
 {
+    const auto named = [&](std::string_view name) {
+        const auto found = std::ranges::find(table, name, &CommandRow::name);
+        return found != table.end() ? &*found : nullptr;
+    };
     if (words.size() >= 2) {
-        const std::string both = words[0] + " " + words[1];
-        for (const auto& command : table) {
-            if (command.name == both) {
-                wordsUsed = 2;
-                return &command;
-            }
+        if (const CommandRow* command = named(words[0] + " " + words[1])) {
+            wordsUsed = 2;
+            return command;
         }
     }
-    for (const auto& command : table) {
-        if (!words.empty() && command.name == words[0]) {
-            wordsUsed = 1;
-            return &command;
-        }
-    }
-    return nullptr;
+    const CommandRow* command = words.empty() ? nullptr : named(words[0]);
+    wordsUsed = command != nullptr ? 1 : 0;
+    return command;
 }
 
 int CheckArgumentCount(const CommandContext& context, const CommandRow& command)
@@ -201,11 +198,11 @@ int Run(std::span<const std::string> args, std::ostream& out, std::ostream& err,
         }
         return context.Fail(kExitUsage, "unknown command " + words[0] + "; commands: " + CommandNames(table));
     }
-    for (const auto& given : line.optionsGiven) {
-        if (!CommandTakesOption(*command, given))
-            return context.Fail(kExitUsage, std::string(command->name) + " takes no option " + given + " (try: " +
-                                                std::string(kProgram) + " " + std::string(command->name) + " --help)");
-    }
+    const auto refused = std::ranges::find_if(
+        line.optionsGiven, [&](const std::string& given) { return !CommandTakesOption(*command, given); });
+    if (refused != line.optionsGiven.end())
+        return context.Fail(kExitUsage, std::string(command->name) + " takes no option " + *refused + " (try: " +
+                                            std::string(kProgram) + " " + std::string(command->name) + " --help)");
     context.args = words.subspan(wordsUsed);
     if (const int status = CheckArgumentCount(context, *command); status != kExitDone)
         return status;

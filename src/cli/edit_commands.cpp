@@ -53,7 +53,7 @@ int Assign(CommandContext& context)
     ProfileEdit edit(context);
     if (auto failure = edit.Open())
         return *failure;
-    app::AppState& state = edit.State();
+    const app::AppState& state = edit.State();
     const std::vector<std::string> macroNames = edit.MacroNames();
 
     // The choices are made in order on a copy, so that the left-click rule sees each

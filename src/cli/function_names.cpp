@@ -111,15 +111,12 @@ std::optional<std::string_view> ModifierFromText(std::string_view text)
     constexpr std::array<std::pair<std::string_view, std::uint8_t>, 6> kShort{
         {{"ctrl", 0x01}, {"control", 0x01}, {"shift", 0x02}, {"alt", 0x04}, {"win", 0x08}, {"super", 0x08}}};
     const std::string wanted = KeyText(Trimmed(text));
-    for (const auto& [name, bit] : kShort) {
-        if (wanted == name)
-            return assign::ModifierNameFromBit(bit);
-    }
-    for (const auto& row : assign::ModifierTable()) {
-        if (KeyText(row.name) == wanted)
-            return row.name;
-    }
-    return std::nullopt;
+    const auto shortName = std::ranges::find(kShort, wanted, [](const auto& row) { return row.first; });
+    if (shortName != kShort.end())
+        return assign::ModifierNameFromBit(shortName->second);
+    const auto rows = assign::ModifierTable();
+    const auto row = std::ranges::find_if(rows, [&](const auto& r) { return KeyText(r.name) == wanted; });
+    return row != rows.end() ? std::optional(row->name) : std::nullopt;
 }
 
 Refusal UnknownKey(std::string_view key, std::string_view in)
@@ -235,9 +232,11 @@ std::string ButtonName(std::size_t button)
 
 std::vector<FunctionHelp> FixedFunctionNames()
 {
-    std::vector<FunctionHelp> names;
-    for (const auto& function : FixedFunctions())
-        names.push_back({function.name, function.text, function.group});
+    const std::vector<FixedFunction> functions = FixedFunctions();
+    std::vector<FunctionHelp> names(functions.size());
+    std::ranges::transform(functions, names.begin(), [](const FixedFunction& function) {
+        return FunctionHelp{function.name, function.text, function.group};
+    });
     return names;
 }
 
@@ -248,11 +247,9 @@ std::string CommandLineKeyName(std::string_view name) { return KeyText(name); }
 std::optional<std::string_view> KeyNameFromText(std::string_view text)
 {
     const std::string wanted = KeyText(Trimmed(text));
-    for (const auto& row : assign::KeyNameTable()) {
-        if (KeyText(row.name) == wanted)
-            return row.name;
-    }
-    return std::nullopt;
+    const auto rows = assign::KeyNameTable();
+    const auto row = std::ranges::find_if(rows, [&](const auto& r) { return KeyText(r.name) == wanted; });
+    return row != rows.end() ? std::optional(row->name) : std::nullopt;
 }
 
 std::expected<assign::Assignment, Refusal> ParseFunction(std::string_view function, dialogs::Language language,
@@ -312,11 +309,10 @@ std::optional<std::string> FunctionNameOf(const ProfileRecord& record, std::size
         return std::nullopt;
     const auto type = static_cast<ActionType>(stored);
     if (assign::FunctionOutcomeOf(stored) == assign::FunctionOutcome::kStore) {
-        for (const auto& fixed : FixedFunctions()) {
-            if (!fixed.list && fixed.selection == stored)
-                return fixed.name;
-        }
-        return std::nullopt;
+        const std::vector<FixedFunction> functions = FixedFunctions();
+        const auto fixed = std::ranges::find_if(
+            functions, [&](const FixedFunction& function) { return !function.list && function.selection == stored; });
+        return fixed != functions.end() ? std::optional(fixed->name) : std::nullopt;
     }
     const auto keyName = [](std::uint8_t code) -> std::optional<std::string> {
         const std::string_view name = assign::KeyNameFromCode(code);
@@ -369,12 +365,10 @@ std::optional<std::string> FunctionNameOf(const ProfileRecord& record, std::size
     if (!list)
         return std::nullopt;
     const std::size_t field = assign::SecondListField(*list);
-    const std::uint8_t value = record.Button(field, button);
-    for (const auto& entry : assign::SecondListEntries(*list)) {
-        if (entry.value == value)
-            return Slug(assign::EntryText(entry, dialogs::Language::English));
-    }
-    return std::nullopt;
+    const auto entries = assign::SecondListEntries(*list);
+    const auto entry = std::ranges::find(entries, record.Button(field, button), &assign::SecondListEntry::value);
+    return entry != entries.end() ? std::optional(Slug(assign::EntryText(*entry, dialogs::Language::English)))
+                                  : std::nullopt;
 }
 
 }  // namespace zalvane::cli

@@ -5,6 +5,7 @@
 // profile's macro area, cut to fit where it must (with the manager's warning), and every
 // button following its macro. The profile is then written as Save writes it.
 
+#include <algorithm>
 #include <array>
 
 #include "assign/macro_encoding.h"
@@ -196,9 +197,9 @@ int List(CommandContext& context)
         context.out << '[';
     for (std::size_t i = 0; i < names.size(); ++i) {
         const MacroText macro = TextOf(assign::ReadMacro(session.Ini(), path, names[i]));
-        std::size_t events = 0;
-        for (const auto& line : macro.lines)
-            events += assign::ParseEventLine(line).kind == assign::EventKind::kNone ? 0 : 1;
+        const auto events = std::ranges::count_if(macro.lines, [](const std::string& line) {
+            return assign::ParseEventLine(line).kind != assign::EventKind::kNone;
+        });
         const auto cut = std::find_if(encoding.cuts.begin(), encoding.cuts.end(),
                                       [i](const assign::MacroCut& c) { return c.position == i; });
         const std::size_t leftOut = cut != encoding.cuts.end() ? cut->eventsLeftOut : 0;
@@ -224,7 +225,7 @@ int List(CommandContext& context)
 }
 
 // The macro named by the first argument, as text; the exit status when there is none.
-std::expected<MacroText, int> NamedMacro(CommandContext& context, FolderSession& session)
+std::expected<MacroText, int> NamedMacro(const CommandContext& context, FolderSession& session)
 {
     const std::string path = session.FileInFolder(settings::kRecordFileName);
     if (auto failure = CheckMacroFile(context, path))

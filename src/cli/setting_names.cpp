@@ -240,11 +240,9 @@ std::optional<std::vector<RecordEdit>> ValueEdits(const Row& row, std::string_vi
             return one(stored(Integer(text)));
         case Kind::kReportRate: {
             const auto rate = Integer(text);
-            for (const std::uint8_t interval : kDialIntervals) {
-                if (rate && pages::ReportRateOf(interval) == *rate)
-                    return one(stored(interval));
-            }
-            return std::nullopt;
+            const auto interval = std::ranges::find_if(
+                kDialIntervals, [&](std::uint8_t each) { return rate && pages::ReportRateOf(each) == *rate; });
+            return interval != kDialIntervals.end() ? one(stored(*interval)) : std::nullopt;
         }
         case Kind::kScrollMode:
             for (std::size_t mode = 0; mode < kScrollModes.size(); ++mode) {
@@ -290,9 +288,9 @@ std::vector<SettingHelp> SettingHelpRows()
 
 std::vector<SettingName> SettingNames()
 {
-    std::vector<SettingName> names;
-    for (const Row& row : Rows())
-        names.push_back({row.name, ValueWords(row)});
+    const std::vector<Row> rows = Rows();
+    std::vector<SettingName> names(rows.size());
+    std::ranges::transform(rows, names.begin(), [](const Row& row) { return SettingName{row.name, ValueWords(row)}; });
     return names;
 }
 

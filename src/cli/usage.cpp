@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <sstream>
 
 #include "assign/key_codes.h"
@@ -201,10 +202,8 @@ bool CommandTakesOption(const CommandRow& command, std::string_view name)
 std::vector<CommandRow> CommandsOfGroup(std::span<const CommandRow> table, std::string_view group)
 {
     std::vector<CommandRow> commands;
-    for (const auto& command : table) {
-        if (!group.empty() && GroupOf(command) == group)
-            commands.push_back(command);
-    }
+    std::ranges::copy_if(table, std::back_inserter(commands),
+                         [&](const CommandRow& command) { return !group.empty() && GroupOf(command) == group; });
     return commands;
 }
 
@@ -385,17 +384,17 @@ void WriteBashCompletion(std::ostream& out, std::span<const CommandRow> table)
         if (option.global)
             globalOptions.emplace_back(option.name);
     }
-    std::vector<std::string> functions;
-    for (const auto& function : FixedFunctionNames())
-        functions.push_back(function.name);
+    const std::vector<FunctionHelp> fixed = FixedFunctionNames();
+    std::vector<std::string> functions(fixed.size());
+    std::ranges::transform(fixed, functions.begin(), &FunctionHelp::name);
     std::string quotedKeys;
     for (const auto& row : assign::KeyNameTable())
         quotedKeys.append(quotedKeys.empty() ? "" : " ").append(ShellQuoted(CommandLineKeyName(row.name)));
-    std::vector<std::string> settings;
+    std::vector<std::string> settingWords;
     for (const auto& setting : SettingNames()) {
-        settings.push_back(setting.name + "=");
-        for (const auto& word : setting.words)
-            settings.push_back(setting.name + "=" + word);
+        settingWords.push_back(setting.name + "=");
+        std::ranges::transform(setting.words, std::back_inserter(settingWords),
+                               [&](const std::string& word) { return setting.name + "=" + word; });
     }
     std::vector<std::string> buttons;
     for (std::size_t button = 0; button < settings::kButtonCount; ++button)
@@ -459,9 +458,8 @@ void WriteBashCompletion(std::ostream& out, std::span<const CommandRow> table)
         << ShellWords(globalOptions) << " --help\" kinds=\"\"\n"
         << "    case $name in\n";
     for (const auto& command : table) {
-        std::vector<std::string> own;
-        for (const auto word : Words(command.options))
-            own.emplace_back(word);
+        const std::vector<std::string_view> optionWords = Words(command.options);
+        const std::vector<std::string> own(optionWords.begin(), optionWords.end());
         out << "        " << ShellQuoted(command.name) << ") options+=\"" << (own.empty() ? "" : " ") << ShellWords(own)
             << "\"; kinds=\"" << command.completion << "\" ;;\n";
     }
@@ -473,9 +471,11 @@ void WriteBashCompletion(std::ostream& out, std::span<const CommandRow> table)
            "    if [[ -z $name ]]; then\n"
            "        case ${args[0]-} in\n";
     for (const auto& group : groups) {
-        std::vector<std::string> commands;
-        for (const auto& command : CommandsOfGroup(table, group))
-            commands.emplace_back(command.name.substr(group.size() + 1));
+        const std::vector<CommandRow> rows = CommandsOfGroup(table, group);
+        std::vector<std::string> commands(rows.size());
+        std::ranges::transform(rows, commands.begin(), [&](const CommandRow& command) {
+            return std::string(command.name.substr(group.size() + 1));
+        });
         out << "            " << group << ") COMPREPLY=($(compgen -W \"" << ShellWords(commands)
             << "\" -- \"$cur\")) ;;\n";
     }
@@ -503,7 +503,7 @@ void WriteBashCompletion(std::ostream& out, std::span<const CommandRow> table)
         << "\" -- \"$cur\")) ;;\n"
            "        setting)\n"
            "            COMPREPLY=($(compgen -W \""
-        << ShellWords(settings)
+        << ShellWords(settingWords)
         << "\" -- \"$cur\"))\n"
            "            [[ ${COMPREPLY[0]-} == *= ]] && compopt -o nospace 2>/dev/null\n"
            "            # The shell replaces only what follows a \"=\" it breaks words at.\n"

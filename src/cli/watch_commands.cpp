@@ -119,7 +119,7 @@ private:
     app::AppState& m_state;
 };
 
-int WatchVirtual(CommandContext& context, WatchWaiter& waiter, device::VirtualBus& bus, Watcher& watcher)
+int WatchVirtual(const CommandContext& context, WatchWaiter& waiter, device::VirtualBus& bus, Watcher& watcher)
 {
     // Requests left for an earlier run are not this watch's, as at the program's start.
     const std::string folder =
@@ -146,7 +146,7 @@ int WatchVirtual(CommandContext& context, WatchWaiter& waiter, device::VirtualBu
     }
 }
 
-int WatchMachine(CommandContext& context, WatchWaiter& waiter, MouseSession& mouse, Watcher& watcher)
+int WatchMachine(const CommandContext& context, WatchWaiter& waiter, MouseSession& mouse, Watcher& watcher)
 {
     if (auto followed = waiter.Follow(std::string(kDeviceFolder)); !followed)
         return context.Fail(kExitBadInput, "cannot follow the devices: " + followed.error());
