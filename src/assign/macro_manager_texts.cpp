@@ -52,10 +52,10 @@ static_assert(RowsFollowTextOrder(), "every text has its row, in enum order");
 
 }  // namespace
 
-std::string_view MacroManagerTextIn(MacroManagerText text, dialogs::Language language)
+std::string_view MacroManagerTextIn(MacroManagerText text, language::Language language)
 {
     const TextRow& row = kRows[static_cast<std::size_t>(text)];
-    return dialogs::InLanguage(language, row.english, row.simplified, row.traditional);
+    return language::InLanguage(language, row.english, row.simplified, row.traditional);
 }
 
 }  // namespace zalvane::assign

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "dialogs/language.h"
+#include "language/language.h"
 
 namespace zalvane::assign {
 
@@ -32,6 +32,6 @@ enum class MacroManagerText {
     kMacroLimit,      // "Macro numbers up to 19."
 };
 
-std::string_view MacroManagerTextIn(MacroManagerText text, dialogs::Language language);
+std::string_view MacroManagerTextIn(MacroManagerText text, language::Language language);
 
 }  // namespace zalvane::assign

@@ -69,7 +69,7 @@ int Assign(CommandContext& context)
         auto assignment = ParseFunction(context.args[i + 1], state.language, macroNames);
         if (!assignment)
             return context.Fail(assignment.error().status, assignment.error().message);
-        if (assign::IsLastLeftClick(record, *button) && assignment->type != assign::ActionType::Click)
+        if (assign::IsLastLeftClick(record, *button) && assignment->type != assign::ActionType::kClick)
             return context.Fail(kExitBadInput, "assign " + buttonName + " " + context.args[i + 1] +
                                                    ": refused: Left key must be selected! (button " + buttonName +
                                                    " is the only button on click)");

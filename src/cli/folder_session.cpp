@@ -53,7 +53,7 @@ bool PrintedPointerSettings::SetMouseSpeed(std::uint32_t speed)
 bool PrintedPointerSettings::SetWheelScrollLines(std::uint32_t lines)
 {
     m_out << "wheel scroll lines: ";
-    if (lines == app::kScrollOneScreen)
+    if (lines == platform::kScrollOneScreen)
         m_out << "one screen per notch\n";
     else
         m_out << lines << '\n';
@@ -136,7 +136,7 @@ std::optional<int> FolderSession::LoadNamedProfile(const std::string& name)
     m_state.record = content->record;
     m_state.applied = m_state.record;
     m_state.firstRunFlag = content->firstRunFlag;
-    m_state.language = dialogs::LanguageFromCode(settings::ReadLanguageCode(m_ini, files.paths.textFile));
+    m_state.language = language::LanguageFromCode(settings::ReadLanguageCode(m_ini, files.paths.textFile));
     m_state.text = settings::ReadTextSettings(m_ini, files.paths.textFile, m_state.language);
     return std::nullopt;
 }

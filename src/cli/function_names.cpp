@@ -87,10 +87,10 @@ std::vector<FixedFunction> FixedFunctions()
     std::vector<FixedFunction> functions;
     for (int entry = 0; entry < static_cast<int>(assign::kFunctionCount); ++entry) {
         const auto type = static_cast<ActionType>(entry);
-        const std::string text(assign::FunctionText(type, dialogs::Language::English));
+        const std::string text(assign::FunctionText(type, language::Language::kEnglish));
         if (assign::FunctionOutcomeOf(entry) == assign::FunctionOutcome::kStore) {
             functions.push_back(
-                {type == ActionType::ButtonOff ? std::string(kOffName) : Slug(text), text, {}, {}, entry});
+                {type == ActionType::kButtonOff ? std::string(kOffName) : Slug(text), text, {}, {}, entry});
             continue;
         }
         const auto list = assign::SecondListOf(type);
@@ -98,7 +98,7 @@ std::vector<FixedFunction> FixedFunctions()
             continue;
         const auto entries = assign::SecondListEntries(*list);
         for (std::size_t i = 0; i < entries.size(); ++i) {
-            const std::string entryText(assign::EntryText(entries[i], dialogs::Language::English));
+            const std::string entryText(assign::EntryText(entries[i], language::Language::kEnglish));
             functions.push_back({Slug(entryText), entryText, text, list, static_cast<int>(i)});
         }
     }
@@ -126,7 +126,7 @@ Refusal UnknownKey(std::string_view key, std::string_view in)
 }
 
 std::expected<assign::Assignment, Refusal> ParseCombo(std::string_view function, std::string_view parts,
-                                                      dialogs::Language language)
+                                                      language::Language language)
 {
     // "+" splits the parts; "Num +" is the one key with a "+" in its name.
     std::vector<std::string> tokens;
@@ -176,7 +176,7 @@ std::optional<std::size_t> FindMacro(std::span<const std::string> names, std::st
 }
 
 std::expected<assign::Assignment, Refusal> ParseMacro(std::string_view function, std::string_view rest,
-                                                      dialogs::Language language,
+                                                      language::Language language,
                                                       std::span<const std::string> macroNames)
 {
     std::string_view name = rest;
@@ -252,7 +252,7 @@ std::optional<std::string_view> KeyNameFromText(std::string_view text)
     return row != rows.end() ? std::optional(row->name) : std::nullopt;
 }
 
-std::expected<assign::Assignment, Refusal> ParseFunction(std::string_view function, dialogs::Language language,
+std::expected<assign::Assignment, Refusal> ParseFunction(std::string_view function, language::Language language,
                                                          std::span<const std::string> macroNames)
 {
     const std::string lower = Lower(function);
@@ -280,19 +280,19 @@ std::expected<assign::Assignment, Refusal> ParseFunction(std::string_view functi
     // An entry that only opens a list or a dialog says where to go on.
     for (int entry = 0; entry < static_cast<int>(assign::kFunctionCount); ++entry) {
         const auto type = static_cast<ActionType>(entry);
-        if (slug != Slug(assign::FunctionText(type, dialogs::Language::English)))
+        if (slug != Slug(assign::FunctionText(type, language::Language::kEnglish)))
             continue;
         std::string hint;
-        if (type == ActionType::SingleKey)
+        if (type == ActionType::kSingleKey)
             hint = "key:KEY";
-        else if (type == ActionType::ComboKey)
+        else if (type == ActionType::kComboKey)
             hint = "combo:[MODIFIER+]KEY[+KEY]";
-        else if (type == ActionType::MacroKey)
+        else if (type == ActionType::kMacroKey)
             hint = "macro:NAME[:MODE]";
         else if (const auto list = assign::SecondListOf(type)) {
             for (const auto& entryOfList : assign::SecondListEntries(*list))
                 hint.append(hint.empty() ? "" : ", ")
-                    .append(Slug(assign::EntryText(entryOfList, dialogs::Language::English)));
+                    .append(Slug(assign::EntryText(entryOfList, language::Language::kEnglish)));
         }
         return std::unexpected(
             Refusal{kExitUsage, std::string(function) + " is a list of the window's; give one of: " + hint});
@@ -319,11 +319,11 @@ std::optional<std::string> FunctionNameOf(const ProfileRecord& record, std::size
         return name.empty() ? std::nullopt : std::optional<std::string>(KeyText(name));
     };
     switch (type) {
-        case ActionType::SingleKey: {
+        case ActionType::kSingleKey: {
             const auto name = keyName(record.Button(ProfileRecord::kSingleKey, button));
             return name ? std::optional<std::string>(std::string(kKeyPrefix) + *name) : std::nullopt;
         }
-        case ActionType::ComboKey: {
+        case ActionType::kComboKey: {
             std::vector<std::string> parts;
             const std::uint8_t modifiers = record.Button(ProfileRecord::kComboModifiers, button);
             if (modifiers != 0) {
@@ -351,7 +351,7 @@ std::optional<std::string> FunctionNameOf(const ProfileRecord& record, std::size
                 name.append(i == 0 ? "" : "+").append(parts[i]);
             return name;
         }
-        case ActionType::MacroKey: {
+        case ActionType::kMacroKey: {
             const std::size_t macro = record.Button(ProfileRecord::kMacroNumber, button);
             const std::uint8_t mode = record.Button(ProfileRecord::kMacroRepeatMode, button);
             if (macro >= macroNames.size() || mode >= kRepeatModes.size())
@@ -367,7 +367,7 @@ std::optional<std::string> FunctionNameOf(const ProfileRecord& record, std::size
     const std::size_t field = assign::SecondListField(*list);
     const auto entries = assign::SecondListEntries(*list);
     const auto entry = std::ranges::find(entries, record.Button(field, button), &assign::SecondListEntry::value);
-    return entry != entries.end() ? std::optional(Slug(assign::EntryText(*entry, dialogs::Language::English)))
+    return entry != entries.end() ? std::optional(Slug(assign::EntryText(*entry, language::Language::kEnglish)))
                                   : std::nullopt;
 }
 

@@ -13,7 +13,7 @@
 
 #include "assign/button_assignment.h"
 #include "cli/setting_names.h"
-#include "dialogs/language.h"
+#include "language/language.h"
 #include "settings/profile_record.h"
 
 namespace zalvane::cli {
@@ -44,7 +44,7 @@ std::optional<std::string_view> KeyNameFromText(std::string_view text);
 // What `function` stores; `macroNames` are the macro file's names in file order. Unknown
 // names are a usage error (status 2), a parameter that the window could not give
 // (an unknown key, a macro past the nineteenth) is refused with status 3.
-std::expected<assign::Assignment, Refusal> ParseFunction(std::string_view function, dialogs::Language language,
+std::expected<assign::Assignment, Refusal> ParseFunction(std::string_view function, language::Language language,
                                                          std::span<const std::string> macroNames);
 
 // The name `assign` takes for what `button` carries in `record`, so that show's output

@@ -100,7 +100,7 @@ public:
     }
 
     const std::vector<std::string>& Names() const { return m_names; }
-    dialogs::Language Language() { return m_edit.State().language; }
+    language::Language Language() { return m_edit.State().language; }
 
     // Opens the manager, lets `change` work on it, and ends it as its OK does.
     int Commit(const std::function<int(assign::MacroManager&)>& change, std::string_view done)
@@ -162,7 +162,7 @@ int StoreMacro(const MacroEdit& edit, assign::MacroManager& manager, const Macro
 // Whether `macro` may go into the list: a free name, or the name of the one it replaces,
 // and room for one more when it is new.
 std::optional<std::string> RefuseMacro(const MacroEdit& edit, const MacroText& macro, bool mayReplace,
-                                       dialogs::Language language)
+                                       language::Language language)
 {
     const auto existing = FindMacro(edit.Names(), macro.name);
     if (existing && mayReplace)

@@ -11,6 +11,7 @@
 #include "assign/macro_recorder.h"
 #include "cli/function_names.h"
 #include "cli/json.h"
+#include "platform/text_parsing.h"
 
 namespace zalvane::cli {
 namespace {
@@ -109,7 +110,7 @@ std::expected<std::string, std::string> DelayItem(std::string_view item)
     std::string_view number = Trimmed(item.substr(0, item.size() - 2));
     if (!AllDigits(number))
         return std::unexpected("\"" + std::string(item) + "\": a delay is a number of ms, e.g. 120 ms");
-    const std::int64_t delay = number.size() > 8 ? assign::kMaxMacroDelay + 1 : assign::DecimalValue(number);
+    const std::int64_t delay = number.size() > 8 ? assign::kMaxMacroDelay + 1 : platform::DecimalValue(number);
     if (delay > assign::kMaxMacroDelay)
         return std::unexpected("\"" + std::string(item) + "\": a delay is at most " +
                                std::to_string(assign::kMaxMacroDelay) + " ms");
@@ -146,11 +147,11 @@ std::expected<std::optional<std::int64_t>, std::string> ParseLoop(std::string_vi
 {
     if (Lower(text) == kLoopOff)
         return std::nullopt;
-    if (!AllDigits(text) || text.size() > assign::kMaxLoopDigits || assign::DecimalValue(text) < 1 ||
-        assign::DecimalValue(text) > assign::kMaxLoopTimes)
+    if (!AllDigits(text) || text.size() > assign::kMaxLoopDigits || platform::DecimalValue(text) < 1 ||
+        platform::DecimalValue(text) > assign::kMaxLoopTimes)
         return std::unexpected("loop " + std::string(text) + ": the loop count is 1 to " +
                                std::to_string(assign::kMaxLoopTimes) + ", or off");
-    return assign::DecimalValue(text);
+    return platform::DecimalValue(text);
 }
 
 std::expected<MacroText, std::string> ParseJsonMacro(std::string_view text)

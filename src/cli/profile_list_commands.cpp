@@ -45,7 +45,7 @@ public:
         files.profileKnown = current.has_value();
         files.profileIndex = current.value_or(0);
         settings::RebuildProfilePaths(files);
-        m_language = dialogs::LanguageFromCode(settings::ReadLanguageCode(m_session.Ini(), files.paths.textFile));
+        m_language = language::LanguageFromCode(settings::ReadLanguageCode(m_session.Ini(), files.paths.textFile));
         m_dialog = dialogs::ProfileListDialog::Open(m_session.Ini(), files.paths.listFile);
         if (m_dialog.Items().empty())
             return m_context.Fail(kExitBadInput, NoList(listFile));
@@ -54,7 +54,7 @@ public:
     }
 
     dialogs::ProfileListDialog& Dialog() { return m_dialog; }
-    dialogs::Language Language() const { return m_language; }
+    language::Language Language() const { return m_language; }
     // The current profile's place when the list was opened, as the dialog selected it.
     std::optional<std::size_t> Current() const { return m_current; }
     settings::ProfileFiles& Files() { return m_session.State().files; }
@@ -91,7 +91,7 @@ private:
     CommandContext& m_context;
     FolderSession m_session;
     dialogs::ProfileListDialog m_dialog;
-    dialogs::Language m_language = dialogs::Language::English;
+    language::Language m_language = language::Language::kEnglish;
     std::optional<std::size_t> m_current;
 };
 
@@ -171,7 +171,7 @@ int Use(CommandContext& context)
     return kExitDone;
 }
 
-std::string Limit(dialogs::Language language)
+std::string Limit(language::Language language)
 {
     return std::string(dialogs::DialogTextIn(dialogs::DialogText::kProfileLimit, language));
 }

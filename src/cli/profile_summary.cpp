@@ -11,7 +11,7 @@
 #include "assign/key_codes.h"
 #include "cli/function_names.h"
 #include "cli/json.h"
-#include "dialogs/language_tables.h"
+#include "language/language_tables.h"
 #include "pages/sensor_panel_geometry.h"
 
 namespace zalvane::cli {
@@ -38,7 +38,7 @@ std::string Colour(const ProfileRecord& record, std::size_t stage)
 }
 
 // The entry of a second list that stores `value`.
-std::optional<std::string_view> SecondListText(assign::SecondList list, std::uint8_t value, dialogs::Language language)
+std::optional<std::string_view> SecondListText(assign::SecondList list, std::uint8_t value, language::Language language)
 {
     const auto entries = assign::SecondListEntries(list);
     const auto entry = std::find_if(entries.begin(), entries.end(),
@@ -67,11 +67,11 @@ struct ButtonSummary {
 ButtonSummary SummariseButton(const ProfileSummaryInput& input, std::size_t button)
 {
     const ProfileRecord& record = input.record;
-    const dialogs::Language language = input.language;
+    const language::Language language = input.language;
     ButtonSummary summary;
-    const auto nameSlot = dialogs::ButtonNameSlot(button);
+    const auto nameSlot = language::ButtonNameSlot(button);
     summary.name =
-        nameSlot ? std::string(dialogs::SlotText(*nameSlot, language)) : "button " + std::to_string(button + 1);
+        nameSlot ? std::string(language::SlotText(*nameSlot, language)) : "button " + std::to_string(button + 1);
     summary.actionType = record.Button(R::kActionType, button);
     const auto type = static_cast<ActionType>(summary.actionType);
     summary.function = std::string(assign::FunctionText(type, language));
@@ -85,22 +85,22 @@ ButtonSummary SummariseButton(const ProfileSummaryInput& input, std::size_t butt
         return text ? std::string(*text) : std::string(what) + " " + std::to_string(value) + " (not in the list)";
     };
     switch (type) {
-        case ActionType::CpiCycle:
+        case ActionType::kCpiCycle:
             summary.detail = fromList(R::kDpiFunction, "DPI function");
             break;
-        case ActionType::Multimedia:
+        case ActionType::kMultimedia:
             summary.detail = fromList(R::kConsumerCode, "consumer code");
             break;
-        case ActionType::HotKey:
+        case ActionType::kHotKey:
             summary.detail = fromList(R::kHotKeyLetter, "key");
             break;
-        case ActionType::Windows:
+        case ActionType::kWindows:
             summary.detail = fromList(R::kWindowsCommand, "command");
             break;
-        case ActionType::SingleKey:
+        case ActionType::kSingleKey:
             summary.detail = KeyName(record.Button(R::kSingleKey, button));
             break;
-        case ActionType::ComboKey: {
+        case ActionType::kComboKey: {
             std::vector<std::string> parts;
             const std::uint8_t modifiers = record.Button(R::kComboModifiers, button);
             for (unsigned bit = 1; bit <= 0x80; bit <<= 1) {
@@ -115,7 +115,7 @@ ButtonSummary SummariseButton(const ProfileSummaryInput& input, std::size_t butt
                 summary.detail += (summary.detail.empty() ? "" : " + ") + part;
             break;
         }
-        case ActionType::MacroKey: {
+        case ActionType::kMacroKey: {
             const std::size_t macro = record.Button(R::kMacroNumber, button);
             const std::uint8_t mode = record.Button(R::kMacroRepeatMode, button);
             summary.detail = "macro " + std::to_string(macro + 1);
@@ -139,15 +139,15 @@ std::optional<unsigned> ReportRate(const ProfileRecord& record)
     return 1000u / interval;
 }
 
-std::string LightingModeName(const ProfileRecord& record, dialogs::Language language)
+std::string LightingModeName(const ProfileRecord& record, language::Language language)
 {
     switch (record[R::kLightingMode]) {
         case 1:
-            return std::string(dialogs::SlotText(dialogs::TextSlot::Standard, language));
+            return std::string(language::SlotText(language::TextSlot::kStandard, language));
         case 2:
-            return std::string(dialogs::SlotText(dialogs::TextSlot::Respiration, language));
+            return std::string(language::SlotText(language::TextSlot::kRespiration, language));
         case 3:
-            return std::string(dialogs::SlotText(dialogs::TextSlot::Neon, language));
+            return std::string(language::SlotText(language::TextSlot::kNeon, language));
         default:
             return "mode " + std::to_string(record[R::kLightingMode]);
     }

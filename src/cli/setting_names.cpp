@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "cli/command_table.h"
-#include "dialogs/language_tables.h"
+#include "language/language_tables.h"
 #include "pages/dpi_panel_geometry.h"
 #include "pages/panel_rules.h"
 #include "pages/pointer_panel_geometry.h"
@@ -43,8 +43,8 @@ struct Row {
     std::string meaning;
 };
 
-constexpr std::array<dialogs::TextSlot, 3> kLightingModes{dialogs::TextSlot::Standard, dialogs::TextSlot::Respiration,
-                                                          dialogs::TextSlot::Neon};
+constexpr std::array<language::TextSlot, 3> kLightingModes{language::TextSlot::kStandard, language::TextSlot::kRespiration,
+                                                          language::TextSlot::kNeon};
 // The report-rate dial's intervals, slowest rate first.
 constexpr std::array<std::uint8_t, 4> kDialIntervals{8, 4, 2, 1};
 constexpr std::array<std::string_view, 2> kScrollModes{"lines", "one-screen"};  // 0, 1
@@ -59,7 +59,7 @@ std::string Lower(std::string_view text)
 
 std::string LightingModeName(std::size_t mode)
 {
-    return Lower(dialogs::SlotText(kLightingModes.at(mode), dialogs::Language::English));
+    return Lower(language::SlotText(kLightingModes.at(mode), language::Language::kEnglish));
 }
 
 std::vector<Row> Rows()

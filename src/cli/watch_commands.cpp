@@ -5,6 +5,7 @@
 // machine's bus the mouse is looked for again whenever a device node comes or changes.
 
 #include <array>
+#include <memory>
 
 #include "app/device_events.h"
 #include "app/event_listener.h"
@@ -15,6 +16,7 @@
 #include "device/device_commands.h"
 #include "device/virtual_control.h"
 #include "platform/file_io.h"
+#include "platform/wake_event.h"
 
 namespace zalvane::cli {
 namespace {
@@ -25,7 +27,7 @@ constexpr std::chrono::milliseconds kReadSlice{250};
 // Where hidraw nodes come and go.
 constexpr std::string_view kDeviceFolder = "/dev";
 // The texts of the lines are the program's English ones.
-constexpr dialogs::Language kLanguage = dialogs::Language::English;
+constexpr language::Language kLanguage = language::Language::kEnglish;
 
 class Watcher {
 public:
@@ -52,22 +54,36 @@ public:
             Connection();
     }
 
+    ~Watcher() { StopReading(); }
+    Watcher(const Watcher&) = delete;
+    Watcher& operator=(const Watcher&) = delete;
+
     // Every report waiting on the event interface (waiting at most `timeout` for the
-    // first). False once the interface is gone.
+    // first). One read stays started between calls, so that no report is lost between
+    // them. False once the interface is gone.
     bool ReadEvents(std::chrono::milliseconds timeout)
     {
         const device::EventInterface events = m_mouse.Connection().Events();
+        if (m_reading != events.port)
+            StopReading();
         if (!m_mouse.Connected() || !events.port)
             return true;
         std::array<std::uint8_t, app::kListenerBufferSize> buffer{};
-        const std::size_t length = std::min<std::size_t>(events.inputReportLength, buffer.size());
         while (true) {
-            const auto count = events.port->ReadInputReport(std::span(buffer).first(length), timeout);
+            if (!m_reading) {
+                m_wake.Reset();
+                if (!events.port->StartRead(events.inputReportLength, m_wake))
+                    return false;
+                m_reading = events.port;
+            }
+            if (!m_wake.WaitFor(timeout) || !m_reading->ReadEnded())
+                return true;
+            // A report longer than the buffer is cut, never written past it.
+            const auto count = m_reading->FinishRead(buffer);
+            m_reading.reset();
             if (!count)
                 return false;
-            if (*count == 0)
-                return true;
-            if (const auto event = app::EventOfReport(std::span(buffer).first(std::min(*count, length))))
+            if (const auto event = device::EventOfReport(std::span(buffer).first(std::min(*count, buffer.size()))))
                 Handle(*event);
             timeout = std::chrono::milliseconds{0};
         }
@@ -79,7 +95,7 @@ private:
         m_context.out << (m_context.options.json ? json : text) << std::endl;
     }
 
-    void Handle(const app::DeviceEvent& event)
+    void Handle(const device::DeviceEvent& event)
     {
         const std::string codes = "\"code\":" + std::to_string(event.code);
         if (app::IsDpiStageNotice(event.code, event.value)) {
@@ -114,9 +130,19 @@ private:
              "{\"event\":\"other\"," + codes + ",\"value\":" + std::to_string(event.value) + "}");
     }
 
+    // The started read is given up before the port or the wake event it sets can go.
+    void StopReading()
+    {
+        if (m_reading)
+            m_reading->CancelRead();
+        m_reading.reset();
+    }
+
     CommandContext& m_context;
     MouseSession& m_mouse;
     app::AppState& m_state;
+    platform::PortableWakeEvent m_wake;
+    std::shared_ptr<platform::HidEventPort> m_reading;
 };
 
 int WatchVirtual(const CommandContext& context, WatchWaiter& waiter, device::VirtualBus& bus, Watcher& watcher)

@@ -23,7 +23,7 @@ struct CommandInterface {
 };
 
 struct EventInterface {
-    std::shared_ptr<HidEventPort> port;
+    std::shared_ptr<platform::HidEventPort> port;
     std::uint16_t inputReportLength = 0;
 };
 

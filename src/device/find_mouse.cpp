@@ -44,7 +44,7 @@ SearchResult FindMouse(HidBus& bus, ConnectionState& state)
 
         if (caps->usage == kEventUsage) {
             if (caps->usagePage == kEventUsagePage && caps->inputReportLength != 0) {
-                std::unique_ptr<HidEventPort> port = list->OpenEventInterface(index);
+                std::unique_ptr<platform::HidEventPort> port = list->OpenEventInterface(index);
                 if (!port) {
                     return {SearchEnd::kEventOpenFailed, *path};
                 }

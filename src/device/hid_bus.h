@@ -7,13 +7,11 @@
 // HidP_GetCaps); on Linux onto hidapi's hidraw backend; tests and the demo mode use the
 // virtual bus.
 
-#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <expected>
 #include <memory>
 #include <optional>
-#include <span>
 #include <string>
 
 #include "platform/hid_port.h"
@@ -51,17 +49,6 @@ public:
     virtual std::optional<HidCapabilities> Capabilities() = 0;
 };
 
-// The mouse's event interface, opened for reading only.
-class HidEventPort {
-public:
-    virtual ~HidEventPort() = default;
-    // Reads one input report into `buffer` (byte 0 is the report ID), waiting at most
-    // `timeout`. Returns the bytes stored, 0 when nothing came in time, nullopt once the
-    // interface is gone (the mouse was unplugged).
-    virtual std::optional<std::size_t> ReadInputReport(std::span<std::uint8_t> buffer,
-                                                       std::chrono::milliseconds timeout) = 0;
-};
-
 // The interfaces present when the list was taken.
 class HidInterfaceList {
 public:
@@ -70,7 +57,7 @@ public:
     virtual std::expected<std::string, HidEnumError> Path(std::size_t index) = 0;
     // Each open takes an index whose Path was asked for; nullptr when it fails.
     virtual std::unique_ptr<HidQuery> OpenForQuery(std::size_t index) = 0;
-    virtual std::unique_ptr<HidEventPort> OpenEventInterface(std::size_t index) = 0;
+    virtual std::unique_ptr<platform::HidEventPort> OpenEventInterface(std::size_t index) = 0;
     virtual std::unique_ptr<platform::HidPort> OpenCommandInterface(std::size_t index) = 0;
 };
 

@@ -123,7 +123,8 @@ BlockTransferResult BlockTransfer(CommandLink& link, CommandPacket& packet, std:
     for (std::size_t chunk = 0; chunk < chunks; ++chunk) {
         std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
         const std::size_t received =
-            link.port.ReadInputReport(std::span<std::uint8_t>(buffer.data(), readLength), link.chunkTimeout);
+            link.port.ReadInputReport(std::span<std::uint8_t>(buffer.data(), readLength), link.chunkTimeout)
+                .value_or(0);
         if (received < readLength && status) {
             TransferFailure failure = FailureOf(sent, TransferStep::kReadChunk);
             failure.chunk = chunk;

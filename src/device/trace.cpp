@@ -49,10 +49,11 @@ bool TracingHidPort::WriteOutputReport(std::span<const std::uint8_t> report)
     return m_inner->WriteOutputReport(report);
 }
 
-std::size_t TracingHidPort::ReadInputReport(std::span<std::uint8_t> buffer, std::chrono::milliseconds timeout)
+std::optional<std::size_t> TracingHidPort::ReadInputReport(std::span<std::uint8_t> buffer,
+                                                           std::chrono::milliseconds timeout)
 {
-    const std::size_t count = m_inner->ReadInputReport(buffer, timeout);
-    m_log.Transfer("read", buffer.first(std::min(count, buffer.size())));
+    const std::optional<std::size_t> count = m_inner->ReadInputReport(buffer, timeout);
+    m_log.Transfer("read", buffer.first(std::min(count.value_or(0), buffer.size())));
     return count;
 }
 

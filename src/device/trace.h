@@ -47,7 +47,8 @@ public:
     bool SendFeatureReport(std::span<const std::uint8_t> report) override;
     bool GetFeatureReport(std::span<std::uint8_t> report) override;
     bool WriteOutputReport(std::span<const std::uint8_t> report) override;
-    std::size_t ReadInputReport(std::span<std::uint8_t> buffer, std::chrono::milliseconds timeout) override;
+    std::optional<std::size_t> ReadInputReport(std::span<std::uint8_t> buffer,
+                                               std::chrono::milliseconds timeout) override;
 
 private:
     std::unique_ptr<platform::HidPort> m_inner;

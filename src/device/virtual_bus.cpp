@@ -24,6 +24,15 @@ struct VirtualBusHub {
     // lock held.
     bool Alive(std::uint64_t portGeneration) const { return plugged && portGeneration == generation; }
 
+    // Ends the event reads under way: a report came, or the mouse went. Lock held.
+    void WakeReaders()
+    {
+        eventQueued.notify_all();
+        for (platform::WakeEvent* wake : waitingReads) {
+            wake->Set();
+        }
+    }
+
     std::mutex mutex;
     std::condition_variable eventQueued;
     VirtualMouseStore store;
@@ -32,6 +41,7 @@ struct VirtualBusHub {
     bool plugged;
     std::uint64_t generation = 0;  // counts unplugs
     std::optional<std::string> problem;
+    std::vector<platform::WakeEvent*> waitingReads;  // of the event reads under way
 };
 
 namespace {
@@ -71,13 +81,12 @@ constexpr VirtualInterface kEventInterface{
     R"(\\?\HID#VID_04D9&PID_A11B&MI_01&Col02#8&2f81d0a4&0&0001#{4d1e55b2-f16f-11cf-88cb-001111000030})",
     Role::kEvent,
     {0x04D9, 0xA11B},
-    {0xFF01, 0x0001, VirtualMouse::kEventReportLength, 0, 0}};
+    {0xFF01, 0x0001, kEventReportSize, 0, 0}};
 constexpr VirtualInterface kCommandInterface{
     R"(\\?\HID#VID_04D9&PID_A11B&MI_02#8&9c4e51f&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030})",
     Role::kCommand,
     {0x04D9, 0xA11B},
-    {0xFF00, 0xFF00, VirtualMouse::kInputReportLength, VirtualMouse::kInputReportLength,
-     VirtualMouse::kFeatureReportLength}};
+    {0xFF00, 0xFF00, kOutputReportSize, kOutputReportSize, kFeatureReportSize}};
 
 // The mouse's collections that take no part in configuration come first, and another
 // maker's mouse stands between them and the two the search opens.
@@ -121,10 +130,13 @@ public:
         std::lock_guard lock(m_hub->mutex);
         return Alive() && m_inner.WriteOutputReport(report);
     }
-    std::size_t ReadInputReport(std::span<std::uint8_t> buffer, std::chrono::milliseconds timeout) override
+    std::optional<std::size_t> ReadInputReport(std::span<std::uint8_t> buffer,
+                                               std::chrono::milliseconds timeout) override
     {
         std::lock_guard lock(m_hub->mutex);
-        return Alive() ? m_inner.ReadInputReport(buffer, timeout) : 0;
+        if (!Alive())
+            return std::nullopt;  // the interface has gone, as a pulled cable leaves it
+        return m_inner.ReadInputReport(buffer, timeout);
     }
 
 private:
@@ -149,28 +161,81 @@ private:
     UnplugWatch m_unplugWatch;
 };
 
-class VirtualEventPort final : public HidEventPort {
+// A read ends when a report is queued or the mouse goes; either sets the reader's wake
+// event, as the system completes an overlapped read.
+class VirtualEventPort final : public platform::HidEventPort {
 public:
     VirtualEventPort(std::shared_ptr<VirtualBusHub> hub, std::uint64_t generation)
         : m_hub(std::move(hub)), m_generation(generation)
     {
     }
+    ~VirtualEventPort() override { CancelRead(); }
+    VirtualEventPort(const VirtualEventPort&) = delete;
+    VirtualEventPort& operator=(const VirtualEventPort&) = delete;
 
-    std::optional<std::size_t> ReadInputReport(std::span<std::uint8_t> buffer,
-                                               std::chrono::milliseconds timeout) override
+    bool StartRead(std::size_t reportLength, platform::WakeEvent& wake) override
+    {
+        std::lock_guard lock(m_hub->mutex);
+        if (m_wake != nullptr || !m_hub->Alive(m_generation)) {
+            return false;
+        }
+        m_wake = &wake;
+        m_reportLength = reportLength;
+        m_hub->waitingReads.push_back(&wake);
+        if (m_hub->mouse.HasEvent()) {
+            wake.Set();
+        }
+        return true;
+    }
+
+    bool ReadEnded() override
+    {
+        std::lock_guard lock(m_hub->mutex);
+        return m_wake != nullptr && Ended();
+    }
+
+    std::optional<std::size_t> FinishRead(std::span<std::uint8_t> buffer) override
     {
         std::unique_lock lock(m_hub->mutex);
-        m_hub->eventQueued.wait_for(lock, timeout,
-                                    [&] { return !m_hub->Alive(m_generation) || m_hub->mouse.HasEvent(); });
+        if (m_wake == nullptr) {
+            return std::nullopt;
+        }
+        m_hub->eventQueued.wait(lock, [this] { return Ended(); });
+        Forget();
         if (!m_hub->Alive(m_generation)) {
             return std::nullopt;
         }
-        return m_hub->mouse.ReadEvent(buffer);
+        std::vector<std::uint8_t> report(std::max<std::size_t>(m_reportLength, 1), 0);
+        const std::size_t count = std::min(m_hub->mouse.ReadEvent(report), buffer.size());
+        std::copy_n(report.begin(), count, buffer.begin());
+        return count;
+    }
+
+    void CancelRead() override
+    {
+        std::lock_guard lock(m_hub->mutex);
+        Forget();
     }
 
 private:
+    // Lock held.
+    bool Ended() const { return !m_hub->Alive(m_generation) || m_hub->mouse.HasEvent(); }
+    void Forget()
+    {
+        if (m_wake == nullptr) {
+            return;
+        }
+        auto& waiting = m_hub->waitingReads;
+        if (const auto found = std::find(waiting.begin(), waiting.end(), m_wake); found != waiting.end()) {
+            waiting.erase(found);
+        }
+        m_wake = nullptr;
+    }
+
     std::shared_ptr<VirtualBusHub> m_hub;
     std::uint64_t m_generation;
+    platform::WakeEvent* m_wake = nullptr;  // of the read under way
+    std::size_t m_reportLength = 0;
 };
 
 class VirtualInterfaceList final : public HidInterfaceList {
@@ -198,7 +263,7 @@ public:
         return entry != nullptr ? std::make_unique<VirtualQuery>(*entry) : nullptr;
     }
 
-    std::unique_ptr<HidEventPort> OpenEventInterface(std::size_t index) override
+    std::unique_ptr<platform::HidEventPort> OpenEventInterface(std::size_t index) override
     {
         const VirtualInterface* entry = Present(index);
         if (entry == nullptr || entry->role != Role::kEvent) {
@@ -270,7 +335,7 @@ bool VirtualBus::SetPlugged(bool plugged)
         m_hub->mouse = VirtualMouse(m_hub->mouse.Memory());
     } else {
         ++m_hub->generation;
-        m_hub->eventQueued.notify_all();
+        m_hub->WakeReaders();
     }
     return true;
 }
@@ -282,7 +347,7 @@ bool VirtualBus::InjectEvent(std::uint8_t code, std::uint8_t value)
         return false;
     }
     m_hub->mouse.QueueEvent(code, value);
-    m_hub->eventQueued.notify_all();
+    m_hub->WakeReaders();
     return true;
 }
 
@@ -312,7 +377,23 @@ std::optional<std::expected<VirtualBus::ControlStep, std::string>> VirtualBus::P
     return ControlStep{request, Apply(request)};
 }
 
+void VirtualBus::ServeControl(platform::FolderWatch& watch, const std::function<void(const ControlStep&)>& applied)
+{
+    do {
+        while (auto step = PollControl()) {
+            // A file that held no request is gone; the next one may be fine.
+            if (step->has_value()) {
+                applied(**step);
+            }
+        }
+    } while (watch.WaitForChange());
+}
+
 std::size_t VirtualBus::DiscardControlRequests() { return m_hub->control.DiscardPending(); }
+
+std::expected<std::string, std::string> VirtualBus::PrepareControlFolder() { return m_hub->control.Create(); }
+
+std::string_view VirtualBus::MouseInterfacePath() { return kCommandInterface.path; }
 
 VirtualMouseMemory VirtualBus::Memory() const
 {

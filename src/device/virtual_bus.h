@@ -11,21 +11,25 @@
 // mouse; plugging it in again powers it up afresh from its memory. Another process
 // drives this through the state folder: "plug.txt" says how a new run starts, and the
 // control folder carries plug, unplug and event requests to the running program, which
-// applies them with PollControl when it chooses. An open command port does not wait for
-// that: it looks at "plug.txt" at each transfer, so that an unplug ends it at once.
+// takes them with PollControl, or with ServeControl as they come. An open command port
+// does not wait for that: it looks at "plug.txt" at each transfer, so that an unplug ends
+// it at once.
 //
-// The ports may be used from other threads than the bus (the event listener, a control
-// poller): everything they share is behind one lock.
+// The ports may be used from other threads than the bus (the event listener, the control
+// reader): everything they share is behind one lock.
 
 #include <cstdint>
 #include <expected>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "device/hid_bus.h"
 #include "device/virtual_control.h"
 #include "device/virtual_mouse.h"
+#include "platform/folder_watch.h"
 
 namespace zalvane::device {
 
@@ -57,8 +61,18 @@ public:
     // Takes the oldest request of the control folder and applies it. Nullopt when none
     // waits; an error for a file that held no request (it is gone).
     std::optional<std::expected<ControlStep, std::string>> PollControl();
+    // Takes the control folder's requests as they come, until `watch` (on the control
+    // folder) is stopped: every waiting request, then again each time the folder changed.
+    // `applied` hears of each request carried out; a file that held none is dropped.
+    void ServeControl(platform::FolderWatch& watch, const std::function<void(const ControlStep&)>& applied);
     // Drops the requests left for an earlier run; returns how many.
     std::size_t DiscardControlRequests();
+    // Creates the control folder, so that it can be watched before the first request;
+    // its path (UTF-8), or what went wrong.
+    std::expected<std::string, std::string> PrepareControlFolder();
+
+    // The interface path by which the system's device-change notices name the mouse.
+    static std::string_view MouseInterfacePath();
 
     VirtualMouseMemory Memory() const;
     // What went wrong keeping the memory in the state folder, if anything.

@@ -122,12 +122,20 @@ VirtualControlFolder::VirtualControlFolder(const std::string& stateFolder)
 {
 }
 
-std::expected<void, std::string> VirtualControlFolder::Post(const ControlRequest& request)
+std::expected<std::string, std::string> VirtualControlFolder::Create()
 {
     std::error_code error;
     fs::create_directories(m_folder, error);
     if (error) {
         return std::unexpected(platform::PathToUtf8(m_folder) + ": cannot create the folder: " + error.message());
+    }
+    return platform::PathToUtf8(m_folder);
+}
+
+std::expected<void, std::string> VirtualControlFolder::Post(const ControlRequest& request)
+{
+    if (auto created = Create(); !created) {
+        return std::unexpected(created.error());
     }
     const std::string text = FormatControlRequest(request);
     const fs::path file = m_folder / (NextStamp() + "-" + RandomSuffix() + std::string(kRequestExtension));

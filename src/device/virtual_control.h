@@ -2,8 +2,8 @@
 // The control folder of a virtual mouse ("control" inside its state folder): another
 // process (zalvane-cli, a test) leaves requests there for the program that has the
 // mouse open, one file per request, and that program takes them in the order they were
-// left, each consumed when read. Nothing waits on the folder: the reader polls when it
-// chooses to.
+// left, each consumed when read. The reader looks when it chooses to, or each time the
+// folder changed (VirtualBus::ServeControl).
 //
 // A request file holds one line: "plug", "unplug" or "event CODE VALUE" (decimal 0-255).
 // Its name is "<20-digit time stamp>-<8 hex digits>.req", so that names sort in the order
@@ -41,6 +41,9 @@ public:
 
     // Leaves a request; creates the control folder when missing.
     std::expected<void, std::string> Post(const ControlRequest& request);
+
+    // Creates the control folder when missing; its path (UTF-8), or what went wrong.
+    std::expected<std::string, std::string> Create();
 
     // Takes the oldest request and removes its file; nullopt when none waits. A file that
     // holds no request is removed too, and what was wrong with it is returned.

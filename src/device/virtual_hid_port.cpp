@@ -25,7 +25,7 @@ bool VirtualHidPort::WriteOutputReport(std::span<const std::uint8_t> report)
     return taken;
 }
 
-std::size_t VirtualHidPort::ReadInputReport(std::span<std::uint8_t> buffer, std::chrono::milliseconds)
+std::optional<std::size_t> VirtualHidPort::ReadInputReport(std::span<std::uint8_t> buffer, std::chrono::milliseconds)
 {
     return m_mouse.Input(buffer);
 }

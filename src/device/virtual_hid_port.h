@@ -23,7 +23,8 @@ public:
     bool WriteOutputReport(std::span<const std::uint8_t> report) override;
     // Input reports of the command interface come only in answer to a command, so a
     // read never waits: what is not queued now never comes.
-    std::size_t ReadInputReport(std::span<std::uint8_t> buffer, std::chrono::milliseconds timeout) override;
+    std::optional<std::size_t> ReadInputReport(std::span<std::uint8_t> buffer,
+                                               std::chrono::milliseconds timeout) override;
 
     // False once the memory could not be kept after a change.
     bool Persisted() const { return m_persisted; }

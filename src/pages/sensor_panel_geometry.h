@@ -5,9 +5,11 @@
 #include <array>
 #include <string_view>
 
-#include "pages/rect.h"
+#include "pages/geometry_types.h"
 
 namespace zalvane::pages {
+
+// Page geometry is in the toolkit's rectangles, also known here as ui::Rect.
 
 // X/Y sliders: value 1 on the first 9 px, then one step per 21 px, 11 on the last 10 px.
 inline constexpr int kXySliderOffset = 9;

@@ -12,8 +12,8 @@ std::filesystem::path PathFromUtf8(std::string_view utf8)
 {
     try {
         return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-    } catch (...) {
-        // Text that the system cannot take as a path names no file.
+    } catch (const std::system_error&) {
+        // Text that the system cannot take as a path (not UTF-8) names no file.
         return {};
     }
 }
@@ -23,7 +23,8 @@ std::string PathToUtf8(const std::filesystem::path& path)
     try {
         const std::u8string text = path.u8string();
         return std::string(text.begin(), text.end());
-    } catch (...) {
+    } catch (const std::system_error&) {
+        // A name that is no Unicode text (a lone surrogate on Windows) has no UTF-8 form.
         return {};
     }
 }

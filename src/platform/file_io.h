@@ -1,6 +1,7 @@
 #pragma once
 // Whole-file reads and all-or-nothing writes. Paths are UTF-8 (so that Chinese file
-// names work on Windows too); nothing here throws.
+// names work on Windows too). Nothing here throws but the allocator: a file that cannot
+// be read or written is a result, running out of memory is not.
 
 #include <cstddef>
 #include <cstdint>

@@ -28,7 +28,8 @@ public:
     bool Create(HWND parent, UINT id)
     {
         static const WNDPROC buttonProc = RegisterSuperclass(L"BUTTON", L"Zalvane.TestButton");
-        return CreateEx(0, L"Zalvane.TestButton", L"", WS_CHILD | BS_OWNERDRAW, RECT{0, 0, 20, 20}, parent, id,
+        return CreateEx(L"Zalvane.TestButton",
+                        {.parent = parent, .id = id, .rect = {0, 0, 20, 20}, .style = WS_CHILD | BS_OWNERDRAW},
                         buttonProc);
     }
 

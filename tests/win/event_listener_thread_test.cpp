@@ -1,6 +1,7 @@
 // The event listener's thread with its overlapped reads, on a message pipe standing in for
 // the mouse's event interface: reports reach the window one at a time through the device
 // notice, and after the interface goes away the listener reads the next one it is given.
+// On the virtual mouse the same thread reads the same way, woken by the queued report.
 
 #include "app/win/event_listener_thread.h"
 
@@ -10,8 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "device/find_mouse.h"
+#include "device/virtual_bus.h"
 #include "device/win/win_hid_ports.h"
+#include "platform/win/wide_text.h"
 #include "ui/win/private_messages.h"
+#include "win/win_test_support.h"
 
 namespace zalvane::app::win {
 namespace {
@@ -77,7 +82,7 @@ public:
                                                        OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr));
         DWORD mode = PIPE_READMODE_MESSAGE;
         ::SetNamedPipeHandleState(client.get(), &mode, nullptr, nullptr);
-        m_port = std::make_shared<device::win::WinHidEventPort>(std::move(client), kReportLength);
+        m_port = std::make_shared<device::win::WinHidEventPort>(std::move(client));
     }
 
     bool Send(std::uint8_t id, std::uint8_t eventClass, std::uint8_t code, std::uint8_t value)
@@ -113,7 +118,7 @@ TEST(EventListenerThreadTest, ReportsReachTheWindowAndTheListenerFollowsANewInte
     EventListenerThread listener;
     wakeTarget = &listener;
     ASSERT_TRUE(listener.CreateWakeEvent());
-    ASSERT_TRUE(listener.Create(connection, ListenerReads::kOverlapped, window.Handle()));
+    ASSERT_TRUE(listener.Create(connection, window.Handle()));
     EXPECT_TRUE(listener.Suspended());
 
     ReportPipe first(1);
@@ -132,6 +137,34 @@ TEST(EventListenerThreadTest, ReportsReachTheWindowAndTheListenerFollowsANewInte
     connection.SetEvents(second.Interface());
     ASSERT_TRUE(second.Send(6, 7, 1, 7));
     EXPECT_EQ(window.WaitFor(3), (Notices{{3, 5}, {9, 2}, {1, 7}}));
+}
+
+TEST(EventListenerThreadTest, OnTheVirtualMouseAQueuedReportEndsTheRead)
+{
+    const wintest::TempDir folder;
+    auto bus = device::VirtualBus::Open(platform::win::Narrow(folder.File(L"mouse")));
+    ASSERT_TRUE(bus.has_value()) << bus.error();
+    EventListenerThread* wakeTarget = nullptr;
+    device::ConnectionState connection([&wakeTarget] {
+        if (wakeTarget)
+            wakeTarget->Wake();
+    });
+    ASSERT_TRUE(device::FindMouse(*bus, connection).Found());
+    NoticeWindow window;
+    EventListenerThread listener;
+    wakeTarget = &listener;
+    ASSERT_TRUE(listener.CreateWakeEvent());
+    ASSERT_TRUE(listener.Create(connection, window.Handle()));
+    listener.Resume();
+
+    ASSERT_TRUE(bus->InjectEvent(2, 3));
+    EXPECT_EQ(window.WaitFor(1), (Notices{{2, 3}}));
+    // Unplugged under a waiting read, then back with a new search.
+    bus->SetPlugged(false);
+    bus->SetPlugged(true);
+    ASSERT_TRUE(device::FindMouse(*bus, connection).Found());
+    ASSERT_TRUE(bus->InjectEvent(9, 1));
+    EXPECT_EQ(window.WaitFor(2), (Notices{{2, 3}, {9, 1}}));
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ public:
         windowClass.lpszClassName = L"Zalvane.TestParent";
         windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
         RegisterWindowClass(windowClass);
-        CreateEx(0, L"Zalvane.TestParent", L"", WS_POPUP | WS_VISIBLE, RECT{0, 0, 1000, 700}, nullptr, 0);
+        CreateEx(L"Zalvane.TestParent", {.rect = {0, 0, 1000, 700}, .style = WS_POPUP | WS_VISIBLE});
         ::UpdateWindow(Hwnd());
     }
 
@@ -83,7 +83,7 @@ TEST(GdipButtonTest, PreparesEveryPictureOverTheParentsPixels)
         CGdipButton button;
         ASSERT_TRUE(button.LoadStdImage(IDR_TEST_BUTTON_PNG, L"PNG"));
         ASSERT_TRUE(button.LoadAltImage(IDR_TEST_BUTTON_PNG, L"PNG"));
-        ASSERT_TRUE(button.Create(kStyle, RECT{100, 50, 107, 70}, parent.Hwnd(), 161));
+        ASSERT_TRUE(button.Create({.parent = parent.Hwnd(), .id = 161, .rect = {100, 50, 107, 70}, .style = kStyle}));
         EXPECT_NE(::GetWindowLongPtrW(button.Hwnd(), GWL_STYLE) & BS_OWNERDRAW, 0);
         ::UpdateWindow(button.Hwnd());  // its first paint asks the parent for colours
         ASSERT_TRUE(button.Prepared());
@@ -133,7 +133,7 @@ TEST(GdipButtonTest, WithoutAStandardImageNothingIsPreparedOrPainted)
     const long dcsBefore = UniqueHdc::LiveCount();
     {
         CGdipButton button;
-        ASSERT_TRUE(button.Create(kStyle, RECT{10, 10, 17, 30}, parent.Hwnd(), 1));
+        ASSERT_TRUE(button.Create({.parent = parent.Hwnd(), .id = 1, .rect = {10, 10, 17, 30}, .style = kStyle}));
         ::UpdateWindow(button.Hwnd());
         EXPECT_FALSE(button.Prepared());
         EXPECT_EQ(UniqueHdc::LiveCount(), dcsBefore);
@@ -145,7 +145,7 @@ TEST(GdipButtonTest, WithoutAStandardImageNothingIsPreparedOrPainted)
         // An image that will not load still gives pictures: the background copy alone.
         CGdipButton button;
         EXPECT_FALSE(button.LoadStdImage(9999, L"PNG"));
-        ASSERT_TRUE(button.Create(kStyle, RECT{10, 10, 17, 30}, parent.Hwnd(), 1));
+        ASSERT_TRUE(button.Create({.parent = parent.Hwnd(), .id = 1, .rect = {10, 10, 17, 30}, .style = kStyle}));
         ::UpdateWindow(button.Hwnd());
         ASSERT_TRUE(button.Prepared());
         EXPECT_TRUE(ColourNear(PixelOf(button.Picture(ButtonPicture::kStandard), 0, 0), kParentColour, 0));
@@ -158,9 +158,14 @@ TEST(GdipButtonTest, ThumbDragsAlongItsTrackAndReportsEachStep)
     const PaintedParent parent;
     CGdipButton thumb;
     ASSERT_TRUE(thumb.LoadStdImage(IDR_THUMB_PNG, L"PNG"));
-    ASSERT_TRUE(thumb.Create(kStyle, RECT{984, 35, 991, 149}, parent.Hwnd(), 161));
+    ASSERT_TRUE(thumb.Create({.parent = parent.Hwnd(), .id = 161, .rect = {984, 35, 991, 149}, .style = kStyle}));
+    // The owner keeps the top and has the main window's thumb message posted.
     int thumbPosition = 35;
-    thumb.SetDragTarget(parent.Hwnd(), &thumbPosition);
+    const ThumbMoved post = PostThumbMoved(parent.Hwnd());
+    thumb.OnThumbMoved([&](int top) {
+        thumbPosition = top;
+        post(top);
+    });
 
     const auto top = [&] {
         RECT rect{};

@@ -1,5 +1,6 @@
 // The notification-area icon: balloon texts are cut to the record's fields, every call
-// the shell gets is in the trace, and the icon is deleted once.
+// the shell gets is in the trace, and the icon is deleted once. A failed window handler
+// goes into the same trace.
 
 #include "app/win/tray_icon.h"
 
@@ -31,6 +32,7 @@ TEST(TrayIconTest, BalloonTextsAreCutToTheirFieldsAndEveryCallIsTraced)
         EXPECT_TRUE(tray.Delete());
         EXPECT_FALSE(tray.Delete());  // once is enough
         ::DestroyWindow(window);
+        trace.WriteHandlerFailure(0x402, "bad allocation");
     }
     std::ifstream in(platform::PathFromUtf8(tracePath));
     std::stringstream text;
@@ -41,7 +43,8 @@ TEST(TrayIconTest, BalloonTextsAreCutToTheirFieldsAndEveryCallIsTraced)
                   std::string(63, 'T') + "\t" + std::string(255, 'x') +
                   "\t5000\n"
                   "balloon\tWarning\t系统没有检测到游戏鼠标！\t100\n"
-                  "delete\t\t\t0\n");
+                  "delete\t\t\t0\n"
+                  "exception\t0x0402\tbad allocation\t0\n");
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <shellapi.h>
+
+#include <type_traits>
 #include <utility>
 
 #include "platform/win/hid_handles.h"
@@ -75,6 +78,47 @@ TEST(UniqueHandleTest, EachKindHasItsOwnEmptyValue)
         EXPECT_EQ(UniqueDevInfo::LiveCount(), listsBefore + 1);
     }
     EXPECT_EQ(UniqueDevInfo::LiveCount(), listsBefore);
+}
+
+TEST(UniqueHandleTest, PutTakesTheHandleACallHandsOut)
+{
+    const long eventsBefore = UniqueEvent::LiveCount();
+    const long kernelBefore = UniqueKernelHandle::LiveCount();
+    const UniqueEvent event(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    ASSERT_TRUE(event);
+    // Events are a kind of their own: no thread or mutex owner takes one, nor counts it.
+    static_assert(!std::is_same_v<UniqueEvent, UniqueKernelHandle>);
+    EXPECT_EQ(UniqueKernelHandle::LiveCount(), kernelBefore);
+
+    const HANDLE process = ::GetCurrentProcess();
+    UniqueEvent copy;
+    ASSERT_TRUE(::DuplicateHandle(process, event.get(), process, copy.put(), 0, FALSE, DUPLICATE_SAME_ACCESS));
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(UniqueEvent::LiveCount(), eventsBefore + 2);
+    ::SetEvent(copy.get());
+    EXPECT_EQ(::WaitForSingleObject(event.get(), 0), WAIT_OBJECT_0) << "the same event";
+
+    // Again into the same owner: the earlier copy is closed, not leaked.
+    ASSERT_TRUE(::DuplicateHandle(process, event.get(), process, copy.put(), 0, FALSE, DUPLICATE_SAME_ACCESS));
+    EXPECT_EQ(UniqueEvent::LiveCount(), eventsBefore + 2);
+    // A call that fails leaves the owner empty.
+    EXPECT_FALSE(::DuplicateHandle(process, nullptr, process, copy.put(), 0, FALSE, DUPLICATE_SAME_ACCESS));
+    EXPECT_FALSE(copy);
+    EXPECT_EQ(UniqueEvent::LiveCount(), eventsBefore + 1);
+}
+
+TEST(UniqueHandleTest, LocalMemoryIsOwnedLikeAHandle)
+{
+    const long before = UniqueLocalMemory<wchar_t*>::LiveCount();
+    {
+        int count = 0;
+        const UniqueLocalMemory<wchar_t*> words(::CommandLineToArgvW(L"Zalvane.exe --virtual-mouse D:\\m", &count));
+        ASSERT_TRUE(words);
+        ASSERT_EQ(count, 3);
+        EXPECT_STREQ(words.get()[1], L"--virtual-mouse");
+        EXPECT_EQ(UniqueLocalMemory<wchar_t*>::LiveCount(), before + 1);
+    }
+    EXPECT_EQ(UniqueLocalMemory<wchar_t*>::LiveCount(), before);
 }
 
 }  // namespace

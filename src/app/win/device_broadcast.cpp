@@ -9,7 +9,7 @@
 
 namespace zalvane::app::win {
 
-DeviceNoticeRecord ReadDeviceNotice(WPARAM event, LPARAM data) noexcept
+DeviceNoticeRecord ReadDeviceNotice(WPARAM event, LPARAM data)
 {
     DeviceNoticeRecord record;
     if ((event != DBT_DEVICEARRIVAL && event != DBT_DEVICEREMOVECOMPLETE) || data == 0)
@@ -24,11 +24,7 @@ DeviceNoticeRecord ReadDeviceNotice(WPARAM event, LPARAM data) noexcept
     // The name runs on past the record's one-character array, up to the size it gives.
     const auto* name = reinterpret_cast<const wchar_t*>(reinterpret_cast<const std::byte*>(data) + kNameOffset);
     const std::size_t capacity = (header->dbch_size - kNameOffset) / sizeof(wchar_t);
-    try {
-        record.interfaceName = platform::win::Narrow(std::wstring_view(name, wcsnlen(name, capacity)));
-    } catch (...) {
-        record.interfaceName.clear();
-    }
+    record.interfaceName = platform::win::Narrow(std::wstring_view(name, wcsnlen(name, capacity)));
     return record;
 }
 

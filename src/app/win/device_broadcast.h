@@ -19,7 +19,7 @@ struct DeviceNoticeRecord {
 
 // `data` is the notice's lParam; it is looked at only for arrivals and removals, which
 // carry a record.
-DeviceNoticeRecord ReadDeviceNotice(WPARAM event, LPARAM data) noexcept;
+DeviceNoticeRecord ReadDeviceNotice(WPARAM event, LPARAM data);
 
 // A device-interface record of the HID class naming `path`, as the system sends it.
 class DeviceInterfaceRecord {

@@ -1,6 +1,6 @@
 #include "app/win/event_listener_thread.h"
 
-#include "app/win/listener_ports.h"
+#include "platform/win/thread_end.h"
 #include "ui/win/private_messages.h"
 
 namespace zalvane::app::win {
@@ -18,45 +18,32 @@ EventListenerThread::~EventListenerThread()
     Wake();
     if (m_suspended)
         ::ResumeThread(m_thread.get());
-    // The thread may be sending a notice to a window of this thread: answer sent messages
-    // while waiting for it to end.
-    const DWORD deadline = ::GetTickCount() + kStopWaitMs;
-    HANDLE thread = m_thread.get();
-    for (;;) {
-        const DWORD now = ::GetTickCount();
-        const DWORD left = now < deadline ? deadline - now : 0;
-        const DWORD woken = ::MsgWaitForMultipleObjects(1, &thread, FALSE, left, QS_SENDMESSAGE);
-        if (woken == WAIT_OBJECT_0)
-            return;
-        if (woken != WAIT_OBJECT_0 + 1)
-            break;
-        MSG message;
-        ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    }
-    // Still inside a read that will not end: its port must outlive it.
-    static_cast<void>(m_port.release());
+    // The thread may be sending a notice to a window of this thread.
+    if (platform::win::WaitForThreadAnsweringSends(m_thread.get(), kStopWaitMs))
+        return;
+    // Still inside a read that will not end: the event it completes into must outlive it.
+    static_cast<void>(m_wake.release());
 }
 
 bool EventListenerThread::CreateWakeEvent() noexcept
 {
-    m_wake.reset(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    return static_cast<bool>(m_wake);
+    m_wake = std::make_unique<platform::win::WinWakeEvent>();
+    if (*m_wake)
+        return true;
+    m_wake.reset();
+    return false;
 }
 
 void EventListenerThread::Wake() noexcept
 {
     if (m_wake)
-        ::SetEvent(m_wake.get());
+        m_wake->Set();
 }
 
-bool EventListenerThread::Create(device::ConnectionState& connection, ListenerReads reads, HWND window) noexcept
+bool EventListenerThread::Create(device::ConnectionState& connection, HWND window) noexcept
 {
     if (!m_wake || m_thread)
         return false;
-    if (reads == ListenerReads::kOverlapped)
-        m_port = std::make_unique<OverlappedListenerPort>(m_wake.get());
-    else
-        m_port = std::make_unique<VirtualListenerPort>(m_wake.get());
     m_connection = &connection;
     m_window = window;
     m_thread.reset(::CreateThread(nullptr, 0, &EventListenerThread::ThreadProc, this, CREATE_SUSPENDED, nullptr));
@@ -78,7 +65,7 @@ DWORD WINAPI EventListenerThread::ThreadProc(void* self) noexcept
     auto& listener = *static_cast<EventListenerThread*>(self);
     try {
         RunEventListener(
-            *listener.m_connection, *listener.m_port,
+            *listener.m_connection, *listener.m_wake,
             [&listener](std::uint8_t code, std::uint8_t value) {
                 ::SendMessageW(listener.m_window, ui::win::kDeviceNoticeMessage, code, value);
             },

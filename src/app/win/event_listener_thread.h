@@ -11,10 +11,9 @@
 
 #include "app/event_listener.h"
 #include "platform/win/unique_handle.h"
+#include "platform/win/wake_event.h"
 
 namespace zalvane::app::win {
-
-enum class ListenerReads { kOverlapped, kVirtual };
 
 class EventListenerThread {
 public:
@@ -29,8 +28,8 @@ public:
     // Signals the wake event, when there is one.
     void Wake() noexcept;
 
-    // Creates the thread, suspended, reading with `reads`; events go to `window`.
-    bool Create(device::ConnectionState& connection, ListenerReads reads, HWND window) noexcept;
+    // Creates the thread, suspended; events go to `window`.
+    bool Create(device::ConnectionState& connection, HWND window) noexcept;
     bool Exists() const noexcept { return static_cast<bool>(m_thread); }
     void Resume() noexcept;
     bool Suspended() const noexcept { return m_suspended; }
@@ -38,9 +37,8 @@ public:
 private:
     static DWORD WINAPI ThreadProc(void* self) noexcept;
 
-    platform::win::UniqueEvent m_wake;
+    std::unique_ptr<platform::win::WinWakeEvent> m_wake;
     platform::win::UniqueKernelHandle m_thread;
-    std::unique_ptr<ListenerPort> m_port;
     device::ConnectionState* m_connection = nullptr;
     HWND m_window = nullptr;
     std::atomic<bool> m_stop{false};

@@ -10,19 +10,16 @@
 
 namespace zalvane::app::win {
 
-void StartFirmwareUpdater() noexcept
+void StartFirmwareUpdater()
 {
-    try {
-        SYSTEM_INFO system{};
-        ::GetNativeSystemInfo(&system);
-        const auto path =
-            UpdaterPath(platform::win::Narrow(platform::win::ModuleFilePath()), system.wProcessorArchitecture);
-        if (!path)
-            return;
-        // The updater is outside the program: whether it starts is not checked.
-        ::ShellExecuteW(nullptr, L"open", platform::win::Widen(*path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    } catch (...) {  // NOLINT(bugprone-empty-catch): out of memory for a path means no updater, nothing more
-    }
+    SYSTEM_INFO system{};
+    ::GetNativeSystemInfo(&system);
+    const auto path =
+        UpdaterPath(platform::win::Narrow(platform::win::ModuleFilePath()), system.wProcessorArchitecture);
+    if (!path)
+        return;
+    // The updater is outside the program: whether it starts is not checked.
+    ::ShellExecuteW(nullptr, L"open", platform::win::Widen(*path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 }  // namespace zalvane::app::win

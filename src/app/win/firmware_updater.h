@@ -4,6 +4,6 @@
 
 namespace zalvane::app::win {
 
-void StartFirmwareUpdater() noexcept;
+void StartFirmwareUpdater();
 
 }  // namespace zalvane::app::win

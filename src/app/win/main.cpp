@@ -10,6 +10,7 @@
 #include "app/program_options.h"
 #include "app/win/vornic_app.h"
 #include "platform/win/message_box.h"
+#include "platform/win/unique_handle.h"
 #include "platform/win/wide_text.h"
 
 namespace {
@@ -20,12 +21,11 @@ std::vector<std::string> Arguments()
 {
     std::vector<std::string> arguments;
     int count = 0;
-    wchar_t** words = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    const zalvane::platform::win::UniqueLocalMemory<wchar_t*> words(::CommandLineToArgvW(::GetCommandLineW(), &count));
     if (!words)
         return arguments;
     for (int i = 1; i < count; ++i)
-        arguments.push_back(zalvane::platform::win::Narrow(words[i]));
-    ::LocalFree(static_cast<HLOCAL>(words));
+        arguments.push_back(zalvane::platform::win::Narrow(words.get()[i]));
     return arguments;
 }
 

@@ -1,5 +1,7 @@
 #include "app/win/shell_trace.h"
 
+#include <cstdio>
+
 #include "platform/file_io.h"
 
 namespace zalvane::app::win {
@@ -14,6 +16,13 @@ void ShellTrace::Write(std::string_view action, std::string_view title, std::str
         return;
     m_file << action << '\t' << title << '\t' << text << '\t' << timeoutMs << '\n';
     m_file.flush();
+}
+
+void ShellTrace::WriteHandlerFailure(unsigned message, std::string_view what)
+{
+    char name[16] = {};
+    static_cast<void>(std::snprintf(name, sizeof name, "0x%04X", message));  // 16 is room for any UINT
+    Write("exception", name, what, 0);
 }
 
 void ShellTrace::WriteExit(unsigned long long peakWorkingSet)

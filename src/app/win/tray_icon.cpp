@@ -18,7 +18,7 @@ void CopyField(wchar_t (&field)[N], std::wstring_view text) noexcept
 
 }  // namespace
 
-bool TrayIcon::Add(HWND window, UINT callbackMessage, HICON icon, std::wstring_view tip) noexcept
+bool TrayIcon::Add(HWND window, UINT callbackMessage, HICON icon, std::wstring_view tip)
 {
     m_data = NOTIFYICONDATAW{};
     m_data.cbSize = sizeof m_data;  // the 64-bit record's size
@@ -31,7 +31,7 @@ bool TrayIcon::Add(HWND window, UINT callbackMessage, HICON icon, std::wstring_v
     return AddAgain();
 }
 
-bool TrayIcon::AddAgain() noexcept
+bool TrayIcon::AddAgain()
 {
     if (!m_data.hWnd)
         return false;
@@ -46,7 +46,7 @@ bool TrayIcon::AddAgain() noexcept
     return added;
 }
 
-bool TrayIcon::ShowBalloon(std::wstring_view title, std::wstring_view text, UINT timeoutMs) noexcept
+bool TrayIcon::ShowBalloon(std::wstring_view title, std::wstring_view text, UINT timeoutMs)
 {
     if (!m_data.hWnd)
         return false;
@@ -59,7 +59,7 @@ bool TrayIcon::ShowBalloon(std::wstring_view title, std::wstring_view text, UINT
     return ::Shell_NotifyIconW(NIM_MODIFY, &m_data) != FALSE;
 }
 
-bool TrayIcon::Delete() noexcept
+bool TrayIcon::Delete()
 {
     if (!m_added)
         return false;
@@ -68,14 +68,10 @@ bool TrayIcon::Delete() noexcept
     return ::Shell_NotifyIconW(NIM_DELETE, &m_data) != FALSE;
 }
 
-void TrayIcon::Trace(std::string_view action, std::wstring_view title, std::wstring_view text, UINT timeoutMs) noexcept
+void TrayIcon::Trace(std::string_view action, std::wstring_view title, std::wstring_view text, UINT timeoutMs)
 {
-    if (!m_trace)
-        return;
-    try {
+    if (m_trace)
         m_trace->Write(action, platform::win::Narrow(title), platform::win::Narrow(text), timeoutMs);
-    } catch (...) {  // NOLINT(bugprone-empty-catch): a trace that cannot be written must not take the window down
-    }
 }
 
 }  // namespace zalvane::app::win

@@ -19,17 +19,19 @@ public:
 
     explicit TrayIcon(ShellTrace* trace = nullptr) noexcept : m_trace(trace) {}
 
-    bool Add(HWND window, UINT callbackMessage, HICON icon, std::wstring_view tip) noexcept;
+    // Each call is traced first when there is a trace (which only running out of memory can
+    // make throw).
+    bool Add(HWND window, UINT callbackMessage, HICON icon, std::wstring_view tip);
     // After the shell restarted: the same icon again.
-    bool AddAgain() noexcept;
+    bool AddAgain();
     // Title up to 63 and text up to 255 UTF-16 units; longer ones are cut.
-    bool ShowBalloon(std::wstring_view title, std::wstring_view text, UINT timeoutMs) noexcept;
-    bool Delete() noexcept;
+    bool ShowBalloon(std::wstring_view title, std::wstring_view text, UINT timeoutMs);
+    bool Delete();
 
     bool Added() const noexcept { return m_added; }
 
 private:
-    void Trace(std::string_view action, std::wstring_view title, std::wstring_view text, UINT timeoutMs) noexcept;
+    void Trace(std::string_view action, std::wstring_view title, std::wstring_view text, UINT timeoutMs);
 
     ShellTrace* m_trace;
     NOTIFYICONDATAW m_data{};

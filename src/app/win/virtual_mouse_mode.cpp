@@ -2,17 +2,58 @@
 
 #include <dbt.h>
 
-#include "app/device_change.h"
 #include "app/win/device_broadcast.h"
+#include "platform/win/folder_watch.h"
+#include "platform/win/thread_end.h"
+#include "platform/win/unique_handle.h"
 #include "platform/win/wide_text.h"
 
 namespace zalvane::app::win {
 namespace {
 
-// Enough for a burst of requests; the rest wait for the next tick.
-constexpr int kRequestsPerPoll = 16;
+constexpr DWORD kStopWaitMs = 2000;
 
 }  // namespace
+
+struct VirtualMouseMode::Server {
+    Server(device::VirtualBus serverBus, const std::wstring& folder, HWND target)
+        : bus(std::move(serverBus)), watch(folder), window(target)
+    {
+    }
+
+    static DWORD WINAPI Run(void* self) noexcept;
+    void Notify(const device::VirtualBus::ControlStep& step) const;
+
+    device::VirtualBus bus;  // shares the mouse with the program's own bus
+    platform::win::WinFolderWatch watch;
+    HWND window;
+    platform::win::UniqueKernelHandle thread;
+};
+
+DWORD WINAPI VirtualMouseMode::Server::Run(void* self) noexcept
+{
+    auto& server = *static_cast<Server*>(self);
+    try {
+        server.bus.ServeControl(server.watch,
+                                [&server](const device::VirtualBus::ControlStep& step) { server.Notify(step); });
+    } catch (...) {
+        // Nothing it runs throws but the allocator; requests stop, the program lives on.
+        return 1;
+    }
+    return 0;
+}
+
+// Events went out on the event interface already; a plug state that changed is told as
+// the system tells it.
+void VirtualMouseMode::Server::Notify(const device::VirtualBus::ControlStep& step) const
+{
+    using Kind = device::ControlRequest::Kind;
+    if (!step.changed || step.request.kind == Kind::kEvent)
+        return;
+    DeviceInterfaceRecord record(platform::win::Widen(device::VirtualBus::MouseInterfacePath()));
+    const WPARAM event = step.request.kind == Kind::kPlug ? DBT_DEVICEARRIVAL : DBT_DEVICEREMOVECOMPLETE;
+    ::SendMessageW(window, WM_DEVICECHANGE, event, record.AsLParam());
+}
 
 std::expected<VirtualMouseMode, std::string> VirtualMouseMode::Open(const std::string& folder)
 {
@@ -20,44 +61,45 @@ std::expected<VirtualMouseMode, std::string> VirtualMouseMode::Open(const std::s
     if (!bus)
         return std::unexpected(bus.error());
     bus->DiscardControlRequests();
-    return VirtualMouseMode(std::move(*bus), folder);
+    auto control = bus->PrepareControlFolder();
+    if (!control)
+        return std::unexpected(control.error());
+    return VirtualMouseMode(std::move(*bus), std::move(*control));
 }
 
-void VirtualMouseMode::Poll(HWND window)
+VirtualMouseMode::VirtualMouseMode(device::VirtualBus bus, std::string controlFolder)
+    : m_bus(std::move(bus)), m_controlFolder(std::move(controlFolder))
 {
-    for (int taken = 0; taken < kRequestsPerPoll; ++taken) {
-        auto next = m_control.TakeNext();
-        if (!next)
-            return;
-        if (!*next)
-            continue;  // a file that held no request is gone; the next one may be fine
-        const device::ControlRequest request = **next;
-        using Kind = device::ControlRequest::Kind;
-        // A removal names an interface that was there, an arrival one that is there now.
-        std::wstring path = request.kind == Kind::kUnplug ? MousePath() : std::wstring();
-        if (!m_bus.Apply(request) || request.kind == Kind::kEvent)
-            continue;
-        if (request.kind == Kind::kPlug)
-            path = MousePath();
-        if (path.empty())
-            continue;
-        DeviceInterfaceRecord record(path);
-        const WPARAM event = request.kind == Kind::kPlug ? DBT_DEVICEARRIVAL : DBT_DEVICEREMOVECOMPLETE;
-        ::SendMessageW(window, WM_DEVICECHANGE, event, record.AsLParam());
-    }
 }
 
-std::wstring VirtualMouseMode::MousePath()
+VirtualMouseMode::VirtualMouseMode(VirtualMouseMode&&) noexcept = default;
+
+VirtualMouseMode::~VirtualMouseMode() { StopServing(); }
+
+bool VirtualMouseMode::StartServing(HWND window)
 {
-    const std::unique_ptr<device::HidInterfaceList> list = m_bus.ListInterfaces();
-    for (std::size_t index = 0; list; ++index) {
-        auto path = list->Path(index);
-        if (!path)
-            break;
-        if (NamesTheMouse(*path))
-            return platform::win::Widen(*path);
+    if (m_server)
+        return false;
+    // The watch begins before the first look, so that nothing left in between is missed.
+    auto server = std::make_unique<Server>(m_bus, platform::win::Widen(m_controlFolder), window);
+    server->thread.reset(::CreateThread(nullptr, 0, &Server::Run, server.get(), 0, nullptr));
+    if (!server->thread)
+        return false;
+    m_server = std::move(server);
+    return true;
+}
+
+void VirtualMouseMode::StopServing() noexcept
+{
+    if (!m_server)
+        return;
+    m_server->watch.Stop();
+    if (!platform::win::WaitForThreadAnsweringSends(m_server->thread.get(), kStopWaitMs)) {
+        // Still inside a request that will not end: what it uses must outlive it.
+        static_cast<void>(m_server.release());
+        return;
     }
-    return {};
+    m_server.reset();
 }
 
 }  // namespace zalvane::app::win

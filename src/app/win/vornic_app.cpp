@@ -5,6 +5,8 @@
 #include <commctrl.h>
 #include <psapi.h>
 
+#include <string_view>
+
 #include "app/win/vornic_dlg.h"
 #include "platform/win/message_box.h"
 #include "platform/win/module_path.h"
@@ -35,6 +37,12 @@ int CVornicApp::Run()
 
 bool CVornicApp::InitInstance()
 {
+    // Before anything shared (the trace, the virtual mouse's folder) is touched. The copy
+    // that runs already is neither shown nor told; this one ends with 0.
+    m_instance.emplace(kSingleInstanceMutex);
+    if (!m_instance->First())
+        return false;
+
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
     controls.dwICC = 0xFF;  // every class
@@ -47,10 +55,13 @@ bool CVornicApp::InitInstance()
     m_gdiplus.emplace();
 
     m_state.files.modulePath = platform::win::Narrow(platform::win::ModuleFilePath());
-    if (m_options.shellTrace)
+    if (m_options.shellTrace) {
         m_trace.emplace(*m_options.shellTrace);
+        ui::win::SetHandlerFailureReport([trace = &*m_trace](UINT message, std::string_view what) {
+            trace->WriteHandlerFailure(message, what);
+        });
+    }
     device::HidBus* bus = &m_systemBus;
-    ListenerReads reads = ListenerReads::kOverlapped;
     if (m_options.virtualMouseFolder) {
         auto mouse = VirtualMouseMode::Open(*m_options.virtualMouseFolder);
         if (!mouse) {
@@ -61,20 +72,23 @@ bool CVornicApp::InitInstance()
         }
         m_virtualMouse.emplace(std::move(*mouse));
         bus = &m_virtualMouse->Bus();
-        reads = ListenerReads::kVirtual;
     }
     m_link.emplace(*bus, m_pacer, [this] { m_listener.Wake(); });
 
     {
-        CVornicDlg dialog(ShellContext{m_state, *m_link, m_listener, reads, m_virtualMouse ? &*m_virtualMouse : nullptr,
+        CVornicDlg dialog(ShellContext{m_state, *m_link, m_listener, m_virtualMouse ? &*m_virtualMouse : nullptr,
                                        m_trace ? &*m_trace : nullptr});
         dialog.DoModal();
     }
+    // The window is gone: nothing more is sent to it.
+    if (m_virtualMouse)
+        m_virtualMouse->StopServing();
     return false;
 }
 
 int CVornicApp::ExitInstance()
 {
+    ui::win::SetHandlerFailureReport({});
     if (m_trace)
         m_trace->WriteExit(PeakWorkingSet());
     m_gdiplus.reset();

@@ -10,12 +10,15 @@
 #include "app/program_options.h"
 #include "app/win/event_listener_thread.h"
 #include "app/win/shell_trace.h"
+#include "app/win/single_instance.h"
 #include "app/win/virtual_mouse_mode.h"
 #include "device/win/setupapi_hid_bus.h"
 #include "platform/pacer.h"
 #include "platform/win/gdiplus_session.h"
 
 namespace zalvane::app::win {
+
+inline constexpr wchar_t kSingleInstanceMutex[] = L"KWRZ904NewVerMutex";
 
 class CVornicApp {
 public:
@@ -33,6 +36,7 @@ public:
 private:
     ProgramOptions m_options;
     int m_exitCode = 0;
+    std::optional<SingleInstance> m_instance;
     std::optional<platform::win::GdiplusSession> m_gdiplus;
     AppState m_state;
     platform::SleepingPacer m_pacer;

@@ -5,7 +5,8 @@
 #include "app/device_change.h"
 #include "app/win/device_broadcast.h"
 #include "app/win/firmware_updater.h"
-#include "dialogs/language_tables.h"
+#include "language/language_tables.h"
+#include "pages/skin_catalogue.h"
 #include "platform/win/gdi_guards.h"
 #include "platform/win/hid_handles.h"
 #include "platform/win/wide_text.h"
@@ -26,9 +27,9 @@ using ui::win::OnRawMessage;
 constexpr COLORREF kSplashColourKey = RGB(255, 255, 255);
 constexpr BYTE kOpaque = 255;
 
-std::wstring WideSlotText(dialogs::TextSlot slot, dialogs::Language language)
+std::wstring WideSlotText(language::TextSlot slot, language::Language language)
 {
-    return Widen(dialogs::SlotText(slot, language));
+    return Widen(language::SlotText(slot, language));
 }
 
 }  // namespace
@@ -73,22 +74,18 @@ std::span<const ui::win::MessageEntry> CVornicDlg::Messages() const
     return kTable;
 }
 
-// Start-up, in this order: one copy only; icons and window styles; the mouse; the
-// listener; device notifications; the profile and the language; the skin; the splash;
-// the notification-area icon.
+// Start-up, in this order (the application made sure it is the one copy): icons and
+// window styles; the mouse; the listener; device notifications; the profile and the
+// language; the skin; the splash; the notification-area icon.
 BOOL CVornicDlg::OnInitDialog()
 {
-    m_instanceMutex.reset(::CreateMutexW(nullptr, FALSE, kSingleInstanceMutex));
-    if (::GetLastError() == ERROR_ALREADY_EXISTS)
-        ::ExitProcess(0);  // the copy that runs already is neither shown nor told
-
     const HWND window = Hwnd();
     m_messages.SetOwner(window);
     m_fileDialog.SetOwner(window);
     ::SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
     ::SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon));
     // No caption is drawn; the title names the window for the system and for tests.
-    ::SetWindowTextW(window, WideSlotText(dialogs::TextSlot::AppTitle, m_state.language).c_str());
+    ::SetWindowTextW(window, WideSlotText(language::TextSlot::kAppTitle, m_state.language).c_str());
 
     LONG_PTR exStyle = ::GetWindowLongPtrW(window, GWL_EXSTYLE);
     exStyle = (exStyle & ~static_cast<LONG_PTR>(WS_EX_APPWINDOW)) | WS_EX_TOOLWINDOW | WS_EX_LAYERED;
@@ -104,7 +101,7 @@ BOOL CVornicDlg::OnInitDialog()
         platform::win::ShowMessage(window, L"CreateEvent failed.");
         return TRUE;
     }
-    if (m_context.listener.Create(m_context.link.Connection(), m_context.reads, window) && m_context.link.Connected())
+    if (m_context.listener.Create(m_context.link.Connection(), window) && m_context.link.Connected())
         m_context.listener.Resume();
 
     DEV_BROADCAST_DEVICEINTERFACE_W filter{};
@@ -119,18 +116,15 @@ BOOL CVornicDlg::OnInitDialog()
 
     LoadAtStartUp(m_state, m_ports);
 
-    m_skin.root = ui::SkinRootFromModulePath(m_state.files.modulePath, m_state.text.skinPath);
-    m_skin.name = m_state.text.skinPath;
-    LoadWindowBackground("/start.png");
+    m_skin = ui::SkinStateFor(m_state.text, m_state.files.modulePath);
+    LoadWindowBackground(pages::kStartImage);
 
     RECT work{};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     m_workArea = {work.left, work.top, work.right, work.bottom};
 
-    m_skin.textColour = {ui::ColourComponentFromText(m_state.text.red), ui::ColourComponentFromText(m_state.text.green),
-                         ui::ColourComponentFromText(m_state.text.blue)};
     for (std::size_t row = 0; row < m_sliderRows.size(); ++row)
-        m_sliderRows[row] = DecimalFromText(m_state.text.sliderRows[row]);
+        m_sliderRows[row] = SliderRowFromText(m_state.text.sliderRows[row]);
 
     const ui::WindowsVersion version = ui::win::CurrentWindowsVersion();
     m_mainFont = ui::win::CreateSkinFont(ui::ChooseFont(ui::FontUse::kMain, m_state.language, version));
@@ -140,9 +134,9 @@ BOOL CVornicDlg::OnInitDialog()
 
     m_taskbarCreatedMessage = ::RegisterWindowMessageW(L"TaskbarCreated");
     m_tray.Add(window, ui::win::kTrayCallbackMessage, m_smallIcon,
-               WideSlotText(dialogs::TextSlot::AppTitle, m_state.language));
+               WideSlotText(language::TextSlot::kAppTitle, m_state.language));
     if (m_context.virtualMouse)
-        ::SetTimer(window, VirtualMouseMode::kPollTimer, VirtualMouseMode::kPollPeriodMs, nullptr);
+        m_context.virtualMouse->StartServing(window);
     return TRUE;
 }
 
@@ -356,7 +350,7 @@ void CVornicDlg::ShowTrayMenu()
     if (!menu)
         return;
     ::AppendMenuW(menu.get(), MF_STRING, kTrayExitCommand,
-                  WideSlotText(dialogs::TextSlot::Exit, m_state.language).c_str());
+                  WideSlotText(language::TextSlot::kExit, m_state.language).c_str());
     ::SetForegroundWindow(Hwnd());
     POINT cursor{};
     ::GetCursorPos(&cursor);
@@ -383,12 +377,6 @@ void CVornicDlg::OnTimer(UINT_PTR id)
         case kSplashTimer:
             EndSplash();
             break;
-        case VirtualMouseMode::kPollTimer:
-            if (m_context.virtualMouse) {
-                m_context.virtualMouse->Poll(Hwnd());
-                break;
-            }
-            [[fallthrough]];
         default:
             // The Save button works again.
             ::KillTimer(Hwnd(), kSaveBusyTimer);
@@ -408,11 +396,11 @@ void CVornicDlg::RestoreArrowCursor(UINT_PTR timer)
 void CVornicDlg::EndSplash()
 {
     const HWND window = Hwnd();
-    LoadWindowBackground("/main.png");
+    LoadWindowBackground(pages::kMainImage);
     RECT rect{};
     ::GetWindowRect(window, &rect);
-    const pages::Size size{rect.right - rect.left, rect.bottom - rect.top};
-    const pages::Point topLeft = CentredIn(m_workArea, size);
+    const ui::Size size{rect.right - rect.left, rect.bottom - rect.top};
+    const ui::Point topLeft = CentredIn(m_workArea, size);
     ::SetWindowPos(window, nullptr, topLeft.x, topLeft.y, size.width, size.height,
                    SWP_NOREDRAW | SWP_NOZORDER | SWP_NOACTIVATE);
     m_pagesReady = true;

@@ -20,27 +20,25 @@
 #include "app/win/shell_trace.h"
 #include "app/win/tray_icon.h"
 #include "app/win/virtual_mouse_mode.h"
-#include "pages/rect.h"
 #include "platform/win/file_dialog.h"
 #include "platform/win/message_box.h"
 #include "platform/win/private_profile_store.h"
 #include "platform/win/system_pointer_settings.h"
 #include "platform/win/unique_handle.h"
 #include "settings/text_settings.h"
+#include "ui/rect.h"
 #include "ui/skin_state.h"
 #include "ui/win/dialog.h"
 
 namespace zalvane::app::win {
 
 inline constexpr wchar_t kMainWindowClass[] = L"RZ904NewVerGMClass";
-inline constexpr wchar_t kSingleInstanceMutex[] = L"KWRZ904NewVerMutex";
 
 // What lives as long as the process and the main window works with.
 struct ShellContext {
     AppState& state;
     DeviceLink& link;
     EventListenerThread& listener;
-    ListenerReads reads = ListenerReads::kOverlapped;
     VirtualMouseMode* virtualMouse = nullptr;  // in the demo mode only
     ShellTrace* trace = nullptr;
 };
@@ -118,11 +116,10 @@ private:
     FlowPorts m_ports;
     TrayIcon m_tray;
 
-    platform::win::UniqueKernelHandle m_instanceMutex;
     HICON m_icon = nullptr;  // shared resources: never destroyed
     HICON m_smallIcon = nullptr;
     platform::win::UniqueDevNotify m_deviceNotification;
-    pages::Rect m_workArea;
+    ui::Rect m_workArea;
     platform::win::UniqueHBitmap m_background;
     ui::SkinState m_skin;
     std::array<int, settings::kSliderRowCount> m_sliderRows{};

@@ -80,7 +80,7 @@ public:
         return std::make_unique<HidapiQuery>(m_entries[index]);
     }
 
-    std::unique_ptr<HidEventPort> OpenEventInterface(std::size_t index) override
+    std::unique_ptr<platform::HidEventPort> OpenEventInterface(std::size_t index) override
     {
         auto [device, numbered] = Open(index);
         return device ? std::make_unique<HidapiEventPort>(std::move(device), numbered) : nullptr;

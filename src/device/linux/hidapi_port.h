@@ -5,11 +5,14 @@
 
 #include <hidapi/hidapi.h>
 
+#include <atomic>
 #include <memory>
+#include <optional>
 #include <span>
+#include <thread>
 #include <utility>
+#include <vector>
 
-#include "device/hid_bus.h"
 #include "platform/hid_port.h"
 
 namespace zalvane::device {
@@ -46,26 +49,39 @@ public:
     bool SendFeatureReport(std::span<const std::uint8_t> report) override;
     bool GetFeatureReport(std::span<std::uint8_t> report) override;
     bool WriteOutputReport(std::span<const std::uint8_t> report) override;
-    std::size_t ReadInputReport(std::span<std::uint8_t> buffer, std::chrono::milliseconds timeout) override;
-
-private:
-    UniqueHidDevice m_device;
-    bool m_numbered;
-};
-
-class HidapiEventPort final : public HidEventPort {
-public:
-    HidapiEventPort(UniqueHidDevice device, bool numberedReports)
-        : m_device(std::move(device)), m_numbered(numberedReports)
-    {
-    }
-
     std::optional<std::size_t> ReadInputReport(std::span<std::uint8_t> buffer,
                                                std::chrono::milliseconds timeout) override;
 
 private:
     UniqueHidDevice m_device;
     bool m_numbered;
+};
+
+// hidapi's reads block: each event read runs on a thread of its own, which sets the wake
+// event when a report came or the device failed.
+class HidapiEventPort final : public platform::HidEventPort {
+public:
+    HidapiEventPort(UniqueHidDevice device, bool numberedReports)
+        : m_device(std::move(device)), m_numbered(numberedReports)
+    {
+    }
+    ~HidapiEventPort() override { CancelRead(); }
+    HidapiEventPort(const HidapiEventPort&) = delete;
+    HidapiEventPort& operator=(const HidapiEventPort&) = delete;
+
+    bool StartRead(std::size_t reportLength, platform::WakeEvent& wake) override;
+    bool ReadEnded() override { return m_reader.joinable() && m_ended.load(); }
+    std::optional<std::size_t> FinishRead(std::span<std::uint8_t> buffer) override;
+    void CancelRead() override;
+
+private:
+    UniqueHidDevice m_device;
+    bool m_numbered;
+    std::thread m_reader;
+    std::atomic<bool> m_cancel{false};
+    std::atomic<bool> m_ended{false};
+    std::vector<std::uint8_t> m_report;
+    std::optional<std::size_t> m_count;  // the reader's answer, read after joining it
 };
 
 }  // namespace zalvane::device

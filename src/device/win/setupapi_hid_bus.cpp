@@ -43,10 +43,9 @@ public:
 
     std::optional<HidCapabilities> Capabilities() override
     {
-        PHIDP_PREPARSED_DATA raw = nullptr;
-        if (!::HidD_GetPreparsedData(m_file.get(), &raw))
+        UniquePreparsedData preparsed;
+        if (!::HidD_GetPreparsedData(m_file.get(), preparsed.put()))
             return std::nullopt;
-        const UniquePreparsedData preparsed(raw);
         HIDP_CAPS caps{};
         if (::HidP_GetCaps(preparsed.get(), &caps) != HIDP_STATUS_SUCCESS)
             return std::nullopt;
@@ -96,19 +95,16 @@ public:
         return file ? std::make_unique<SetupApiQuery>(std::move(file)) : nullptr;
     }
 
-    std::unique_ptr<HidEventPort> OpenEventInterface(std::size_t index) override
+    std::unique_ptr<platform::HidEventPort> OpenEventInterface(std::size_t index) override
     {
         UniqueFile file = Open(index, GENERIC_READ, FILE_FLAG_OVERLAPPED | FILE_ATTRIBUTE_NORMAL);
-        if (!file)
-            return nullptr;
-        const std::optional<std::uint16_t> length = InputReportLength(index);
-        return std::make_unique<WinHidEventPort>(std::move(file), length.value_or(0));
+        return file ? std::make_unique<WinHidEventPort>(std::move(file)) : nullptr;
     }
 
     std::unique_ptr<platform::HidPort> OpenCommandInterface(std::size_t index) override
     {
-        // Overlapped, unlike the original synchronous handle, so that a chunk the mouse
-        // never sends cannot hold the window thread forever.
+        // Overlapped, so that a chunk the mouse never sends cannot hold the window thread
+        // forever.
         UniqueFile file = Open(index, GENERIC_READ | GENERIC_WRITE, FILE_FLAG_OVERLAPPED);
         return file ? std::make_unique<WinHidCommandPort>(std::move(file)) : nullptr;
     }
@@ -118,15 +114,6 @@ private:
     {
         const auto found = m_paths.find(index);
         return found == m_paths.end() ? UniqueFile() : OpenInterface(found->second, access, flags);
-    }
-
-    std::optional<std::uint16_t> InputReportLength(std::size_t index)
-    {
-        std::unique_ptr<HidQuery> query = OpenForQuery(index);
-        if (!query)
-            return std::nullopt;
-        const std::optional<HidCapabilities> caps = query->Capabilities();
-        return caps ? std::optional(caps->inputReportLength) : std::nullopt;
     }
 
     UniqueDevInfo m_set;

@@ -36,29 +36,62 @@ bool WinHidCommandPort::WriteOutputReport(std::span<const std::uint8_t> report)
     return result.status == TransferResult::Status::kDone;
 }
 
-std::size_t WinHidCommandPort::ReadInputReport(std::span<std::uint8_t> buffer, std::chrono::milliseconds timeout)
+std::optional<std::size_t> WinHidCommandPort::ReadInputReport(std::span<std::uint8_t> buffer,
+                                                              std::chrono::milliseconds timeout)
 {
     const TransferResult result = m_io.Read(m_file.get(), buffer, timeout);
-    return result.status == TransferResult::Status::kDone ? std::min(result.bytes, buffer.size()) : 0;
-}
-
-std::optional<std::size_t> WinHidEventPort::ReadInputReport(std::span<std::uint8_t> buffer,
-                                                            std::chrono::milliseconds timeout)
-{
-    m_report.assign(std::max<std::size_t>(m_reportLength, 1), 0);
-    const TransferResult result = m_io.Read(m_file.get(), m_report, timeout);
     switch (result.status) {
         case TransferResult::Status::kTimedOut:
             return 0;
         case TransferResult::Status::kFailed:
-            // A read the driver refuses will not work the next time either.
             return std::nullopt;
         case TransferResult::Status::kDone:
             break;
     }
-    const std::size_t count = std::min({result.bytes, m_report.size(), buffer.size()});
+    return std::min(result.bytes, buffer.size());
+}
+
+bool WinHidEventPort::StartRead(std::size_t reportLength, platform::WakeEvent& wake)
+{
+    const HANDLE completion = wake.SystemEvent();
+    if (!completion || m_pending)
+        return false;
+    m_report.assign(std::max<std::size_t>(reportLength, 1), 0);
+    m_overlapped = OVERLAPPED{};
+    m_overlapped.hEvent = completion;
+    if (!::ReadFile(m_file.get(), m_report.data(), static_cast<DWORD>(m_report.size()), nullptr, &m_overlapped) &&
+        ::GetLastError() != ERROR_IO_PENDING)
+        return false;
+    m_pending = true;
+    return true;
+}
+
+bool WinHidEventPort::ReadEnded() { return m_pending && HasOverlappedIoCompleted(&m_overlapped); }
+
+std::optional<std::size_t> WinHidEventPort::FinishRead(std::span<std::uint8_t> buffer)
+{
+    if (!m_pending)
+        return std::nullopt;
+    m_pending = false;
+    // Waits on the wake event while the read is under way, so ReadEnded comes first.
+    DWORD transferred = 0;
+    if (!::GetOverlappedResult(m_file.get(), &m_overlapped, &transferred, TRUE))
+        return std::nullopt;
+    const std::size_t count = std::min({static_cast<std::size_t>(transferred), m_report.size(), buffer.size()});
     std::copy_n(m_report.begin(), count, buffer.begin());
     return count;
+}
+
+void WinHidEventPort::CancelRead()
+{
+    if (!m_pending)
+        return;
+    m_pending = false;
+    ::CancelIoEx(m_file.get(), &m_overlapped);
+    // Waits for the cancelled read to end: the buffer is free after this. The record, not
+    // the wake event, says so: a search may have set the event already.
+    while (!HasOverlappedIoCompleted(&m_overlapped))
+        ::Sleep(1);
 }
 
 }  // namespace zalvane::device::win

@@ -15,6 +15,23 @@ class UniqueHandle {
 public:
     using Handle = typename Traits::Handle;
 
+    // What put() gives a call that hands a new handle out through a pointer: it holds the
+    // pointer's target and gives what the call stored to the owner when it goes, at the
+    // end of the full expression.
+    class OutParameter {
+    public:
+        explicit OutParameter(UniqueHandle& owner) noexcept : m_owner(owner) {}
+        ~OutParameter() { m_owner.reset(m_handle); }
+        OutParameter(const OutParameter&) = delete;
+        OutParameter& operator=(const OutParameter&) = delete;
+
+        operator Handle*() noexcept { return &m_handle; }  // NOLINT(google-explicit-constructor): the call's argument
+
+    private:
+        UniqueHandle& m_owner;
+        Handle m_handle = Traits::Invalid();
+    };
+
     UniqueHandle() noexcept = default;
     explicit UniqueHandle(Handle handle) noexcept : m_handle(handle) { Adopt(m_handle); }
     UniqueHandle(UniqueHandle&& other) noexcept : m_handle(other.m_handle) { other.m_handle = Traits::Invalid(); }
@@ -42,6 +59,15 @@ public:
             Traits::Close(old);
             s_live.fetch_sub(1, std::memory_order_relaxed);
         }
+    }
+
+    // For an out-parameter: closes the handle held so far; the call's new handle is owned
+    // (and counted) once the full expression ends, so its result may be tested in it:
+    //   if (!::HidD_GetPreparsedData(file, preparsed.put())) ...
+    [[nodiscard]] OutParameter put() noexcept
+    {
+        reset();
+        return OutParameter(*this);
     }
 
     // Gives the handle up without closing it.
@@ -82,6 +108,23 @@ struct FileTraits {
     static void Close(Handle handle) noexcept { ::CloseHandle(handle); }
 };
 
+// Events are kernel handles too, but a kind of their own: an event owner takes no thread
+// or mutex, and events are counted apart.
+struct EventTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle handle) noexcept { ::CloseHandle(handle); }
+};
+
+// Memory that the system allocated for the caller with LocalAlloc (CommandLineToArgvW,
+// FormatMessageW with FORMAT_MESSAGE_ALLOCATE_BUFFER): `T` is what the pointer points to.
+template <class T>
+struct LocalMemoryTraits {
+    using Handle = T*;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle memory) noexcept { ::LocalFree(static_cast<HLOCAL>(memory)); }
+};
+
 using UniqueHFont = UniqueHandle<NullEmptyTraits<HFONT, &::DeleteObject>>;
 using UniqueHBitmap = UniqueHandle<NullEmptyTraits<HBITMAP, &::DeleteObject>>;
 using UniqueHBrush = UniqueHandle<NullEmptyTraits<HBRUSH, &::DeleteObject>>;
@@ -89,9 +132,12 @@ using UniqueHBrush = UniqueHandle<NullEmptyTraits<HBRUSH, &::DeleteObject>>;
 using UniqueHdc = UniqueHandle<NullEmptyTraits<HDC, &::DeleteDC>>;
 // CreateFileW: INVALID_HANDLE_VALUE is empty.
 using UniqueFile = UniqueHandle<FileTraits>;
-// Threads, events, mutexes: null is empty.
+// Threads and mutexes: null is empty.
 using UniqueKernelHandle = UniqueHandle<NullEmptyTraits<HANDLE, &::CloseHandle>>;
-using UniqueEvent = UniqueKernelHandle;
+// CreateEventW.
+using UniqueEvent = UniqueHandle<EventTraits>;
+template <class T>
+using UniqueLocalMemory = UniqueHandle<LocalMemoryTraits<T>>;
 using UniqueHMenu = UniqueHandle<NullEmptyTraits<HMENU, &::DestroyMenu>>;
 // Icons not loaded as shared.
 using UniqueHIcon = UniqueHandle<NullEmptyTraits<HICON, &::DestroyIcon>>;

@@ -96,6 +96,22 @@ void CDialog::EndDialog(INT_PTR result) noexcept
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
 {
+    INT_PTR answer = FALSE;
+    try {
+        answer = Answer(window, message, wParam, lParam);
+    } catch (...) {
+        TellHandlerFailure(message);
+        answer = FALSE;  // the dialog class's own handling
+    }
+    if (message == WM_NCDESTROY) {
+        if (CWindow* self = FromHandle(window))
+            self->Unbind();
+    }
+    return answer;
+}
+
+INT_PTR CDialog::Answer(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
     if (message == WM_INITDIALOG) {
         auto* dialog = reinterpret_cast<CDialog*>(lParam);
         dialog->Bind(window);
@@ -106,8 +122,6 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
         return FALSE;  // before WM_INITDIALOG: the dialog class's own handling
     LRESULT result = 0;
     const bool handled = self->HandleMessage(message, wParam, lParam, result);
-    if (message == WM_NCDESTROY)
-        self->Unbind();
     const bool okOrCancel =
         message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL);
     if (!handled && okOrCancel) {

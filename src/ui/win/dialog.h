@@ -37,6 +37,8 @@ protected:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    // The dialog procedure's answer; what a handler throws goes to DialogProc's boundary.
+    static INT_PTR Answer(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     HWND CreateFromTemplate(HWND owner) noexcept;
     void RunModalLoop() noexcept;
 

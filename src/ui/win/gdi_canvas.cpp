@@ -9,7 +9,7 @@ namespace {
 
 COLORREF ToColorRef(SkinColour colour) { return RGB(colour.red, colour.green, colour.blue); }
 
-RECT ToRect(const pages::Rect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+RECT ToRect(const ui::Rect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
 }  // namespace
 
@@ -29,7 +29,7 @@ bool GdiCanvas::DrawImage(const std::string& path, int x, int y)
     return DrawSkinImage(m_dc, platform::win::Widen(path), x, y);
 }
 
-void GdiCanvas::DrawText(std::string_view text, const pages::Rect& rect, TextAlignment alignment)
+void GdiCanvas::DrawText(std::string_view text, const ui::Rect& rect, TextAlignment alignment)
 {
     std::wstring wide = platform::win::Widen(text);
     RECT area = ToRect(rect);
@@ -78,7 +78,7 @@ int GdiCanvas::TextWidth(std::string_view text, FontRole font)
     return measured ? extent.cx : 0;
 }
 
-void GdiCanvas::Fill(const pages::Rect& rect, SkinColour colour)
+void GdiCanvas::Fill(const ui::Rect& rect, SkinColour colour)
 {
     const platform::win::UniqueHBrush brush(::CreateSolidBrush(ToColorRef(colour)));
     const RECT area = ToRect(rect);

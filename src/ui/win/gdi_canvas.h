@@ -17,9 +17,9 @@ public:
     GdiCanvas& operator=(const GdiCanvas&) = delete;
 
     bool DrawImage(const std::string& path, int x, int y) override;
-    void DrawText(std::string_view text, const pages::Rect& rect, TextAlignment alignment) override;
+    void DrawText(std::string_view text, const ui::Rect& rect, TextAlignment alignment) override;
     void SetTextStyle(FontRole font, SkinColour colour) override;
-    void Fill(const pages::Rect& rect, SkinColour colour) override;
+    void Fill(const ui::Rect& rect, SkinColour colour) override;
     int TextWidth(std::string_view text, FontRole font) override;
 
 private:

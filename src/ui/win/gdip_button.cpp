@@ -13,6 +13,11 @@ std::size_t Index(ButtonPicture picture) { return static_cast<std::size_t>(pictu
 
 }  // namespace
 
+ThumbMoved PostThumbMoved(HWND window)
+{
+    return [window](int top) { ::PostMessageW(window, kThumbMovedMessage, static_cast<WPARAM>(top), 0); };
+}
+
 CGdipButton::~CGdipButton() { DestroyWindow(); }
 
 std::span<const MessageEntry> CGdipButton::Messages() const
@@ -28,13 +33,12 @@ std::span<const MessageEntry> CGdipButton::Messages() const
     return kTable;
 }
 
-bool CGdipButton::Create(DWORD style, const RECT& rect, HWND parent, UINT id) noexcept
+bool CGdipButton::Create(const CreateArgs& args)
 {
+    CreateArgs ownerDrawn = args;
+    ownerDrawn.style |= BS_OWNERDRAW;
     // Our windows of the system's button class: the button's own procedure does the rest.
-    static const WNDPROC buttonProc = RegisterSuperclass(L"BUTTON", kButtonClass);
-    if (!buttonProc)
-        return false;
-    return CreateEx(0, kButtonClass, L"", style | BS_OWNERDRAW, rect, parent, id, buttonProc);
+    return CreateAs(L"BUTTON", kButtonClass, ownerDrawn);
 }
 
 bool CGdipButton::LoadStdImage(UINT id, const wchar_t* type)
@@ -48,12 +52,6 @@ bool CGdipButton::LoadAltImage(UINT id, const wchar_t* type)
     m_hasAltImage = true;
     m_altImage.emplace();
     return m_altImage->Load(id, type);
-}
-
-void CGdipButton::SetDragTarget(HWND mainWindow, int* thumbPosition) noexcept
-{
-    m_mainWindow = mainWindow;
-    m_thumbPosition = thumbPosition;
 }
 
 const MemorySurface& CGdipButton::Picture(ButtonPicture picture) const noexcept { return m_pictures[Index(picture)]; }
@@ -188,10 +186,8 @@ bool CGdipButton::PreTranslateMessage(MSG& message)
             ::SetWindowPos(Hwnd(), nullptr, rect.left, *top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             ::InvalidateRect(Hwnd(), nullptr, TRUE);
             ::UpdateWindow(Hwnd());
-            if (m_thumbPosition)
-                *m_thumbPosition = *top;
-            if (m_mainWindow)
-                ::PostMessageW(m_mainWindow, kThumbMovedMessage, static_cast<WPARAM>(*top), 0);
+            if (m_thumbMoved)
+                m_thumbMoved(*top);
             break;
         }
         default:

@@ -2,34 +2,43 @@
 // CGdipButton: an owner-drawn push button whose look comes from a PNG with alpha blended
 // over a copy of what the parent shows behind it, in normal, pressed, hot (brightened)
 // and disabled (greyscale) pictures, with an alternate set for a toggled state. As the
-// main window's scroll thumb it can be dragged up and down its track.
+// main window's scroll thumb it can be dragged up and down its track. Its clicks reach
+// its owner like every CControl's notifications (BN_CLICKED).
 
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <optional>
 
+#include "pages/main_window_geometry.h"
 #include "ui/image_button_state.h"
+#include "ui/win/control.h"
 #include "ui/win/gdiplus_bitmap.h"
 #include "ui/win/memory_surface.h"
-#include "ui/win/window.h"
 
 namespace zalvane::ui::win {
 
-class CGdipButton : public CWindow {
+// Hears the new top edge of a dragged scroll thumb, in parent client pixels.
+using ThumbMoved = std::function<void(int top)>;
+
+// Posts the main window's thumb message (kThumbMovedMessage: wParam the new top, lParam 0)
+// to `window` for each step, as the settings pages expect it.
+ThumbMoved PostThumbMoved(HWND window);
+
+class CGdipButton : public CControl {
 public:
     CGdipButton() = default;
     ~CGdipButton() override;
 
-    // A child push button; BS_OWNERDRAW is added to `style`. `rect` in parent client pixels.
-    bool Create(DWORD style, const RECT& rect, HWND parent, UINT id) noexcept;
+    // A child push button; BS_OWNERDRAW is added to the style.
+    bool Create(const CreateArgs& args);
 
     bool LoadStdImage(UINT id, const wchar_t* type);
     bool LoadAltImage(UINT id, const wchar_t* type);
 
-    // Where each accepted drag step goes: kThumbMovedMessage is posted to `mainWindow`
-    // with the new top, which is also stored in `thumbPosition`.
-    void SetDragTarget(HWND mainWindow, int* thumbPosition) noexcept;
+    // Each accepted drag step of the thumb, after it moved.
+    void OnThumbMoved(ThumbMoved moved) { m_thumbMoved = std::move(moved); }
 
     void SetDisabled(bool disabled) noexcept { m_state.SetDisabled(disabled); }
     void SetToggleMode(bool toggleMode) noexcept { m_state.SetToggleMode(toggleMode); }
@@ -60,7 +69,7 @@ private:
     RECT RectInParent() const noexcept;
 
     ImageButtonState m_state;
-    ThumbDrag m_drag;
+    ThumbDrag m_drag{{pages::kScrollThumb.left, pages::kScrollThumb.top, pages::kScrollThumbLowestBottom}};
     bool m_hasAltImage = false;
     bool m_prepared = false;
     std::optional<CGdiPlusBitmapResource> m_altImage;
@@ -68,8 +77,7 @@ private:
     MemorySurface m_background;
     std::array<MemorySurface, 7> m_pictures;  // indexed by ButtonPicture
     std::optional<ButtonPicture> m_current;
-    HWND m_mainWindow = nullptr;
-    int* m_thumbPosition = nullptr;
+    ThumbMoved m_thumbMoved;
 };
 
 }  // namespace zalvane::ui::win

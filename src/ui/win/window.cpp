@@ -1,5 +1,8 @@
 #include "ui/win/window.h"
 
+#include <exception>
+#include <utility>
+
 namespace zalvane::ui::win {
 namespace {
 
@@ -7,7 +10,33 @@ constexpr wchar_t kObjectProperty[] = L"Zalvane.CWindow";
 
 HINSTANCE ThisModule() noexcept { return ::GetModuleHandleW(nullptr); }
 
+HandlerFailureReport& FailureReport()
+{
+    static HandlerFailureReport report;
+    return report;
+}
+
 }  // namespace
+
+void SetHandlerFailureReport(HandlerFailureReport report) { FailureReport() = std::move(report); }
+
+void TellHandlerFailure(UINT message) noexcept
+{
+    // Nothing here allocates before the report: the failure may be the allocator's.
+    const char* what = "unknown exception";
+    try {
+        if (const std::exception_ptr failure = std::current_exception())
+            std::rethrow_exception(failure);
+    } catch (const std::exception& error) {
+        what = error.what();
+    } catch (...) {  // NOLINT(bugprone-empty-catch): not a standard exception, so it says nothing
+    }
+    try {
+        if (const HandlerFailureReport& report = FailureReport())
+            report(message, what);
+    } catch (...) {  // NOLINT(bugprone-empty-catch): the message has its default handling; telling is all that fails
+    }
+}
 
 CWindow::~CWindow()
 {
@@ -49,15 +78,16 @@ WNDPROC CWindow::RegisterSuperclass(const wchar_t* baseClass, const wchar_t* new
     return RegisterWindowClass(windowClass) ? baseProc : nullptr;
 }
 
-bool CWindow::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, const RECT& rect,
-                       HWND parent, UINT id, WNDPROC baseProc) noexcept
+bool CWindow::CreateEx(const wchar_t* className, const CreateArgs& args, WNDPROC baseProc) noexcept
 {
     if (m_hwnd)
         return false;
     m_baseProc = baseProc;
-    const HMENU menuOrId = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
-    const HWND window = ::CreateWindowExW(exStyle, className, title, style, rect.left, rect.top, rect.right - rect.left,
-                                          rect.bottom - rect.top, parent, menuOrId, ThisModule(), this);
+    const HMENU menuOrId = (args.style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(args.id)) : nullptr;
+    const RECT& rect = args.rect;
+    const HWND window =
+        ::CreateWindowExW(args.exStyle, className, args.text ? args.text : L"", args.style, rect.left, rect.top,
+                          rect.right - rect.left, rect.bottom - rect.top, args.parent, menuOrId, ThisModule(), this);
     return window != nullptr && window == m_hwnd;
 }
 
@@ -68,12 +98,12 @@ LRESULT CWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) noexcep
     return ::DefWindowProcW(m_hwnd, message, wParam, lParam);
 }
 
-bool CWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) noexcept
+bool CWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     return ReflectToChild(message, wParam, lParam, result) || Dispatch(message, wParam, lParam, result);
 }
 
-bool CWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) noexcept
+bool CWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     for (const MessageEntry& entry : Messages()) {
         if (!entry.Matches(message, wParam, lParam))
@@ -88,14 +118,22 @@ bool CWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resu
     return message >= 0xC000 && message <= 0xFFFF && OnRegisteredMessage(message, wParam, lParam, result);
 }
 
-// A control asks its parent for its colours and its drawing; a control object of ours
-// answers first. A colour request that the control answers without a brush goes on to
-// the parent's own handler.
-bool CWindow::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) noexcept
+// A control asks its parent for its colours and its drawing, and tells it its
+// notifications; a control object of ours answers first. A colour request that the
+// control answers without a brush, and a notification it has no handler for, go on to
+// the parent's own table.
+bool CWindow::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     HWND child = nullptr;
     UINT reflected = 0;
     switch (message) {
+        case WM_COMMAND: {
+            CWindow* control = FromHandle(reinterpret_cast<HWND>(lParam));  // null for menus and accelerators
+            if (!control || control == this || !control->OnReflectedCommand(HIWORD(wParam)))
+                return false;
+            result = 0;
+            return true;
+        }
         case WM_CTLCOLORBTN:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
@@ -152,21 +190,32 @@ LRESULT CALLBACK CWindow::WindowProc(HWND window, UINT message, WPARAM wParam, L
     if (!self)
         return ::DefWindowProcW(window, message, wParam, lParam);
     LRESULT result = 0;
-    if (!self->HandleMessage(message, wParam, lParam, result))
+    try {
+        if (!self->HandleMessage(message, wParam, lParam, result))
+            result = self->DefaultProc(message, wParam, lParam);
+    } catch (...) {
+        TellHandlerFailure(message);
         result = self->DefaultProc(message, wParam, lParam);
+    }
     if (message == WM_NCDESTROY)
         self->Unbind();
     return result;
 }
 
+// Pre-translation runs handlers outside any window procedure: the same boundary here, and
+// a message whose pre-translation failed is dispatched as usual.
 bool PreTranslateChain(MSG& message) noexcept
 {
-    for (HWND window = message.hwnd; window;) {
-        if (CWindow* object = CWindow::FromHandle(window); object && object->PreTranslateMessage(message))
-            return true;
-        if ((::GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) == 0)
-            break;  // the top-level window was the last
-        window = ::GetParent(window);
+    try {
+        for (HWND window = message.hwnd; window;) {
+            if (CWindow* object = CWindow::FromHandle(window); object && object->PreTranslateMessage(message))
+                return true;
+            if ((::GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) == 0)
+                break;  // the top-level window was the last
+            window = ::GetParent(window);
+        }
+    } catch (...) {
+        TellHandlerFailure(message.message);
     }
     return false;
 }

@@ -1,5 +1,6 @@
-// The event listener's loop against a scripted port: which reports reach the window, how
-// long a read may be, and what happens when the connection changes under a read.
+// The event listener's loop against a scripted event port and wake event: which reports
+// reach the window, how long a read may be, and what happens when the connection changes
+// under a read.
 
 #include "app/event_listener.h"
 
@@ -7,89 +8,103 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace zalvane::app {
 namespace {
 
-class NoEventPort final : public device::HidEventPort {
-public:
-    std::optional<std::size_t> ReadInputReport(std::span<std::uint8_t>, std::chrono::milliseconds) override
-    {
-        return 0;
-    }
-};
-
-// One read as the script plays it: the report that arrives, or a failed read; `during`
-// runs while the listener waits for it (a search, an unplug).
+// One read as the script plays it: the report that arrives, or a read that cannot start;
+// `during` runs while the listener waits for it (a search, an unplug); `wakesBeforeEnd`
+// wakes come while the read is still under way.
 struct ScriptedRead {
     std::vector<std::uint8_t> report;
     bool starts = true;
     std::function<void()> during;
+    int wakesBeforeEnd = 0;
 };
 
-// Plays the reads in order on the test's thread; when the script is over, the next wait
-// stops the listener.
-class ScriptedListenerPort final : public ListenerPort {
-public:
-    explicit ScriptedListenerPort(std::atomic<bool>& stop) : m_stop(stop) {}
+// What the listener did, and what is still to come, shared by every port of a test.
+struct Script {
+    std::deque<ScriptedRead> reads;
+    std::deque<std::function<void()>> idleWakes;  // what wakes the listener while no read runs
+    std::optional<ScriptedRead> current;
+    std::vector<const platform::HidEventPort*> readPorts;
+    std::vector<std::size_t> readLengths;
+    std::vector<std::size_t> bufferSizes;
+    int cancels = 0;
+    std::atomic<bool> stop{false};
+};
 
-    void ResetWake() override {}
-    void WaitWake() override
+class ScriptedEventPort final : public platform::HidEventPort {
+public:
+    explicit ScriptedEventPort(Script& script) : m_script(script) {}
+
+    bool StartRead(std::size_t reportLength, platform::WakeEvent&) override
     {
-        if (m_current && m_current->during) {
-            auto during = std::move(m_current->during);
-            during();
-        } else if (!m_current) {
-            if (idleWakes.empty()) {
-                m_stop = true;
-                return;
-            }
-            auto wake = std::move(idleWakes.front());
-            idleWakes.pop_front();
-            wake();
-        }
-    }
-    bool StartRead(device::HidEventPort& port, std::size_t reportLength) override
-    {
-        if (reads.empty()) {
-            m_stop = true;
+        if (m_script.reads.empty()) {
+            m_script.stop = true;
             return false;
         }
-        readPorts.push_back(&port);
-        readLengths.push_back(reportLength);
-        m_current = std::move(reads.front());
-        reads.pop_front();
-        if (!m_current->starts) {
-            m_current.reset();
+        m_script.readPorts.push_back(this);
+        m_script.readLengths.push_back(reportLength);
+        m_script.current = std::move(m_script.reads.front());
+        m_script.reads.pop_front();
+        if (!m_script.current->starts) {
+            m_script.current.reset();
             return false;
         }
         return true;
     }
-    std::size_t FinishRead(std::span<std::uint8_t> buffer) override
+    bool ReadEnded() override
     {
-        bufferSizes.push_back(buffer.size());
-        const std::size_t count = std::min(m_current->report.size(), buffer.size());
-        std::copy_n(m_current->report.begin(), count, buffer.begin());
-        m_current.reset();
+        if (!m_script.current)
+            return false;
+        return m_script.current->wakesBeforeEnd-- <= 0;
+    }
+    std::optional<std::size_t> FinishRead(std::span<std::uint8_t> buffer) override
+    {
+        m_script.bufferSizes.push_back(buffer.size());
+        const std::size_t count = std::min(m_script.current->report.size(), buffer.size());
+        std::copy_n(m_script.current->report.begin(), count, buffer.begin());
+        m_script.current.reset();
         return count;
     }
     void CancelRead() override
     {
-        ++cancels;
-        m_current.reset();
+        ++m_script.cancels;
+        m_script.current.reset();
     }
 
-    std::deque<ScriptedRead> reads;
-    std::deque<std::function<void()>> idleWakes;  // what wakes the listener while no read runs
-    std::vector<device::HidEventPort*> readPorts;
-    std::vector<std::size_t> readLengths;
-    std::vector<std::size_t> bufferSizes;
-    int cancels = 0;
+private:
+    Script& m_script;
+};
+
+// Plays the script on the test's thread; when it is over, the next wait stops the listener.
+class ScriptedWake final : public platform::WakeEvent {
+public:
+    explicit ScriptedWake(Script& script) : m_script(script) {}
+
+    void Set() override {}
+    void Reset() override {}
+    void Wait() override
+    {
+        if (m_script.current) {
+            if (auto during = std::exchange(m_script.current->during, {}))
+                during();
+            return;  // the read ended (or a wake came)
+        }
+        if (m_script.idleWakes.empty()) {
+            m_script.stop = true;
+            return;
+        }
+        auto wake = std::move(m_script.idleWakes.front());
+        m_script.idleWakes.pop_front();
+        wake();
+    }
 
 private:
-    std::atomic<bool>& m_stop;
-    std::optional<ScriptedRead> m_current;
+    Script& m_script;
 };
 
 class EventListenerTest : public testing::Test {
@@ -102,14 +117,14 @@ protected:
     void Run()
     {
         RunEventListener(
-            connection, port, [this](std::uint8_t code, std::uint8_t value) { handed.emplace_back(code, value); },
-            stop);
+            connection, wake, [this](std::uint8_t code, std::uint8_t value) { handed.emplace_back(code, value); },
+            script.stop);
     }
 
+    Script script;
+    ScriptedWake wake{script};
     device::ConnectionState connection;
-    std::shared_ptr<device::HidEventPort> eventPort = std::make_shared<NoEventPort>();
-    std::atomic<bool> stop{false};
-    ScriptedListenerPort port{stop};
+    std::shared_ptr<platform::HidEventPort> eventPort = std::make_shared<ScriptedEventPort>(script);
     std::vector<std::pair<int, int>> handed;
 };
 
@@ -125,7 +140,7 @@ TEST_F(EventListenerTest, HandsOverOnlyTheEventsTheProgramActsOn)
         {6, 7, 9, 2},
     };
     for (const auto& report : reports)
-        port.reads.push_back({report});
+        script.reads.push_back({report});
     Run();
     EXPECT_EQ(handed, (std::vector<std::pair<int, int>>{{3, 3}, {9, 2}}));
 }
@@ -136,48 +151,60 @@ TEST_F(EventListenerTest, ALongReportIsReadWholeAndCutToTheBuffer)
     std::vector<std::uint8_t> longReport(64, 0xAB);
     longReport[0] = 6;
     longReport[1] = 7;
-    port.reads.push_back({longReport});
+    script.reads.push_back({longReport});
     Run();
-    EXPECT_EQ(port.readLengths, std::vector<std::size_t>{64});  // the whole report is read
-    EXPECT_EQ(port.bufferSizes, std::vector<std::size_t>{kListenerBufferSize});
+    EXPECT_EQ(script.readLengths, std::vector<std::size_t>{64});  // the whole report is read
+    EXPECT_EQ(script.bufferSizes, std::vector<std::size_t>{kListenerBufferSize});
     EXPECT_EQ(handed, (std::vector<std::pair<int, int>>{{0xAB, 0xAB}}));
 }
 
 TEST_F(EventListenerTest, WaitsForAConnectionBeforeReading)
 {
-    port.idleWakes.push_back([this] { Connect(); });
-    port.reads.push_back({{6, 7, 1, 2}});
+    script.idleWakes.push_back([this] { Connect(); });
+    script.reads.push_back({{6, 7, 1, 2}});
     Run();
-    EXPECT_EQ(port.readPorts.size(), 1u);
+    EXPECT_EQ(script.readPorts.size(), 1u);
     EXPECT_EQ(handed, (std::vector<std::pair<int, int>>{{1, 2}}));
 }
 
 TEST_F(EventListenerTest, AReadThatCannotStartWaitsForTheNextSearch)
 {
     Connect();
-    auto newPort = std::make_shared<NoEventPort>();
-    port.reads.push_back({{}, false});
-    port.idleWakes.push_back([&] { connection.SetEvents({newPort, 8}); });
-    port.reads.push_back({{6, 7, 9, 1}});
+    auto newPort = std::make_shared<ScriptedEventPort>(script);
+    script.reads.push_back({{}, false});
+    script.idleWakes.push_back([&] { connection.SetEvents({newPort, 8}); });
+    script.reads.push_back({{6, 7, 9, 1}});
     Run();
-    ASSERT_EQ(port.readPorts.size(), 2u);
-    EXPECT_EQ(port.readPorts[1], newPort.get());
+    ASSERT_EQ(script.readPorts.size(), 2u);
+    EXPECT_EQ(script.readPorts[1], newPort.get());
     EXPECT_EQ(handed, (std::vector<std::pair<int, int>>{{9, 1}}));
 }
 
 TEST_F(EventListenerTest, AReadIsGivenUpWhenTheConnectionChangesUnderIt)
 {
     Connect();
-    auto newPort = std::make_shared<NoEventPort>();
+    auto newPort = std::make_shared<ScriptedEventPort>(script);
     // A search opens another event interface while the first read waits.
-    port.reads.push_back({{6, 7, 1, 1}, true, [&] { connection.SetEvents({newPort, 8}); }});
+    script.reads.push_back({{6, 7, 1, 1}, true, [&] { connection.SetEvents({newPort, 8}); }});
     // The mouse goes away while the second read waits.
-    port.reads.push_back({{6, 7, 2, 2}, true, [&] { connection.SetConnected(false); }});
+    script.reads.push_back({{6, 7, 2, 2}, true, [&] { connection.SetConnected(false); }});
     Run();
-    EXPECT_EQ(port.cancels, 2);
-    ASSERT_EQ(port.readPorts.size(), 2u);
-    EXPECT_EQ(port.readPorts[1], newPort.get());
+    EXPECT_EQ(script.cancels, 2);
+    ASSERT_EQ(script.readPorts.size(), 2u);
+    EXPECT_EQ(script.readPorts[1], newPort.get());
     EXPECT_TRUE(handed.empty());
+}
+
+TEST_F(EventListenerTest, AWakeThatLeavesTheInterfaceAsItWasLetsTheReadGoOn)
+{
+    // A successful search wakes the listener once more after it stored the interface: the
+    // read under way is neither given up nor started again.
+    Connect();
+    script.reads.push_back({{6, 7, 2, 4}, true, {}, 2});
+    Run();
+    EXPECT_EQ(script.readPorts.size(), 1u);
+    EXPECT_EQ(script.cancels, 0);
+    EXPECT_EQ(handed, (std::vector<std::pair<int, int>>{{2, 4}}));
 }
 
 }  // namespace

@@ -17,9 +17,9 @@ namespace {
 TEST(MainWindowRulesTest, TheMainPageIsCentredInTheWorkArea)
 {
     struct Case {
-        pages::Rect work;
-        pages::Size size;
-        pages::Point expected;
+        ui::Rect work;
+        ui::Size size;
+        ui::Point expected;
     };
     const Case cases[] = {
         {{0, 0, 1280, 800}, {1000, 644}, {140, 78}},
@@ -32,20 +32,19 @@ TEST(MainWindowRulesTest, TheMainPageIsCentredInTheWorkArea)
         EXPECT_EQ(CentredIn(c.work, c.size), c.expected) << c.work.left << "," << c.work.top;
 }
 
+// The number itself is read as every settings value is (platform::ReadLeadingDecimal);
+// a row past the int range holds at its end.
 TEST(MainWindowRulesTest, SliderRowsFromText)
 {
     const std::pair<std::string_view, int> cases[] = {
         {"", 0},
-        {"  437", 437},
         {"437px", 437},
         {"-12", -12},
-        {"+7", 7},
-        {"x1", 0},
         {"99999999999", std::numeric_limits<int>::max()},
         {"-99999999999", std::numeric_limits<int>::min()},
     };
     for (const auto& [text, expected] : cases)
-        EXPECT_EQ(DecimalFromText(text), expected) << text;
+        EXPECT_EQ(SliderRowFromText(text), expected) << text;
 }
 
 TEST(MainWindowRulesTest, TrayClicks)

@@ -8,6 +8,7 @@
 #include <map>
 
 #include "assign/button_assignment.h"
+#include "assign/function_lists.h"
 #include "cli/function_names.h"
 #include "device/virtual_mouse_store.h"
 #include "platform/portable_ini_store.h"
@@ -83,14 +84,14 @@ std::vector<EditCase> ReadEditTable()
 settings::ButtonCaptions Captions(const std::string& textFile)
 {
     platform::PortableIniStore ini;
-    return settings::ReadTextSettings(ini, textFile, dialogs::Language::English).captions;
+    return settings::ReadTextSettings(ini, textFile, language::Language::kEnglish).captions;
 }
 
 TEST(EditCommandsTest, EachEditLeavesTheBytesAndCaptionsOfTheSharedTable)
 {
     const std::vector<EditCase> cases = ReadEditTable();
     ASSERT_GE(cases.size(), 20u);
-    const settings::ButtonCaptions firstRun = settings::FirstRunCaptions(dialogs::Language::English);
+    const settings::ButtonCaptions firstRun = assign::FirstRunCaptions(language::Language::kEnglish);
     for (const EditCase& edit : cases) {
         SCOPED_TRACE(edit.name);
         const test::CliWorkspace folder;
@@ -276,14 +277,14 @@ TEST(EditCommandsTest, FunctionNamesComeBackFromTheRecord)
     for (const auto& name : names) {
         settings::ProfileRecord record;
         settings::ButtonCaptions captions;
-        const auto assignment = ParseFunction(name, dialogs::Language::English, macros);
+        const auto assignment = ParseFunction(name, language::Language::kEnglish, macros);
         ASSERT_TRUE(assignment.has_value()) << name << ": " << assignment.error().message;
         assign::ApplyAssignment(*assignment, 8, record, captions);
         EXPECT_EQ(FunctionNameOf(record, 8, macros), name);
     }
     // The window's own spelling is taken too.
-    EXPECT_EQ(ParseFunction("Show Desktop", dialogs::Language::English, {})->caption, "Show desktop");
-    EXPECT_EQ(ParseFunction("Button Off", dialogs::Language::English, {})->type, assign::ActionType::ButtonOff);
+    EXPECT_EQ(ParseFunction("Show Desktop", language::Language::kEnglish, {})->caption, "Show desktop");
+    EXPECT_EQ(ParseFunction("Button Off", language::Language::kEnglish, {})->type, assign::ActionType::kButtonOff);
 }
 
 }  // namespace

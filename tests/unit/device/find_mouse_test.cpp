@@ -20,12 +20,12 @@ struct ScriptedInterface {
 };
 
 // Ports that only say which interface they were opened on.
-struct TaggedEventPort final : HidEventPort {
+struct TaggedEventPort final : platform::HidEventPort {
     explicit TaggedEventPort(std::string p) : path(std::move(p)) {}
-    std::optional<std::size_t> ReadInputReport(std::span<std::uint8_t>, std::chrono::milliseconds) override
-    {
-        return 0;
-    }
+    bool StartRead(std::size_t, platform::WakeEvent&) override { return false; }
+    bool ReadEnded() override { return false; }
+    std::optional<std::size_t> FinishRead(std::span<std::uint8_t>) override { return std::nullopt; }
+    void CancelRead() override {}
     std::string path;
 };
 
@@ -34,7 +34,10 @@ struct TaggedCommandPort final : platform::HidPort {
     bool SendFeatureReport(std::span<const std::uint8_t>) override { return true; }
     bool GetFeatureReport(std::span<std::uint8_t>) override { return true; }
     bool WriteOutputReport(std::span<const std::uint8_t>) override { return true; }
-    std::size_t ReadInputReport(std::span<std::uint8_t>, std::chrono::milliseconds) override { return 0; }
+    std::optional<std::size_t> ReadInputReport(std::span<std::uint8_t>, std::chrono::milliseconds) override
+    {
+        return 0;
+    }
     std::string path;
 };
 
@@ -73,7 +76,7 @@ struct ScriptedList final : HidInterfaceList {
         log.queried.push_back(index);
         return interfaces[index].queryOpens ? std::make_unique<ScriptedQuery>(interfaces[index], log) : nullptr;
     }
-    std::unique_ptr<HidEventPort> OpenEventInterface(std::size_t index) override
+    std::unique_ptr<platform::HidEventPort> OpenEventInterface(std::size_t index) override
     {
         return interfaces[index].eventOpens ? std::make_unique<TaggedEventPort>(interfaces[index].path) : nullptr;
     }
@@ -282,7 +285,7 @@ TEST(FindMouseTest, LaterSearchesReplaceWhatTheyOpenAndKeepTheRest)
     bus.interfaces = {Event(), Command("old command")};
     ConnectionState state;
     ASSERT_TRUE(FindMouse(bus, state).Found());
-    const std::shared_ptr<HidEventPort> listenerCopy = state.Events().port;
+    const std::shared_ptr<platform::HidEventPort> listenerCopy = state.Events().port;
 
     // The mouse came back with its command interface listed first: a new command port,
     // the event port of the earlier search stays.

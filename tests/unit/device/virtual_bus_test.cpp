@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <filesystem>
+#include <functional>
 #include <thread>
 
 #include "device/device_commands.h"
 #include "device/find_mouse.h"
 #include "device/virtual_mouse_store.h"
+#include "platform/folder_watch.h"
 #include "platform/pacer.h"
 #include "unit/support/byte_files.h"
 
@@ -27,10 +31,22 @@ VirtualBus OpenBus(const std::string& folder)
     return std::move(*bus);
 }
 
-std::optional<Bytes> ReadEvent(HidEventPort& port, std::chrono::milliseconds timeout)
+// One event read as the listener makes it, given up after `timeout`: the report, nothing
+// when none came in time, nullopt when the interface is gone.
+std::optional<Bytes> ReadEvent(platform::HidEventPort& port, std::chrono::milliseconds timeout)
 {
+    platform::PortableWakeEvent wake;
+    if (!port.StartRead(kEventReportSize, wake)) {
+        return std::nullopt;
+    }
+    if (!wake.WaitFor(timeout)) {
+        EXPECT_FALSE(port.ReadEnded());
+        port.CancelRead();
+        return Bytes{};
+    }
+    EXPECT_TRUE(port.ReadEnded()) << "only the read's end sets the wake event here";
     Bytes buffer(40, 0xEE);
-    const auto read = port.ReadInputReport(buffer, timeout);
+    const auto read = port.FinishRead(buffer);
     if (!read) {
         return std::nullopt;
     }
@@ -86,7 +102,7 @@ TEST(VirtualBusTest, UnpluggingEndsTheOpenPortsAndPluggingInNeedsANewSearch)
     ConnectionState state;
     ASSERT_TRUE(FindMouse(bus, state).Found());
     std::unique_ptr<platform::HidPort> oldCommand = std::move(state.command.port);
-    const std::shared_ptr<HidEventPort> oldEvents = state.Events().port;
+    const std::shared_ptr<platform::HidEventPort> oldEvents = state.Events().port;
     auto listBefore = bus.ListInterfaces();
 
     EXPECT_TRUE(bus.SetPlugged(false));
@@ -116,7 +132,7 @@ TEST(VirtualBusTest, EventReportsReachTheEventPortWhileTheMouseIsPlugged)
     VirtualBus bus = OpenBus(temp.File("mouse"));
     ConnectionState state;
     ASSERT_TRUE(FindMouse(bus, state).Found());
-    HidEventPort& events = *state.Events().port;
+    platform::HidEventPort& events = *state.Events().port;
 
     EXPECT_EQ(ReadEvent(events, 0ms), Bytes{}) << "nothing queued: the read times out";
     ASSERT_TRUE(bus.InjectEvent(2, 5));
@@ -139,7 +155,7 @@ TEST(VirtualBusTest, AWaitingReadWakesForAnEventFromAnotherThread)
     VirtualBus bus = OpenBus(temp.File("mouse"));
     ConnectionState state;
     ASSERT_TRUE(FindMouse(bus, state).Found());
-    const std::shared_ptr<HidEventPort> events = state.Events().port;
+    const std::shared_ptr<platform::HidEventPort> events = state.Events().port;
 
     std::optional<Bytes> received;
     std::thread listener([&] { received = ReadEvent(*events, kLongWait); });
@@ -224,7 +240,7 @@ TEST(VirtualBusTest, AnUnplugLeftInTheFolderEndsTheOpenCommandPortAtOnce)
     EXPECT_FALSE(port.SendFeatureReport(report));
     EXPECT_FALSE(port.GetFeatureReport(buffer));
     EXPECT_FALSE(port.WriteOutputReport(Bytes(65, 0)));
-    EXPECT_EQ(port.ReadInputReport(buffer, kLongWait), 0u) << "a read times out, at once";
+    EXPECT_FALSE(port.ReadInputReport(buffer, kLongWait).has_value()) << "a read fails, at once";
     ASSERT_TRUE(PostPlugged(folder, true).has_value());
     EXPECT_FALSE(port.SendFeatureReport(report)) << "the port of the last plug-in stays closed";
 
@@ -243,6 +259,62 @@ TEST(VirtualBusTest, AnUnplugLeftInTheFolderEndsTheOpenCommandPortAtOnce)
     ConnectionState plugged;
     ASSERT_TRUE(FindMouse(unpluggedAtStart, plugged).Found());
     EXPECT_TRUE(plugged.command.port->SendFeatureReport(report));
+}
+
+// A folder watch whose changes are the test's: each wait makes the next one (another
+// process leaving requests), and the wait after the last is the stop.
+class ScriptedWatch final : public platform::FolderWatch {
+public:
+    bool WaitForChange() override
+    {
+        ++waits;
+        if (changes.empty()) {
+            return false;
+        }
+        auto change = std::move(changes.front());
+        changes.pop_front();
+        change();
+        return true;
+    }
+    void Stop() override { changes.clear(); }
+
+    std::deque<std::function<void()>> changes;
+    int waits = 0;
+};
+
+TEST(VirtualBusTest, ServingTakesTheRequestsEachTimeTheFolderChangesUntilStopped)
+{
+    test::TempFolder temp;
+    const std::string folder = temp.File("mouse");
+    VirtualBus bus = OpenBus(folder);
+    const auto control = bus.PrepareControlFolder();
+    ASSERT_TRUE(control.has_value()) << control.error();
+    EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::path(*control)));
+
+    ASSERT_TRUE(PostEvent(folder, 1, 4).has_value());  // left before serving began
+    ScriptedWatch watch;
+    watch.changes.push_back([&] {
+        ASSERT_TRUE(PostPlugged(folder, false).has_value());
+        ASSERT_TRUE(PostEvent(folder, 9, 2).has_value());
+    });
+    watch.changes.push_back([&] {
+        test::WriteRawFile((std::filesystem::path(*control) / "00000000000000000001-0.req").string(), "?");
+        ASSERT_TRUE(PostPlugged(folder, true).has_value());
+    });
+    watch.changes.push_back([] {});  // a change that left nothing to take
+
+    std::vector<std::pair<ControlRequest, bool>> applied;
+    bus.ServeControl(watch,
+                     [&](const VirtualBus::ControlStep& step) { applied.emplace_back(step.request, step.changed); });
+    const std::vector<std::pair<ControlRequest, bool>> expected = {
+        {{ControlRequest::Kind::kEvent, 1, 4}, true},
+        {{ControlRequest::Kind::kUnplug}, true},
+        {{ControlRequest::Kind::kEvent, 9, 2}, false},  // nobody there to send it
+        {{ControlRequest::Kind::kPlug}, true},          // the bad file before it is dropped
+    };
+    EXPECT_EQ(applied, expected);
+    EXPECT_EQ(watch.waits, 4);
+    EXPECT_FALSE(bus.PollControl().has_value());
 }
 
 TEST(VirtualBusTest, ThePlugStateInTheFolderIsWhereANewRunStarts)

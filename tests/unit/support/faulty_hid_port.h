@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 
 #include "platform/hid_port.h"
 
@@ -32,9 +33,10 @@ public:
     {
         return !Hit(PortFault::Kind::kRefuseOutput, m_outputs) && m_inner->WriteOutputReport(report);
     }
-    std::size_t ReadInputReport(std::span<std::uint8_t> buffer, std::chrono::milliseconds timeout) override
+    std::optional<std::size_t> ReadInputReport(std::span<std::uint8_t> buffer,
+                                               std::chrono::milliseconds timeout) override
     {
-        const std::size_t count = m_inner->ReadInputReport(buffer, timeout);
+        const std::optional<std::size_t> count = m_inner->ReadInputReport(buffer, timeout);
         if (!Hit(PortFault::Kind::kDropInput, m_inputs))
             return count;
         std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});

@@ -39,7 +39,7 @@ public:
         return outputs.size() - 1 != refuseOutput;
     }
 
-    std::size_t ReadInputReport(std::span<std::uint8_t> buffer, std::chrono::milliseconds) override
+    std::optional<std::size_t> ReadInputReport(std::span<std::uint8_t> buffer, std::chrono::milliseconds) override
     {
         inputReadSizes.push_back(buffer.size());
         if (inputReports.empty()) {
