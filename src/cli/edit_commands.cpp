@@ -93,16 +93,17 @@ int Functions(CommandContext& context)
     for (const auto& function : FixedFunctionNames()) {
         if (function.group != group) {
             group = function.group;
-            out << "  " << group << ":\n";
+            if (!group.empty())
+                out << "  " << group << ":\n";
         }
         std::string line = (group.empty() ? "  " : "    ") + function.name;
         line.resize(std::max<std::size_t>(line.size() + 2, 24), ' ');
         out << line << function.text << '\n';
     }
-    out << "  key:KEY                 Single Key: one key of the list below\n"
+    out << "  key:KEY               Single Key: one key of the list below\n"
            "  combo:[MODIFIER+]KEY[+KEY]\n"
-           "                          Combo Key: at most one modifier and two keys (combo:ctrl+shift+a)\n"
-           "  macro:NAME[:MODE]       Macro Key: a macro of zalvane-cli macro list; MODE is ";
+           "                        Combo Key: at most one modifier and two keys (combo:ctrl+shift+a)\n"
+           "  macro:NAME[:MODE]     Macro Key: a macro of zalvane-cli macro list; MODE is ";
     const auto modes = RepeatModeNames();
     for (std::size_t mode = 0; mode < modes.size(); ++mode)
         out << (mode == 0 ? "" : mode + 1 == modes.size() ? " or " : ", ") << modes[mode];
