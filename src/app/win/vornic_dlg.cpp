@@ -39,7 +39,8 @@ CVornicDlg::CVornicDlg(const ShellContext& context)
       m_context(context),
       m_state(context.state),
       m_ports{m_ini, m_messages, m_pointer, m_fileDialog, *this},
-      m_tray(context.trace)
+      m_tray(context.trace),
+      m_page(pages::PageContext{m_state.record, m_skin, m_state.language, m_controls, m_imageSizes})
 {
     const HINSTANCE module = ::GetModuleHandleW(nullptr);
     m_icon = ::LoadIconW(module, MAKEINTRESOURCEW(IDI_MAIN_ICON));
@@ -61,6 +62,9 @@ std::span<const ui::win::MessageEntry> CVornicDlg::Messages() const
         OnMessage<WM_PAINT, &CVornicDlg::OnPaint>(),
         OnMessage<WM_ERASEBKGND, &CVornicDlg::OnEraseBackground>(),
         OnMessage<WM_LBUTTONDOWN, &CVornicDlg::OnLeftButtonDown>(),
+        // The window class asks for double clicks: the second press of one is a press too.
+        OnMessage<WM_LBUTTONDBLCLK, &CVornicDlg::OnLeftButtonDown>(),
+        OnRawMessage<ui::win::kThumbMovedMessage, &CVornicDlg::OnThumbMoved>(),
         OnMessage<WM_CTLCOLORSTATIC, &CVornicDlg::OnCtlColorStatic>(),
         OnMessage<WM_CTLCOLORBTN, &CVornicDlg::OnCtlColorButton>(),
         OnMessage<WM_CTLCOLOREDIT, &CVornicDlg::OnCtlColorEdit>(),
@@ -123,12 +127,13 @@ BOOL CVornicDlg::OnInitDialog()
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     m_workArea = {work.left, work.top, work.right, work.bottom};
 
-    for (std::size_t row = 0; row < m_sliderRows.size(); ++row)
-        m_sliderRows[row] = SliderRowFromText(m_state.text.sliderRows[row]);
+    // The four "Point" slider rows of the text file are not converted: the panels place
+    // every slider from its item strip.
 
     const ui::WindowsVersion version = ui::win::CurrentWindowsVersion();
     m_mainFont = ui::win::CreateSkinFont(ui::ChooseFont(ui::FontUse::kMain, m_state.language, version));
     m_valueFont = ui::win::CreateSkinFont(ui::ChooseFont(ui::FontUse::kValue, m_state.language, version));
+    MakePageFeatures();
 
     ::SetTimer(window, kSplashTimer, kSplashMs, nullptr);
 
@@ -176,94 +181,7 @@ void CVornicDlg::OnDestroy()
     ContinueDefault();
 }
 
-// --- drawing -----------------------------------------------------------------------------
-
-void CVornicDlg::OnPaint()
-{
-    const platform::win::PaintGuard paint(Hwnd());
-    if (!m_background)
-        return;
-    BITMAP info{};
-    ::GetObjectW(m_background.get(), sizeof info, &info);
-    const platform::win::UniqueHdc surface(::CreateCompatibleDC(paint.get()));
-    if (!surface)
-        return;
-    const platform::win::SelectGuard selected(surface.get(), m_background.get());
-    ::BitBlt(paint.get(), 0, 0, info.bmWidth, info.bmHeight, surface.get(), 0, 0, SRCCOPY);
-}
-
-bool CVornicDlg::OnEraseBackground(HDC) { return true; }
-
-// Until the pages are ready every click only drags the window; so does every click that
-// no element of a page takes.
-void CVornicDlg::OnLeftButtonDown(UINT, POINT point)
-{
-    ::ClientToScreen(Hwnd(), &point);
-    ::PostMessageW(Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
-}
-
-HBRUSH CVornicDlg::OnCtlColorStatic(HDC dc, HWND control) { return ColourControl(ControlKind::kStatic, dc, control); }
-HBRUSH CVornicDlg::OnCtlColorButton(HDC dc, HWND control) { return ColourControl(ControlKind::kButton, dc, control); }
-HBRUSH CVornicDlg::OnCtlColorEdit(HDC dc, HWND control) { return ColourControl(ControlKind::kEdit, dc, control); }
-HBRUSH CVornicDlg::OnCtlColorListBox(HDC dc, HWND control) { return ColourControl(ControlKind::kListBox, dc, control); }
-
-HBRUSH CVornicDlg::ColourControl(ControlKind kind, HDC dc, HWND control)
-{
-    const ControlColours colours = ControlColoursFor(kind, ::GetDlgCtrlID(control), m_state.record, m_skin.textColour);
-    if (colours.text)
-        ::SetTextColor(dc, *colours.text);
-    if (colours.transparent)
-        ::SetBkMode(dc, TRANSPARENT);
-    if (colours.background)
-        ::SetBkColor(dc, *colours.background);
-    if (colours.selectMainFont && m_mainFont)
-        ::SelectObject(dc, m_mainFont.get());
-    if (!colours.brush) {
-        ContinueDefault();
-        return nullptr;
-    }
-    // The brush handed out last time has been used by now.
-    m_controlBrush.reset(::CreateSolidBrush(*colours.brush));
-    return m_controlBrush.get();
-}
-
-// The window takes the image's size; without the image it has no size at all. A window
-// that cannot be seen would leave the user guessing, so the first missing image is named
-// once, with where the program looked for it.
-void CVornicDlg::LoadWindowBackground(std::string_view imageName)
-{
-    const std::string path = m_skin.ImagePath(imageName);
-    m_background = ui::win::LoadBackground(Hwnd(), Widen(path));
-    if (m_background)
-        return;
-    ::SetWindowPos(Hwnd(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (m_toldMissingSkin)
-        return;
-    m_toldMissingSkin = true;
-    if (m_context.trace != nullptr)
-        m_context.trace->Write("message", "missing skin image", path, 0);
-    platform::win::ShowMessage(Hwnd(), Widen(ui::MissingSkinImageText(path)));
-}
-
-// The main page is the skin's main image until the pages draw on it.
-void CVornicDlg::DrawMainPage()
-{
-    if (!m_mainPageDrawn)
-        WriteFirstRunCaptions(m_state, m_ini);
-    m_mainPageDrawn = true;
-    RedrawPage();
-}
-
-void CVornicDlg::RedrawPage() { ::InvalidateRect(Hwnd(), nullptr, FALSE); }
-
-// The pages' fold-out lists and edit boxes go here once there are any.
-void CVornicDlg::ClosePageControls() {}
-
-void CVornicDlg::RefreshMainPage()
-{
-    ClosePageControls();
-    RedrawPage();
-}
+// --- flows ------------------------------------------------------------------------------
 
 void CVornicDlg::ShowWait(WaitReason reason)
 {
@@ -328,16 +246,13 @@ LRESULT CVornicDlg::OnTrayCallback(WPARAM, LPARAM mouseMessage)
 void CVornicDlg::ShowFromTray()
 {
     if (m_state.reloadOnShow) {
+        // Cancel threw the page's changes away: the profile as saved comes back.
         m_state.reloadOnShow = false;
-        ClosePageControls();
+        m_page.CloseTransientControls();
         m_state.text = settings::ReadTextSettings(m_ini, m_state.files.paths.textFile, m_state.language);
         LoadCurrentProfile(m_state, m_ports);
-        RedrawPage();
-    } else if (m_mainPageDrawn) {
-        RedrawPage();
-    } else {
-        DrawMainPage();
     }
+    ShowMainPage();
     ::SetForegroundWindow(Hwnd());
     ::ShowWindow(Hwnd(), SW_SHOW);
     if (!m_context.link.Connected())
@@ -380,7 +295,7 @@ void CVornicDlg::OnTimer(UINT_PTR id)
         default:
             // The Save button works again.
             ::KillTimer(Hwnd(), kSaveBusyTimer);
-            m_saveBusy = false;
+            m_page.ClearBusy();
             break;
     }
 }
@@ -403,8 +318,8 @@ void CVornicDlg::EndSplash()
     const ui::Point topLeft = CentredIn(m_workArea, size);
     ::SetWindowPos(window, nullptr, topLeft.x, topLeft.y, size.width, size.height,
                    SWP_NOREDRAW | SWP_NOZORDER | SWP_NOACTIVATE);
-    m_pagesReady = true;
-    DrawMainPage();
+    m_page.SetPagesReady();
+    ShowMainPage();
     ::SetLayeredWindowAttributes(window, 0, kOpaque, LWA_ALPHA);
     ::KillTimer(window, kSplashTimer);
 }

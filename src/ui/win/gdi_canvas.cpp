@@ -2,7 +2,6 @@
 
 #include "platform/win/unique_handle.h"
 #include "platform/win/wide_text.h"
-#include "ui/win/skin_image.h"
 
 namespace zalvane::ui::win {
 namespace {
@@ -13,8 +12,8 @@ RECT ToRect(const ui::Rect& rect) { return {rect.left, rect.top, rect.right, rec
 
 }  // namespace
 
-GdiCanvas::GdiCanvas(HDC dc, HFONT mainFont, HFONT valueFont) noexcept
-    : m_dc(dc), m_mainFont(mainFont), m_valueFont(valueFont)
+GdiCanvas::GdiCanvas(HDC dc, HFONT mainFont, HFONT valueFont, SkinImageCache* images) noexcept
+    : m_dc(dc), m_mainFont(mainFont), m_valueFont(valueFont), m_images(images)
 {
 }
 
@@ -26,7 +25,8 @@ GdiCanvas::~GdiCanvas()
 
 bool GdiCanvas::DrawImage(const std::string& path, int x, int y)
 {
-    return DrawSkinImage(m_dc, platform::win::Widen(path), x, y);
+    const std::wstring widePath = platform::win::Widen(path);
+    return m_images ? m_images->Draw(m_dc, widePath, x, y) : DrawSkinImage(m_dc, widePath, x, y);
 }
 
 void GdiCanvas::DrawText(std::string_view text, const ui::Rect& rect, TextAlignment alignment)

@@ -5,13 +5,15 @@
 #include <windows.h>
 
 #include "ui/canvas.h"
+#include "ui/win/skin_image.h"
 
 namespace zalvane::ui::win {
 
 class GdiCanvas final : public Canvas, public TextMeasure {
 public:
     // The fonts stay owned by the caller; the surface gets its first font back at the end.
-    GdiCanvas(HDC dc, HFONT mainFont, HFONT valueFont) noexcept;
+    // With `images`, skin images are drawn from that cache instead of decoded each time.
+    GdiCanvas(HDC dc, HFONT mainFont, HFONT valueFont, SkinImageCache* images = nullptr) noexcept;
     ~GdiCanvas() override;
     GdiCanvas(const GdiCanvas&) = delete;
     GdiCanvas& operator=(const GdiCanvas&) = delete;
@@ -26,6 +28,7 @@ private:
     HDC m_dc;
     HFONT m_mainFont;
     HFONT m_valueFont;
+    SkinImageCache* m_images;
     HGDIOBJ m_firstFont = nullptr;
 };
 
