@@ -70,9 +70,13 @@ int Assign(CommandContext& context)
         if (!assignment)
             return context.Fail(assignment.error().status, assignment.error().message);
         if (assign::IsLastLeftClick(record, *button) && assignment->type != assign::ActionType::kClick)
-            return context.Fail(kExitBadInput, "assign " + buttonName + " " + context.args[i + 1] +
-                                                   ": refused: Left key must be selected! (button " + buttonName +
-                                                   " is the only button on click)");
+            return context.Fail(kExitBadInput, std::string("assign ")
+                                                   .append(buttonName)
+                                                   .append(" ")
+                                                   .append(context.args[i + 1])
+                                                   .append(": refused: Left key must be selected! (button ")
+                                                   .append(buttonName)
+                                                   .append(" is the only button on click)"));
         assign::ApplyAssignment(*assignment, *button, record, captions);
         choices.emplace_back(*button, std::move(*assignment));
     }

@@ -92,7 +92,9 @@ public:
 private:
     void Line(const std::string& text, const std::string& json)
     {
-        m_context.out << (m_context.options.json ? json : text) << std::endl;
+        // Flushed, so that a reader at the other end of a pipe sees each event as it comes.
+        m_context.out << (m_context.options.json ? json : text) << '\n';
+        m_context.out.flush();
     }
 
     void Handle(const device::DeviceEvent& event)
@@ -145,11 +147,11 @@ private:
     std::shared_ptr<platform::HidEventPort> m_reading;
 };
 
-int WatchVirtual(const CommandContext& context, WatchWaiter& waiter, device::VirtualBus& bus, Watcher& watcher)
+int WatchVirtual(const CommandContext& context, const std::string& mouseFolder, WatchWaiter& waiter,
+                 device::VirtualBus& bus, Watcher& watcher)
 {
     // Requests left for an earlier run are not this watch's, as at the program's start.
-    const std::string folder =
-        platform::PathToUtf8(device::VirtualControlFolder(*context.options.virtualMouse).Folder());
+    const std::string folder = platform::PathToUtf8(device::VirtualControlFolder(mouseFolder).Folder());
     std::error_code error;
     std::filesystem::create_directories(platform::PathFromUtf8(folder), error);
     if (auto followed = waiter.Follow(folder); !followed)
@@ -201,8 +203,9 @@ int Watch(CommandContext& context)
     if (auto failure = mouse.Failure())
         return *failure;
     Watcher watcher(context, mouse, state);
-    if (device::VirtualBus* bus = mouse.VirtualBus())
-        return WatchVirtual(context, *waiter, *bus, watcher);
+    device::VirtualBus* bus = mouse.VirtualBus();
+    if (bus != nullptr && context.options.virtualMouse)
+        return WatchVirtual(context, *context.options.virtualMouse, *waiter, *bus, watcher);
     return WatchMachine(context, *waiter, mouse, watcher);
 }
 
