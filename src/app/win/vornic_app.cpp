@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/win/vornic_dlg.h"
+#include "assign/win/system_key_names.h"
 #include "platform/win/message_box.h"
 #include "platform/win/module_path.h"
 #include "platform/win/wide_text.h"
@@ -55,11 +56,11 @@ bool CVornicApp::InitInstance()
     m_gdiplus.emplace();
 
     m_state.files.modulePath = platform::win::Narrow(platform::win::ModuleFilePath());
+    m_state.keyNames = assign::win::BuildSystemKeyNameMap();
     if (m_options.shellTrace) {
         m_trace.emplace(*m_options.shellTrace);
-        ui::win::SetHandlerFailureReport([trace = &*m_trace](UINT message, std::string_view what) {
-            trace->WriteHandlerFailure(message, what);
-        });
+        ui::win::SetHandlerFailureReport(
+            [trace = &*m_trace](UINT message, std::string_view what) { trace->WriteHandlerFailure(message, what); });
     }
     device::HidBus* bus = &m_systemBus;
     if (m_options.virtualMouseFolder) {
