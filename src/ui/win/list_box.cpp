@@ -7,7 +7,8 @@ namespace zalvane::ui::win {
 bool CListBox::Create(const CreateArgs& args, std::span<const std::string> items, HFONT font)
 {
     CreateArgs listArgs = args;
-    listArgs.style |= WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY;
+    // Exactly at its rectangle, not shortened to a whole number of items.
+    listArgs.style |= WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
     if (!CControl::Create(L"ListBox", listArgs)) {
         return false;
     }

@@ -17,7 +17,8 @@ inline constexpr int kListBoxItemHeight = 16;
 
 class CListBox final : public CControl {
 public:
-    // A visible, bordered, notifying list box (LBS_NOTIFY) with `items` (UTF-8) in order;
+    // A visible, bordered, notifying list box (LBS_NOTIFY) exactly at `args.rect`, with
+    // `items` (UTF-8) in order;
     // `args.style` adds to those styles. `font` (optional) is set before the item height.
     bool Create(const CreateArgs& args, std::span<const std::string> items, HFONT font = nullptr);
 
