@@ -4,7 +4,7 @@
 
 #include "assign/button_rows.h"
 #include "pages/main_window_geometry.h"
-#include "ui/skin_catalogue.h"
+#include "pages/skin_catalogue.h"
 
 namespace zalvane::pages {
 namespace {
@@ -32,7 +32,7 @@ void PaintAssignmentRow(ui::Canvas& canvas, ui::TextMeasure& measure, const RowP
     }
     const Rect box = AssignmentRow(row);
     canvas.DrawImage(
-        context.skin.ImagePath(look == RowBoxLook::kChosen ? ui::kDropdownChosenImage : ui::kDropdownNormalImage),
+        context.skin.ImagePath(look == RowBoxLook::kChosen ? pages::kDropdownChosenImage : pages::kDropdownNormalImage),
         box.left, box.top);
     canvas.SetTextStyle(ui::FontRole::kMain, context.skin.textColour);
     const std::string& caption = context.captions[*button];
@@ -46,10 +46,10 @@ void PaintRowSpots(ui::Canvas& canvas, const ui::SkinState& skin, MouseView view
     for (std::size_t spot = 0; spot < count; ++spot) {
         const int number = static_cast<int>(spot) + 1;
         const bool over = number == row;
-        const std::string_view pattern = front ? (over ? ui::kFrontSpotOverPattern : ui::kFrontSpotNormalPattern)
-                                               : (over ? ui::kSideSpotOverPattern : ui::kSideSpotNormalPattern);
+        const std::string_view pattern = front ? (over ? pages::kFrontSpotOverPattern : pages::kFrontSpotNormalPattern)
+                                               : (over ? pages::kSideSpotOverPattern : pages::kSideSpotNormalPattern);
         const Point at = front ? kFrontSpots[spot] : kSideSpots[spot];
-        canvas.DrawImage(skin.ImagePath(ui::SkinImageName(pattern, number)), at.x, at.y);
+        canvas.DrawImage(skin.ImagePath(pages::SkinImageName(pattern, number)), at.x, at.y);
     }
 }
 

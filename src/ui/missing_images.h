@@ -18,12 +18,12 @@ public:
     explicit MissingImageCanvas(Canvas& inner) : m_inner(inner) {}
 
     bool DrawImage(const std::string& path, int x, int y) override;
-    void DrawText(std::string_view text, const pages::Rect& rect, TextAlignment alignment) override
+    void DrawText(std::string_view text, const ui::Rect& rect, TextAlignment alignment) override
     {
         m_inner.DrawText(text, rect, alignment);
     }
     void SetTextStyle(FontRole font, SkinColour colour) override { m_inner.SetTextStyle(font, colour); }
-    void Fill(const pages::Rect& rect, SkinColour colour) override { m_inner.Fill(rect, colour); }
+    void Fill(const ui::Rect& rect, SkinColour colour) override { m_inner.Fill(rect, colour); }
 
     // The paths that would not load, in drawing order, each once.
     const std::vector<std::string>& Missing() const { return m_missing; }

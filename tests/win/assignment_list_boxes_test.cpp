@@ -52,12 +52,12 @@ private:
             drawn.push_back(path.substr(1) + " " + std::to_string(x) + "," + std::to_string(y));
             return true;
         }
-        void DrawText(std::string_view text, const pages::Rect&, ui::TextAlignment) override
+        void DrawText(std::string_view text, const ui::Rect&, ui::TextAlignment) override
         {
             drawn.push_back("text " + std::string(text));
         }
         void SetTextStyle(ui::FontRole, ui::SkinColour) override {}
-        void Fill(const pages::Rect&, ui::SkinColour) override {}
+        void Fill(const ui::Rect&, ui::SkinColour) override {}
         std::vector<std::string> drawn;
     } m_canvas;
 };

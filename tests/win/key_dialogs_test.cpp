@@ -19,7 +19,7 @@
 #include "assign/win/system_key_names.h"
 #include "platform/win/wide_text.h"
 #include "settings/profile_record.h"
-#include "ui/skin_catalogue.h"
+#include "pages/skin_catalogue.h"
 #include "win/png_writer.h"
 #include "win/win_test_support.h"
 
@@ -42,16 +42,16 @@ public:
     {
         m_skin.root = platform::win::Narrow(m_folder.Path());
         std::filesystem::create_directories(m_folder.Path() + L"/MacroManagement");
-        Write(ui::kSingleKeyBackground, 392, 290);
-        Write(ui::kComboKeyBackground, 392, 290);
-        Write(ui::kMacroKeyBackground, 392, 290);
-        for (std::string_view name : {ui::kDialogButtonNormalImage, ui::kDialogButtonOverImage}) {
+        Write(pages::kSingleKeyBackground, 392, 290);
+        Write(pages::kComboKeyBackground, 392, 290);
+        Write(pages::kMacroKeyBackground, 392, 290);
+        for (std::string_view name : {pages::kDialogButtonNormalImage, pages::kDialogButtonOverImage}) {
             Write(name, 58, 25);
         }
-        for (std::string_view name : {ui::kCloseNormalImage, ui::kCloseOverImage}) {
+        for (std::string_view name : {pages::kCloseNormalImage, pages::kCloseOverImage}) {
             Write(name, 18, 18);
         }
-        for (std::string_view name : {ui::kTickOnImage, ui::kTickOffImage}) {
+        for (std::string_view name : {pages::kTickOnImage, pages::kTickOffImage}) {
             Write(name, 16, 16);
         }
     }
@@ -147,7 +147,7 @@ void ClickAt(HWND window, int x, int y)
 
 // A click in one of the dialog's own areas, which the dialog takes from its button-down
 // message; posted, so that no message box that happens to stand there takes it instead.
-DialogDriver::Step Click(const pages::Rect& area)
+DialogDriver::Step Click(const ui::Rect& area)
 {
     return [=](HWND dialog) {
         const LPARAM at = MAKELPARAM((area.left + area.right) / 2, (area.top + area.bottom) / 2);
@@ -176,7 +176,7 @@ class KeyDialogTest : public ::testing::Test {
 protected:
     KeyDialogSkin m_skin;
     KeyNameMap m_names = BuildSystemKeyNameMap();
-    KeyDialogContext m_context{m_skin.Skin(), dialogs::Language::English, m_names};
+    KeyDialogContext m_context{m_skin.Skin(), language::Language::kEnglish, m_names};
 };
 
 TEST_F(KeyDialogTest, SingleKeyKeepsTheLastKeyPressedAndEnterDoesNotCloseIt)
@@ -199,7 +199,7 @@ TEST_F(KeyDialogTest, SingleKeyKeepsTheLastKeyPressedAndEnterDoesNotCloseIt)
     const std::string enter = NameOf(kEnterScan);
     EXPECT_EQ(shown, platform::win::Widen(enter));
     const Assignment stored = dialog.Result();
-    EXPECT_EQ(stored.type, ActionType::SingleKey);
+    EXPECT_EQ(stored.type, ActionType::kSingleKey);
     EXPECT_EQ(Field(stored, ProfileRecord::kSingleKey), 0x28);
     EXPECT_EQ(stored.caption, "Single Key-" + enter);
 }
@@ -241,7 +241,7 @@ TEST_F(KeyDialogTest, ComboKeyTakesTheModifierFromItsListAndEachKeyInTheFocusedF
 
 TEST_F(KeyDialogTest, CancelAndCloseStoreNothing)
 {
-    for (const pages::Rect& area : {kKeyDialogCancel, kKeyDialogClose}) {
+    for (const ui::Rect& area : {kKeyDialogCancel, kKeyDialogClose}) {
         CSingleDialog dialog(m_context);
         const DialogDriver driver(L"Single Key", {Press(kAScan), Click(area)});
         EXPECT_EQ(dialog.DoModal(), IDCANCEL);
@@ -295,7 +295,7 @@ TEST(KeyDialogImagesTest, AMissingImageIsToldOncePerImage)
     ui::SkinState skin;
     skin.root = platform::win::Narrow(empty.Path());
     const KeyNameMap names;
-    CSingleDialog dialog({skin, dialogs::Language::SimplifiedChinese, names});
+    CSingleDialog dialog({skin, language::Language::kSimplifiedChinese, names});
     std::vector<wintest::MessageBoxWatcher::Seen> boxes;
     wchar_t title[64] = {};
     {

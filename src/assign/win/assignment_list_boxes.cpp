@@ -9,7 +9,7 @@
 #include "assign/win/control_rect.h"
 #include "assign/win/macro_dialog.h"
 #include "assign/win/single_dialog.h"
-#include "dialogs/language_tables.h"
+#include "language/language_tables.h"
 #include "pages/assignment_row_painting.h"
 #include "pages/main_window_geometry.h"
 #include "platform/win/message_box.h"
@@ -21,7 +21,7 @@ namespace {
 
 using platform::win::Widen;
 
-std::vector<std::string> FunctionEntries(dialogs::Language language)
+std::vector<std::string> FunctionEntries(language::Language language)
 {
     std::vector<std::string> entries;
     for (std::size_t type = 0; type < kFunctionCount; ++type) {
@@ -30,7 +30,7 @@ std::vector<std::string> FunctionEntries(dialogs::Language language)
     return entries;
 }
 
-std::vector<std::string> SecondEntries(SecondList list, dialogs::Language language)
+std::vector<std::string> SecondEntries(SecondList list, language::Language language)
 {
     std::vector<std::string> entries;
     for (const SecondListEntry& entry : SecondListEntries(list)) {
@@ -94,7 +94,7 @@ void AssignmentListBoxes::Apply(const ListChanges& changes, bool insideNotice, i
         CloseFunctionList(insideNotice);
     }
     if (changes.warnLastLeftClick) {
-        const std::wstring text = Widen(dialogs::SlotText(dialogs::TextSlot::LeftKeyMustBeSelected, m_state.language));
+        const std::wstring text = Widen(language::SlotText(language::TextSlot::kLeftKeyMustBeSelected, m_state.language));
         platform::win::ShowMessage(m_window, text, L"Warning");
     }
     if (changes.openFunctionList) {
@@ -155,7 +155,7 @@ void AssignmentListBoxes::CreateSecondList(SecondList which, int hoveredEntry)
     if (!entry) {
         return;
     }
-    const pages::Rect rect = SecondListRect(which, pages::AssignmentListArea(m_row), FromRect(*entry));
+    const ui::Rect rect = SecondListRect(which, pages::AssignmentListArea(m_row), FromRect(*entry));
     auto list = std::make_unique<ui::win::CListBox>();
     const std::vector<std::string> entries = SecondEntries(which, m_state.language);
     if (!list->Create({.parent = m_window, .id = static_cast<UINT>(SecondListId(which)), .rect = ToRect(rect)}, entries,

@@ -54,14 +54,14 @@ void CComboDialog::InitContent()
     CaptureKeys();
 }
 
-DialogEnd CComboDialog::Click(pages::Point point)
+DialogEnd CComboDialog::Click(ui::Point point)
 {
     const DialogEnd end = m_state.Click(point);
     OpenOrCloseList();
     return end;
 }
 
-bool CComboDialog::HasAreaAt(pages::Point point) const { return kComboModifierArea.Contains(point); }
+bool CComboDialog::HasAreaAt(ui::Point point) const { return kComboModifierArea.Contains(point); }
 
 // The modifier list exists while the state has it open; the key fields cannot take keys
 // meanwhile.

@@ -32,8 +32,8 @@ protected:
 private:
     void InitContent() override;
     void PaintContent(ui::Canvas&) override {}
-    DialogEnd Click(pages::Point point) override;
-    bool HasAreaAt(pages::Point point) const override;
+    DialogEnd Click(ui::Point point) override;
+    bool HasAreaAt(ui::Point point) const override;
     void KeyCaptured(const CapturedKey& key) override;
     void DestroyHiddenList() override;
 

@@ -3,11 +3,11 @@
 
 #include <windows.h>
 
-#include "pages/rect.h"
+#include "ui/rect.h"
 
 namespace zalvane::assign::win {
 
-constexpr RECT ToRect(const pages::Rect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
-constexpr pages::Rect FromRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+constexpr RECT ToRect(const ui::Rect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+constexpr ui::Rect FromRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
 }  // namespace zalvane::assign::win

@@ -8,7 +8,7 @@
 #include "platform/win/message_box.h"
 #include "platform/win/wide_text.h"
 #include "ui/hover_look.h"
-#include "ui/skin_catalogue.h"
+#include "pages/skin_catalogue.h"
 #include "ui/win/fonts.h"
 #include "ui/win/gdi_canvas.h"
 #include "ui/win/mem_dc.h"
@@ -23,20 +23,20 @@ using ui::win::OnMessage;
 using ui::win::OnRawMessage;
 
 constexpr COLORREF kControlText = RGB(255, 255, 255);
-constexpr COLORREF kControlBackground = kKeyDialogControlBackground;
+constexpr COLORREF kControlBackground = dialogs::kKeyDialogControlBackground;
 constexpr wchar_t kImageFailedText[] = L"LoadPng---Load image failed.";
 
 std::string_view BackgroundOf(KeyDialog kind)
 {
     switch (kind) {
         case KeyDialog::kComboKey:
-            return ui::kComboKeyBackground;
+            return pages::kComboKeyBackground;
         case KeyDialog::kMacroKey:
-            return ui::kMacroKeyBackground;
+            return pages::kMacroKeyBackground;
         case KeyDialog::kSingleKey:
             break;
     }
-    return ui::kSingleKeyBackground;
+    return pages::kSingleKeyBackground;
 }
 
 ui::FontUse FontOf(KeyDialog kind)
@@ -166,7 +166,7 @@ void CKeyDialogBase::OnPaint()
         }
         ui::win::GdiCanvas gdi(surface.get(), m_font.get(), m_font.get());
         ui::MissingImageCanvas canvas(gdi);
-        PaintKeyDialogFrame(canvas, m_context.skin, m_texts, m_hovered);
+        dialogs::PaintKeyDialogFrame(canvas, m_context.skin, m_texts, m_hovered);
         PaintContent(canvas);
         missing = canvas.Missing();
     }
@@ -206,7 +206,7 @@ HBRUSH CKeyDialogBase::OnCtlColor(HDC dc, HWND)
 
 void CKeyDialogBase::OnLeftButtonDown(UINT, POINT point)
 {
-    const pages::Point at{point.x, point.y};
+    const ui::Point at{point.x, point.y};
     switch (Click(at)) {
         case DialogEnd::kOk:
             EndDialog(IDOK);
@@ -227,8 +227,8 @@ void CKeyDialogBase::OnLeftButtonDown(UINT, POINT point)
 
 void CKeyDialogBase::OnMouseMove(UINT, POINT point)
 {
-    if (KeyDialogButtonAt({point.x, point.y}) == KeyDialogButton::kNone) {
-        SetHovered(KeyDialogButton::kNone);
+    if (dialogs::KeyDialogButtonAt({point.x, point.y}) == dialogs::KeyDialogButton::kNone) {
+        SetHovered(dialogs::KeyDialogButton::kNone);
         return;
     }
     TRACKMOUSEEVENT track{};
@@ -239,11 +239,11 @@ void CKeyDialogBase::OnMouseMove(UINT, POINT point)
     ::TrackMouseEvent(&track);
 }
 
-void CKeyDialogBase::OnMouseHover(UINT, POINT point) { SetHovered(KeyDialogButtonAt({point.x, point.y})); }
+void CKeyDialogBase::OnMouseHover(UINT, POINT point) { SetHovered(dialogs::KeyDialogButtonAt({point.x, point.y})); }
 
-void CKeyDialogBase::OnMouseLeave() { SetHovered(KeyDialogButton::kNone); }
+void CKeyDialogBase::OnMouseLeave() { SetHovered(dialogs::KeyDialogButton::kNone); }
 
-void CKeyDialogBase::SetHovered(KeyDialogButton button)
+void CKeyDialogBase::SetHovered(dialogs::KeyDialogButton button)
 {
     if (button == m_hovered) {
         return;

@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "assign/key_dialog_painting.h"
+#include "dialogs/key_dialog_painting.h"
 #include "assign/key_dialog_state.h"
 #include "assign/key_dialog_texts.h"
 #include "assign/key_name_map.h"
 #include "assign/win/keyboard_hook.h"
-#include "dialogs/language.h"
+#include "language/language.h"
 #include "platform/win/unique_handle.h"
 #include "ui/canvas.h"
 #include "ui/missing_images.h"
@@ -28,7 +28,7 @@ namespace zalvane::assign::win {
 // What the dialogs read from the main window.
 struct KeyDialogContext {
     const ui::SkinState& skin;
-    dialogs::Language language = dialogs::Language::English;
+    language::Language language = language::Language::kEnglish;
     const KeyNameMap& keyNames;
 };
 
@@ -49,10 +49,10 @@ protected:
     // Drawn after the frame.
     virtual void PaintContent(ui::Canvas& canvas) = 0;
     // A click that reached the dialog itself: how it ends the dialog, if it does.
-    virtual DialogEnd Click(pages::Point point) = 0;
+    virtual DialogEnd Click(ui::Point point) = 0;
     // Whether a click at `point` falls on an area of the dialog's content; a click that
     // falls on none, and ends nothing, moves the dialog.
-    virtual bool HasAreaAt(pages::Point) const { return false; }
+    virtual bool HasAreaAt(ui::Point) const { return false; }
 
     // A key-down the keyboard hook took (see CaptureKeys).
     virtual void KeyCaptured(const CapturedKey&) {}
@@ -85,7 +85,7 @@ private:
     LRESULT OnTellMissingImages(WPARAM wParam, LPARAM lParam);
     LRESULT OnKeyCapturedMessage(WPARAM wParam, LPARAM lParam);
     LRESULT OnDestroyHiddenList(WPARAM wParam, LPARAM lParam);
-    void SetHovered(KeyDialogButton button);
+    void SetHovered(dialogs::KeyDialogButton button);
     void OnKeyEvent(std::uint32_t keyFlags);
 
     KeyDialog m_kind;
@@ -96,7 +96,7 @@ private:
     platform::win::UniqueHBrush m_controlBrush;
     ThreadKeyboardHook m_hook;
     CapturedKey m_captured;
-    KeyDialogButton m_hovered = KeyDialogButton::kNone;
+    dialogs::KeyDialogButton m_hovered = dialogs::KeyDialogButton::kNone;
     ui::MissingImageNotes m_toldImages;
     std::vector<std::string> m_imagesToTell;
 };

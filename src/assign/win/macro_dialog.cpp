@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "assign/key_dialog_layout.h"
-#include "assign/key_dialog_painting.h"
+#include "dialogs/key_dialog_painting.h"
 #include "assign/win/control_rect.h"
 #include "platform/win/wide_text.h"
 
@@ -31,11 +31,11 @@ void CMacroDialog::InitContent()
 
 void CMacroDialog::PaintContent(ui::Canvas& canvas)
 {
-    PaintMacroKeyContent(canvas, Context().skin, Context().language, Texts(), m_state.RepeatMode(),
+    dialogs::PaintMacroKeyContent(canvas, Context().skin, Context().language, Texts(), m_state.RepeatMode(),
                          !m_state.MacroName().empty());
 }
 
-DialogEnd CMacroDialog::Click(pages::Point point)
+DialogEnd CMacroDialog::Click(ui::Point point)
 {
     const std::uint8_t mode = m_state.RepeatMode();
     const DialogEnd end = m_state.Click(point);
@@ -46,7 +46,7 @@ DialogEnd CMacroDialog::Click(pages::Point point)
     return end;
 }
 
-bool CMacroDialog::HasAreaAt(pages::Point point) const
+bool CMacroDialog::HasAreaAt(ui::Point point) const
 {
     for (int mode = 0; mode < kMacroRepeatModeCount; ++mode) {
         if (MacroModeTick(mode).Contains(point)) {

@@ -34,8 +34,8 @@ protected:
 private:
     void InitContent() override;
     void PaintContent(ui::Canvas& canvas) override;
-    DialogEnd Click(pages::Point point) override;
-    bool HasAreaAt(pages::Point point) const override;
+    DialogEnd Click(ui::Point point) override;
+    bool HasAreaAt(ui::Point point) const override;
     void DestroyHiddenList() override;
 
     void OpenOrCloseList();

@@ -1,7 +1,7 @@
 #include "assign/win/single_dialog.h"
 
 #include "assign/key_dialog_layout.h"
-#include "assign/key_dialog_painting.h"
+#include "dialogs/key_dialog_painting.h"
 #include "assign/win/control_rect.h"
 #include "platform/win/wide_text.h"
 
@@ -22,7 +22,7 @@ void CSingleDialog::InitContent()
     CaptureKeys();
 }
 
-void CSingleDialog::PaintContent(ui::Canvas& canvas) { PaintSingleKeyPrompt(canvas, Texts()); }
+void CSingleDialog::PaintContent(ui::Canvas& canvas) { dialogs::PaintSingleKeyPrompt(canvas, Texts()); }
 
 void CSingleDialog::KeyCaptured(const CapturedKey& key)
 {

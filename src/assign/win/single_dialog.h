@@ -23,7 +23,7 @@ public:
 private:
     void InitContent() override;
     void PaintContent(ui::Canvas& canvas) override;
-    DialogEnd Click(pages::Point point) override { return DialogEndAt(point); }
+    DialogEnd Click(ui::Point point) override { return DialogEndAt(point); }
     void KeyCaptured(const CapturedKey& key) override;
 
     SingleKeyState m_state;

@@ -11,9 +11,9 @@ namespace {
 class FailingCanvas final : public Canvas {
 public:
     bool DrawImage(const std::string& path, int, int) override { return !path.starts_with("missing"); }
-    void DrawText(std::string_view, const pages::Rect&, TextAlignment) override {}
+    void DrawText(std::string_view, const ui::Rect&, TextAlignment) override {}
     void SetTextStyle(FontRole, SkinColour) override {}
-    void Fill(const pages::Rect&, SkinColour) override {}
+    void Fill(const ui::Rect&, SkinColour) override {}
 };
 
 TEST(MissingImagesTest, EachMissingImageIsToldOnceWhateverTheRedraws)

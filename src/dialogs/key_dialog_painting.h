@@ -7,12 +7,12 @@
 #include <cstdint>
 
 #include "assign/key_dialog_texts.h"
-#include "dialogs/language.h"
-#include "pages/rect.h"
+#include "language/language.h"
+#include "ui/rect.h"
 #include "ui/canvas.h"
 #include "ui/skin_state.h"
 
-namespace zalvane::assign {
+namespace zalvane::dialogs {
 
 inline constexpr ui::SkinColour kKeyDialogTextColour{255, 255, 255};
 inline constexpr std::uint32_t kKeyDialogControlBackground = 0x282828;  // as 0x00BBGGRR
@@ -20,18 +20,18 @@ inline constexpr std::uint32_t kKeyDialogControlBackground = 0x282828;  // as 0x
 // The frame elements that light up under the pointer.
 enum class KeyDialogButton { kNone, kClose, kOk, kCancel };
 
-KeyDialogButton KeyDialogButtonAt(pages::Point point);
+KeyDialogButton KeyDialogButtonAt(ui::Point point);
 
 // Close, OK and Cancel, `hovered` in its over look.
-void PaintKeyDialogFrame(ui::Canvas& canvas, const ui::SkinState& skin, const KeyDialogTexts& texts,
+void PaintKeyDialogFrame(ui::Canvas& canvas, const ui::SkinState& skin, const assign::KeyDialogTexts& texts,
                          KeyDialogButton hovered);
 
 // The single key dialog's prompt above the key display.
-void PaintSingleKeyPrompt(ui::Canvas& canvas, const KeyDialogTexts& texts);
+void PaintSingleKeyPrompt(ui::Canvas& canvas, const assign::KeyDialogTexts& texts);
 
 // The macro key dialog: the prompt centred in the macro area while no macro is shown
 // there, and each repeat mode's tick box (ticked for `repeatMode`) and text.
-void PaintMacroKeyContent(ui::Canvas& canvas, const ui::SkinState& skin, dialogs::Language language,
-                          const KeyDialogTexts& texts, std::uint8_t repeatMode, bool macroShown);
+void PaintMacroKeyContent(ui::Canvas& canvas, const ui::SkinState& skin, language::Language language,
+                          const assign::KeyDialogTexts& texts, std::uint8_t repeatMode, bool macroShown);
 
-}  // namespace zalvane::assign
+}  // namespace zalvane::dialogs

@@ -1,14 +1,22 @@
 // What the key dialogs draw on their backgrounds.
 
-#include "assign/key_dialog_painting.h"
+#include "dialogs/key_dialog_painting.h"
 
 #include <gtest/gtest.h>
 
 #include "assign/key_dialog_layout.h"
 #include "unit/pages/page_test_support.h"
 
-namespace zalvane::assign {
+namespace zalvane::dialogs {
 namespace {
+
+using assign::KeyDialog;
+using assign::KeyDialogTexts;
+using assign::kKeyDialogCancel;
+using assign::kKeyDialogClose;
+using assign::kKeyDialogOk;
+using assign::kMacroKeyArea;
+using assign::TextsOf;
 
 using pages::testing::kSkinRoot;
 using pages::testing::RecordingCanvas;
@@ -24,7 +32,7 @@ protected:
 TEST_F(KeyDialogPaintingTest, TheButtonUnderThePointerShowsItsOverLook)
 {
     struct Case {
-        pages::Point point;
+        ui::Point point;
         std::string close;
         std::string ok;
         std::string cancel;
@@ -37,7 +45,7 @@ TEST_F(KeyDialogPaintingTest, TheButtonUnderThePointerShowsItsOverLook)
         {{307, 274}, closeNormal, over, normal},   {{314, 250}, closeNormal, normal, over},
         {{372, 262}, closeNormal, normal, normal},  // right of Cancel
     };
-    const KeyDialogTexts texts = TextsOf(KeyDialog::kComboKey, dialogs::Language::TraditionalChinese);
+    const KeyDialogTexts texts = TextsOf(KeyDialog::kComboKey, language::Language::kTraditionalChinese);
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.point.x << "," << c.point.y);
         m_canvas.Clear();
@@ -54,8 +62,8 @@ TEST_F(KeyDialogPaintingTest, TheButtonUnderThePointerShowsItsOverLook)
 
 TEST_F(KeyDialogPaintingTest, TheMacroDialogTicksItsModeAndShowsThePromptUntilAMacroIsShown)
 {
-    const KeyDialogTexts texts = TextsOf(KeyDialog::kMacroKey, dialogs::Language::English);
-    PaintMacroKeyContent(m_canvas, m_skin, dialogs::Language::English, texts, 2, false);
+    const KeyDialogTexts texts = TextsOf(KeyDialog::kMacroKey, language::Language::kEnglish);
+    PaintMacroKeyContent(m_canvas, m_skin, language::Language::kEnglish, texts, 2, false);
     ASSERT_EQ(m_canvas.images.size(), 3u);
     EXPECT_EQ(m_canvas.images[0], (RecordingCanvas::Image{"/Pane.png", {220, 78}}));
     EXPECT_EQ(m_canvas.images[2], (RecordingCanvas::Image{"/PaneMakingTick.png", {220, 178}}));
@@ -65,10 +73,10 @@ TEST_F(KeyDialogPaintingTest, TheMacroDialogTicksItsModeAndShowsThePromptUntilAM
     EXPECT_EQ(m_canvas.texts[3].alignment, ui::TextAlignment::kLeftWrapped);
 
     m_canvas.Clear();
-    PaintMacroKeyContent(m_canvas, m_skin, dialogs::Language::English, texts, 0, true);
+    PaintMacroKeyContent(m_canvas, m_skin, language::Language::kEnglish, texts, 0, true);
     EXPECT_EQ(m_canvas.texts.size(), 3u);  // the chosen macro's name stands where the prompt was
     EXPECT_EQ(m_canvas.images[0].name, "/PaneMakingTick.png");
 }
 
 }  // namespace
-}  // namespace zalvane::assign
+}  // namespace zalvane::dialogs
