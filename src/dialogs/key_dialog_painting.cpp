@@ -11,7 +11,8 @@ using namespace assign;  // the dialogs' rectangles and texts
 
 namespace {
 
-void PaintButton(ui::Canvas& canvas, const ui::SkinState& skin, const ui::Rect& area, std::string_view caption, bool over)
+void PaintButton(ui::Canvas& canvas, const ui::SkinState& skin, const ui::Rect& area, std::string_view caption,
+                 bool over)
 {
     canvas.DrawImage(skin.ImagePath(over ? pages::kDialogButtonOverImage : pages::kDialogButtonNormalImage), area.left,
                      area.top);
@@ -39,8 +40,8 @@ void PaintKeyDialogFrame(ui::Canvas& canvas, const ui::SkinState& skin, const as
 {
     canvas.SetTextStyle(ui::FontRole::kMain, kKeyDialogTextColour);
     const bool closeOver = hovered == KeyDialogButton::kClose;
-    canvas.DrawImage(skin.ImagePath(closeOver ? pages::kCloseOverImage : pages::kCloseNormalImage), kKeyDialogClose.left,
-                     kKeyDialogClose.top);
+    canvas.DrawImage(skin.ImagePath(closeOver ? pages::kCloseOverImage : pages::kCloseNormalImage),
+                     kKeyDialogClose.left, kKeyDialogClose.top);
     PaintButton(canvas, skin, kKeyDialogOk, texts.ok, hovered == KeyDialogButton::kOk);
     PaintButton(canvas, skin, kKeyDialogCancel, texts.cancel, hovered == KeyDialogButton::kCancel);
 }

@@ -8,8 +8,8 @@
 
 #include "assign/key_dialog_texts.h"
 #include "language/language.h"
-#include "ui/rect.h"
 #include "ui/canvas.h"
+#include "ui/rect.h"
 #include "ui/skin_state.h"
 
 namespace zalvane::dialogs {

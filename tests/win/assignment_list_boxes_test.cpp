@@ -62,7 +62,8 @@ private:
     } m_canvas;
 };
 
-// The main window's part: the lists' parent, its pre-filter and the posted choice.
+// The main window's part: the lists' parent. The lists follow the pointer and take their
+// posted choices by themselves.
 class MainWindowStandIn final : public ui::win::CWindow {
 public:
     MainWindowStandIn()
@@ -75,34 +76,6 @@ public:
         CreateEx(L"Zalvane.TestMainWindow", {.rect = {0, 0, 1000, 640}, .style = WS_POPUP | WS_VISIBLE});
         ::SetForegroundWindow(Hwnd());
         ::UpdateWindow(Hwnd());
-    }
-
-    AssignmentListBoxes* lists = nullptr;
-
-    bool PreTranslateMessage(MSG& message) override
-    {
-        if (message.message == WM_MOUSEMOVE && lists) {
-            lists->PointerMoved();
-        }
-        return false;
-    }
-
-protected:
-    std::span<const ui::win::MessageEntry> Messages() const override
-    {
-        static constexpr ui::win::MessageEntry kTable[] = {
-            ui::win::OnRawMessage<ui::win::kCarryOutChoiceMessage, &MainWindowStandIn::OnChoice>(),
-        };
-        return kTable;
-    }
-
-private:
-    LRESULT OnChoice(WPARAM, LPARAM)
-    {
-        if (lists) {
-            lists->CarryOutChoice();
-        }
-        return 0;
     }
 };
 
@@ -171,9 +144,7 @@ protected:
     {
         m_skin.root = "S";
         m_state.text.captions.fill("Click");
-        m_window.lists = &m_lists;
     }
-    ~AssignmentListBoxesTest() override { m_window.lists = nullptr; }
 
     HWND Window() const { return m_window.Hwnd(); }
     HWND Child(int id) const { return ::GetDlgItem(Window(), id); }

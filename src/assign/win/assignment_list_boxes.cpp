@@ -21,6 +21,8 @@ namespace {
 
 using platform::win::Widen;
 
+constexpr wchar_t kMailboxClass[] = L"Zalvane.AssignmentChoices";
+
 std::vector<std::string> FunctionEntries(language::Language language)
 {
     std::vector<std::string> entries;
@@ -49,9 +51,47 @@ pages::RowBoxLook LookAfter(const ButtonChoice& choice)
 
 }  // namespace
 
+// Receives the posted choices, so that they run from the thread's message loop once the
+// list's notification has returned.
+class ChoiceMailbox final : public ui::win::CWindow {
+public:
+    explicit ChoiceMailbox(AssignmentListBoxes& lists) : m_lists(lists)
+    {
+        WNDCLASSEXW windowClass{};
+        windowClass.lpszClassName = kMailboxClass;
+        if (RegisterWindowClass(windowClass)) {
+            static_cast<void>(CreateEx(kMailboxClass, {.parent = HWND_MESSAGE}));
+        }
+    }
+
+protected:
+    std::span<const ui::win::MessageEntry> Messages() const override
+    {
+        static constexpr ui::win::MessageEntry kTable[] = {
+            ui::win::OnRawMessage<ui::win::kCarryOutChoiceMessage, &ChoiceMailbox::OnChoice>(),
+        };
+        return kTable;
+    }
+
+private:
+    LRESULT OnChoice(WPARAM, LPARAM)
+    {
+        m_lists.CarryOutChoice();
+        return 0;
+    }
+
+    AssignmentListBoxes& m_lists;
+};
+
 AssignmentListBoxes::AssignmentListBoxes(HWND window, AssignmentHost& host, app::AppState& state,
                                          const ui::SkinState& skin, platform::IniStore& ini)
-    : m_window(window), m_host(host), m_state(state), m_skin(skin), m_ini(ini), m_lists(state.language)
+    : m_window(window),
+      m_host(host),
+      m_state(state),
+      m_skin(skin),
+      m_ini(ini),
+      m_lists(state.language),
+      m_mailbox(std::make_unique<ChoiceMailbox>(*this))
 {
 }
 
@@ -94,7 +134,8 @@ void AssignmentListBoxes::Apply(const ListChanges& changes, bool insideNotice, i
         CloseFunctionList(insideNotice);
     }
     if (changes.warnLastLeftClick) {
-        const std::wstring text = Widen(language::SlotText(language::TextSlot::kLeftKeyMustBeSelected, m_state.language));
+        const std::wstring text =
+            Widen(language::SlotText(language::TextSlot::kLeftKeyMustBeSelected, m_state.language));
         platform::win::ShowMessage(m_window, text, L"Warning");
     }
     if (changes.openFunctionList) {
@@ -141,6 +182,7 @@ void AssignmentListBoxes::CreateFunctionList(std::size_t button)
     }
     list->OnNotification(LBN_SELCHANGE, [this, button] { OnFunctionListNotice(button); });
     list->OnNotification(LBN_DBLCLK, [this, button] { OnFunctionListNotice(button); });
+    list->OnPointerMove([this] { PointerMoved(); });
     m_functionList = std::move(list);
     m_host.DrawOnWindow(
         [this](ui::Canvas& canvas, ui::TextMeasure&) { pages::PaintRowSpots(canvas, m_skin, m_view, m_row); });
@@ -164,6 +206,7 @@ void AssignmentListBoxes::CreateSecondList(SecondList which, int hoveredEntry)
     }
     list->OnNotification(LBN_SELCHANGE, [this, which] { OnSecondListNotice(which); });
     list->OnNotification(LBN_DBLCLK, [this, which] { OnSecondListNotice(which); });
+    list->OnPointerMove([this] { PointerMoved(); });
     // Above the function list's neighbours, so that nothing the page draws covers it.
     ::SetWindowPos(list->Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     m_secondList = std::move(list);
@@ -202,7 +245,7 @@ void AssignmentListBoxes::OnFunctionListNotice(std::size_t button)
         return;
     }
     Apply(*changes, true);
-    ::PostMessageW(m_window, ui::win::kCarryOutChoiceMessage, 0, 0);
+    PostChoice();
 }
 
 void AssignmentListBoxes::OnSecondListNotice(SecondList list)
@@ -215,7 +258,16 @@ void AssignmentListBoxes::OnSecondListNotice(SecondList list)
         return;
     }
     Apply(*changes, true);
-    ::PostMessageW(m_window, ui::win::kCarryOutChoiceMessage, 0, 0);
+    PostChoice();
+}
+
+// A choice that cannot be posted is dropped rather than run inside the notification,
+// where a dialog would run and the list would be destroyed under its own handler.
+void AssignmentListBoxes::PostChoice()
+{
+    if (!m_mailbox->Hwnd() || !::PostMessageW(m_mailbox->Hwnd(), ui::win::kCarryOutChoiceMessage, 0, 0)) {
+        static_cast<void>(m_lists.TakeChoice());
+    }
 }
 
 void AssignmentListBoxes::CarryOutChoice()

@@ -6,7 +6,9 @@
 // destroys the windows they name, runs the key dialogs and draws the rows and spots.
 //
 // A choice never runs inside its list's notification: the notice hides the lists and
-// posts kCarryOutChoiceMessage to the main window, whose handler calls CarryOutChoice.
+// posts kCarryOutChoiceMessage to a message-only window of this class, whose handler
+// destroys them and carries the choice out. The lists follow the pointer from their own
+// pointer moves, so the main window forwards nothing.
 
 #include <windows.h>
 
@@ -27,6 +29,8 @@
 #include "ui/win/list_box.h"
 
 namespace zalvane::assign::win {
+
+class ChoiceMailbox;
 
 // What the lists need of the main window.
 class AssignmentHost {
@@ -60,11 +64,8 @@ public:
     // A click outside row `row` and its list area: that row's lists close.
     void CloseRowLists(int row);
 
-    // The main window's pre-filter, on every pointer move: the entry under the cursor is
-    // selected, and over a function list the second list follows the entry.
-    void PointerMoved();
-
-    // The handler of kCarryOutChoiceMessage.
+    // The handler of kCarryOutChoiceMessage: destroys the lists a notice hid and carries
+    // out the choice it noted, unless the lists were closed since.
     void CarryOutChoice();
 
     // pages::AssignmentRows
@@ -79,6 +80,9 @@ public:
     const ui::win::CListBox* SecondListBox() const { return m_secondList.get(); }
 
 private:
+    // A pointer move over a list: the entry under the cursor is selected, and over a
+    // function list the second list follows the entry.
+    void PointerMoved();
     void Apply(const ListChanges& changes, bool insideNotice, int hoveredEntry = -1);
     void CloseFunctionList(bool insideNotice);
     void CloseSecondList(bool insideNotice);
@@ -86,6 +90,7 @@ private:
     void CreateSecondList(SecondList list, int hoveredEntry);
     void OnFunctionListNotice(std::size_t button);
     void OnSecondListNotice(SecondList list);
+    void PostChoice();
     std::optional<Assignment> RunChoice(const ButtonChoice& choice);
 
     HWND m_window;
@@ -100,6 +105,7 @@ private:
     std::unique_ptr<ui::win::CListBox> m_secondList;
     // Hidden by a notice, destroyed by CarryOutChoice.
     std::vector<std::unique_ptr<ui::win::CListBox>> m_hidden;
+    std::unique_ptr<ChoiceMailbox> m_mailbox;
 };
 
 }  // namespace zalvane::assign::win

@@ -24,6 +24,24 @@ bool CListBox::Create(const CreateArgs& args, std::span<const std::string> items
     return true;
 }
 
+std::span<const MessageEntry> CListBox::Messages() const
+{
+    static constexpr MessageEntry kTable[] = {
+        OnMessage<WM_MOUSEMOVE, &CListBox::OnMouseMove>(),
+    };
+    return kTable;
+}
+
+void CListBox::OnMouseMove(UINT, POINT)
+{
+    ContinueDefault();
+    if (m_onPointerMove) {
+        // A copy: the handler may set another one.
+        const std::function<void()> handler = m_onPointerMove;
+        handler();
+    }
+}
+
 int CListBox::Selection() const noexcept
 {
     const LRESULT selected = ::SendMessageW(Hwnd(), LB_GETCURSEL, 0, 0);

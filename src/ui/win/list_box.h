@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -39,6 +40,18 @@ public:
 
     // The window's rectangle in its parent's client pixels.
     RECT RectInParent() const noexcept;
+
+    // Runs `handler` at every pointer move over the list, before the list's own handling;
+    // it may destroy any window but this list.
+    void OnPointerMove(std::function<void()> handler) { m_onPointerMove = std::move(handler); }
+
+protected:
+    std::span<const MessageEntry> Messages() const override;
+
+private:
+    void OnMouseMove(UINT keys, POINT point);
+
+    std::function<void()> m_onPointerMove;
 };
 
 }  // namespace zalvane::ui::win
