@@ -41,8 +41,8 @@ PickEntry() {  # ROW E
 }
 # Clicks entry E of the second list ID, found where it opened.
 PickSecond() {  # ID E
-  local left top right bottom
-  read -r left top right bottom < <(ListRect "$1") || return 1
+  local left top right
+  read -r left top right _ < <(ListRect "$1") || return 1
   xdotool mousemove --window "$win" $(((left + right) / 2)) "$(EntryY "$top" "$2")" sleep 0.3 click 1
 }
 
@@ -128,6 +128,7 @@ for button in $(seq 0 18); do
   [ "$(RecordByte "$profile" $((61 + button)))" = 0 ] && leftClicks=$((leftClicks + 1))
 done
 if [ "$leftClicks" -eq 1 ] && [ "$(RecordByte "$profile" 61)" = 0 ]; then
+  # shellcheck disable=SC2046
   ClickPage $(RowCentre 1)
   Check "button 1, the only left click, shows the warning" WaitFor 5 DialogShown Warning
   Check "... and no list" ListGone 41
@@ -171,10 +172,11 @@ RecordIs() {  # OFFSET VALUE...: record bytes from OFFSET on
 }
 Check "the profile file holds the action types" WaitFor 10 RecordIs $((61 + 2)) 7 3 6 10 11
 Check "... and S2's" RecordIs $((61 + 8)) 9
-Check "... the consumer code, DPI function and Windows command" \
-  eval 'RecordIs $((118 + 2)) 233 && RecordIs $((80 + 4)) 2 && RecordIs $((137 + 8)) 5'
+ParametersStored() { RecordIs $((118 + 2)) 233 && RecordIs $((80 + 4)) 2 && RecordIs $((137 + 8)) 5; }
+ComboStored() { RecordIs $((251 + 6)) 64 && RecordIs $((270 + 6)) 29 && RecordIs $((289 + 6)) 0; }
+Check "... the consumer code, DPI function and Windows command" ParametersStored
 Check "... the single key" RecordIs $((232 + 5)) 40
-Check "... and the combo" eval 'RecordIs $((251 + 6)) 64 && RecordIs $((270 + 6)) 29 && RecordIs $((289 + 6)) 0'
+Check "... and the combo" ComboStored
 
 Caption() {  # BUTTON (1-19): its caption in the English section of the text file
   iconv -f UTF-16 -t UTF-8 "$captions" 2>/dev/null | tr -d '\r' |
@@ -182,9 +184,28 @@ Caption() {  # BUTTON (1-19): its caption in the English section of the text fil
       print substr($0, length(key) + 2) }'
 }
 CaptionIs() { [ "$(Caption "$1")" = "$2" ]; }
-Check "the text file holds the captions" \
-  eval 'CaptionIs 3 "Volume Up" && CaptionIs 4 "IE Forward" && CaptionIs 5 "DPI -" && CaptionIs 9 "Show desktop"'
+ListCaptionsStored() { CaptionIs 3 "Volume Up" && CaptionIs 4 "IE Forward" && CaptionIs 5 "DPI -" && CaptionIs 9 "Show desktop"; }
+Check "the text file holds the captions" ListCaptionsStored
 Check "... Single Key with the key's name" CaptionIs 6 "Single Key-$single"
 Check "... and the combo's" CaptionIs 7 "Combo Key-Right Alt+Z"
+
+# --- After a restart the rows show the same captions --------------------------------------------
+sleep 0.5
+Shot side-rows-saved
+ClickPage 440 530
+sleep 0.3
+Shot front-rows-saved
+StopProgram
+StartProgram
+Check "the program starts again" WaitMainPage
+ClickPage 30 110
+sleep 0.3
+Shot front-rows-restarted
+ClickPage 510 530
+sleep 0.3
+Shot side-rows-restarted
+Check "after a restart the front rows show the saved captions" \
+  SameCrop front-rows-saved front-rows-restarted 120 129 130 136
+Check "... and so do the side rows" SameCrop side-rows-saved side-rows-restarted 120 129 130 236
 
 EndSession
