@@ -6,11 +6,17 @@
 
 namespace zalvane::dialogs {
 
+using pages::Point;
 using pages::Rect;
+
+// The panel's place in the main window's client area, under the Help button; its size
+// is its background image's, or the three lines' without one.
+inline constexpr Point kHelpPanelOrigin{786, 25};
 
 inline constexpr Rect kHelpAddressLine{0, 0, 166, 25};
 inline constexpr Rect kHelpUpdateLine{0, 26, 166, 49};
 inline constexpr Rect kHelpVersionLine{0, 50, 166, 77};
+inline constexpr Rect kHelpLines{0, 0, 166, 77};
 inline constexpr Rect kHelpClose{352, 6, 370, 24};
 inline constexpr Rect kHelpOk{250, 250, 308, 275};
 inline constexpr Rect kHelpCancel{314, 250, 372, 275};
