@@ -59,6 +59,7 @@ TEST_F(HelpDialogTest, SitsUnderTheHelpButtonWithOrWithoutItsBackground)
 {
     CHelpDialog panel(m_state, m_skin.Skin());
     ASSERT_TRUE(Open(panel));
+    EXPECT_EQ(::FindWindowExW(m_main.Hwnd(), nullptr, nullptr, L"Help"), panel.Hwnd());
     RECT place = wintest::RectInParent(panel.Hwnd());
     EXPECT_EQ((std::vector<LONG>{place.left, place.top, place.right, place.bottom}),
               (std::vector<LONG>{786, 25, 786 + 380, 25 + 290}));

@@ -57,6 +57,7 @@ bool CHelpDialog::Open(HWND mainWindow, std::function<void()> ended)
 BOOL CHelpDialog::OnInitDialog()
 {
     const HWND window = Hwnd();
+    ::SetWindowTextW(window, Widen(kHelpPanelTitle).c_str());
     ::SetWindowPos(window, HWND_TOP, kHelpPanelOrigin.x, kHelpPanelOrigin.y, kHelpLines.Width(), kHelpLines.Height(),
                    SWP_NOACTIVATE | SWP_NOREDRAW);
     m_background = ui::win::LoadDialogBackground(window, Widen(m_skin.ImagePath(ui::kHelpBackground)),
