@@ -4,11 +4,11 @@
 
 #include <array>
 
-#include "pages/rect.h"
+#include "ui/rect.h"
 
 namespace zalvane::assign {
 
-using pages::Rect;
+using ui::Rect;
 
 inline constexpr Rect kMacroTitleBand{0, 0, 414, 31};
 inline constexpr int kMacroTitleInset = 15;  // the title is left-aligned from here

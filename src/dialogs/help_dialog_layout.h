@@ -2,20 +2,16 @@
 // Client rectangles of the help panel: three text lines, and a close, OK and Cancel area
 // that only matter when the background image is large enough to hold them.
 
-#include "pages/rect.h"
+#include "ui/rect.h"
 
 namespace zalvane::dialogs {
 
-using pages::Point;
-using pages::Rect;
-
-// The panel's place in the main window's client area, under the Help button; its size
-// is its background image's, or the three lines' without one.
-inline constexpr Point kHelpPanelOrigin{786, 25};
+using ui::Rect;
 
 inline constexpr Rect kHelpAddressLine{0, 0, 166, 25};
 inline constexpr Rect kHelpUpdateLine{0, 26, 166, 49};
 inline constexpr Rect kHelpVersionLine{0, 50, 166, 77};
+// The three lines together: the panel's size when it has no background image.
 inline constexpr Rect kHelpLines{0, 0, 166, 77};
 inline constexpr Rect kHelpClose{352, 6, 370, 24};
 inline constexpr Rect kHelpOk{250, 250, 308, 275};

@@ -39,9 +39,9 @@ std::string Glyph(HFONT font, std::string_view character)
 
 TEST(ChineseTextTest, EveryUiFaceShowsChineseCharactersRatherThanBoxes)
 {
-    std::vector<FontSpec> faces;
-    for (const dialogs::Language language :
-         {dialogs::Language::English, dialogs::Language::SimplifiedChinese, dialogs::Language::TraditionalChinese}) {
+    std::vector<FontChoice> faces;
+    for (const language::Language language :
+         {language::Language::kEnglish, language::Language::kSimplifiedChinese, language::Language::kTraditionalChinese}) {
         for (const FontUse use : {FontUse::kMain, FontUse::kValue, FontUse::kDialog}) {
             for (const WindowsVersion version : {WindowsVersion{6, 1}, WindowsVersion{6, 2}}) {
                 faces.push_back(ChooseFont(use, language, version));
@@ -51,7 +51,7 @@ TEST(ChineseTextTest, EveryUiFaceShowsChineseCharactersRatherThanBoxes)
     faces.push_back({"Tahoma", 13, 400});
     faces.push_back({"MS Shell Dlg", 13, 400});
     const std::vector<std::string_view> characters{"配", "置", "鼠", "標", "驱"};
-    for (const FontSpec& face : faces) {
+    for (const FontChoice& face : faces) {
         SCOPED_TRACE(std::string(face.face) + " " + std::to_string(face.height));
         const platform::win::UniqueHFont font = CreateSkinFont(face);
         ASSERT_TRUE(font);

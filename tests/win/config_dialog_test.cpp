@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "app/profile_transfer.h"
-#include "dialogs/win/lb_editor_wnd.h"
 #include "platform/win/private_profile_store.h"
 #include "platform/win/wide_text.h"
+#include "ui/win/lb_editor_wnd.h"
 #include "ui/win/private_messages.h"
 #include "win/dialog_host.h"
 
@@ -81,9 +81,9 @@ TEST_F(ConfigDialogTest, OpensAtTheMainWindowsOriginWithItsListAndTitleInTheLang
 {
     WriteList({"PROFILE_0", "PROFILE_1", "PROFILE_2"}, "PROFILE_1");
     const struct {
-        Language language;
+        language::Language language;
         const wchar_t* title;
-    } cases[] = {{Language::English, L"Configuration"}, {Language::TraditionalChinese, L"配置"}};
+    } cases[] = {{language::Language::kEnglish, L"Configuration"}, {language::Language::kTraditionalChinese, L"配置"}};
     for (const auto& c : cases) {
         m_state.language = c.language;
         CConfigDialog dialog(m_state, m_ini, m_skin.Skin());
@@ -139,7 +139,7 @@ TEST_F(ConfigDialogTest, AMissingBackgroundShowsItsBoxAndLosesNoList)
 
 TEST_F(ConfigDialogTest, TheSeventhNameIsRefusedWithTheWarningInTheLanguage)
 {
-    m_state.language = Language::TraditionalChinese;
+    m_state.language = language::Language::kTraditionalChinese;
     WriteList({"PROFILE_0", "PROFILE_1", "PROFILE_2", "PROFILE_3", "PROFILE_4"}, "PROFILE_0");
     CConfigDialog dialog(m_state, m_ini, m_skin.Skin());
     ASSERT_TRUE(dialog.Open(m_main.Hwnd()));
@@ -166,16 +166,16 @@ TEST_F(ConfigDialogTest, ASecondClickOnTheSelectedNameRenamesItUnlessTheNameIsTa
     const auto renameSecond = [&](const wchar_t* typed, bool firstClickPicks) {
         if (firstClickPicks) {
             wintest::Click(list, 40, secondLine);
-            ASSERT_EQ(CLBEditorWnd::Active(), nullptr);
+            ASSERT_EQ(ui::win::CLBEditorWnd::Active(), nullptr);
         }
         wintest::Click(list, 40, secondLine);
-        CLBEditorWnd* editor = CLBEditorWnd::Active();
+        ui::win::CLBEditorWnd* editor = ui::win::CLBEditorWnd::Active();
         ASSERT_NE(editor, nullptr);
         EXPECT_EQ(editor->Item(), 1);
         ::SetWindowTextW(editor->Hwnd(), typed);
         ::PostMessageW(editor->Hwnd(), WM_KEYDOWN, VK_RETURN, 1);
         wintest::Pump();
-        EXPECT_EQ(CLBEditorWnd::Active(), nullptr);
+        EXPECT_EQ(ui::win::CLBEditorWnd::Active(), nullptr);
     };
     renameSecond(L"PROFILE_0", true);
     EXPECT_EQ(Lines(list), (std::vector<std::wstring>{L"PROFILE_0", L"PROFILE_1"}));

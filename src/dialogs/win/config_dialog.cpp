@@ -4,11 +4,11 @@
 
 #include "dialogs/config_dialog_layout.h"
 #include "dialogs/dialog_texts.h"
+#include "pages/skin_catalogue.h"
 #include "platform/win/gdi_guards.h"
 #include "platform/win/wide_text.h"
 #include "resource_ids.h"
 #include "ui/font_choice.h"
-#include "ui/skin_catalogue.h"
 #include "ui/win/fonts.h"
 #include "ui/win/gdi_canvas.h"
 #include "ui/win/skin_image.h"
@@ -82,7 +82,7 @@ BOOL CConfigDialog::OnInitDialog()
     ::SetWindowPos(window, nullptr, 0, 0, kConfigTitleStrip.Width(), kConfigNewStrip.bottom,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     MakeTranslucent();
-    m_background = ui::win::LoadDialogBackground(window, Widen(m_skin.ImagePath(ui::kConfigBackground)),
+    m_background = ui::win::LoadDialogBackground(window, Widen(m_skin.ImagePath(pages::kConfigBackground)),
                                                  Widen(kConfigBackgroundErrorCaption).c_str());
     if (!m_background) {
         return TRUE;
@@ -126,8 +126,9 @@ void CConfigDialog::ComposePicture()
         return;
     }
     const HDC dc = m_picture.Dc();
-    ui::win::LoadPng(Hwnd(), dc, Widen(m_skin.ImagePath(ui::kCloseNormalImage)), kConfigClose.left, kConfigClose.top);
-    ui::win::LoadPng(Hwnd(), dc, Widen(m_skin.ImagePath(ui::kConfigNewImage)), kConfigNewImage.x, kConfigNewImage.y);
+    ui::win::LoadPng(Hwnd(), dc, Widen(m_skin.ImagePath(pages::kCloseNormalImage)), kConfigClose.left,
+                     kConfigClose.top);
+    ui::win::LoadPng(Hwnd(), dc, Widen(m_skin.ImagePath(pages::kConfigNewImage)), kConfigNewImage.x, kConfigNewImage.y);
     ui::win::GdiCanvas canvas(dc, m_font.get(), m_font.get());
     canvas.SetTextStyle(ui::FontRole::kMain, m_skin.textColour);
     canvas.DrawText(DialogTextIn(DialogText::kConfigTitle, m_state.language), kConfigTitleText,

@@ -19,7 +19,6 @@
 #include "app/app_state.h"
 #include "app/profile_transfer.h"
 #include "dialogs/profile_list_dialog.h"
-#include "dialogs/win/lb_editor_wnd.h"
 #include "platform/ini_store.h"
 #include "platform/win/message_box.h"
 #include "platform/win/unique_handle.h"
@@ -27,6 +26,7 @@
 #include "ui/win/background_picture.h"
 #include "ui/win/control.h"
 #include "ui/win/dialog.h"
+#include "ui/win/lb_editor_wnd.h"
 
 namespace zalvane::dialogs::win {
 
@@ -84,7 +84,7 @@ private:
     ui::win::BackgroundPicture m_picture;
     platform::win::UniqueHBrush m_listBrush;
     ui::win::CControl m_list;
-    CLBEditorWnd m_editor;
+    ui::win::CLBEditorWnd m_editor;
     // Nothing while the background is missing: no list is shown, and closing writes none.
     std::optional<ProfileListDialog> m_model;
 };

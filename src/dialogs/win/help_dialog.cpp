@@ -6,11 +6,12 @@
 
 #include "dialogs/dialog_texts.h"
 #include "dialogs/help_dialog_layout.h"
+#include "pages/main_window_geometry.h"
+#include "pages/skin_catalogue.h"
 #include "platform/win/gdi_guards.h"
 #include "platform/win/wide_text.h"
 #include "resource_ids.h"
 #include "ui/font_choice.h"
-#include "ui/skin_catalogue.h"
 #include "ui/win/fonts.h"
 #include "ui/win/gdi_canvas.h"
 #include "ui/win/skin_image.h"
@@ -58,9 +59,9 @@ BOOL CHelpDialog::OnInitDialog()
 {
     const HWND window = Hwnd();
     ::SetWindowTextW(window, Widen(kHelpPanelTitle).c_str());
-    ::SetWindowPos(window, HWND_TOP, kHelpPanelOrigin.x, kHelpPanelOrigin.y, kHelpLines.Width(), kHelpLines.Height(),
-                   SWP_NOACTIVATE | SWP_NOREDRAW);
-    m_background = ui::win::LoadDialogBackground(window, Widen(m_skin.ImagePath(ui::kHelpBackground)),
+    ::SetWindowPos(window, HWND_TOP, pages::kHelpPanelOrigin.x, pages::kHelpPanelOrigin.y, kHelpLines.Width(),
+                   kHelpLines.Height(), SWP_NOACTIVATE | SWP_NOREDRAW);
+    m_background = ui::win::LoadDialogBackground(window, Widen(m_skin.ImagePath(pages::kHelpBackground)),
                                                  Widen(kHelpBackgroundErrorCaption).c_str());
     if (!m_background) {
         return TRUE;

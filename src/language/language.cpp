@@ -1,28 +1,28 @@
-#include "dialogs/language.h"
+#include "language/language.h"
 
-namespace zalvane::dialogs {
+namespace zalvane::language {
 
 Language LanguageFromCode(std::string_view code)
 {
     if (code == "CHS")
-        return Language::SimplifiedChinese;
+        return Language::kSimplifiedChinese;
     if (code == "CHT")
-        return Language::TraditionalChinese;
-    return Language::English;
+        return Language::kTraditionalChinese;
+    return Language::kEnglish;
 }
 
 std::string_view InLanguage(Language language, std::string_view english, std::string_view simplified,
                             std::string_view traditional)
 {
     switch (language) {
-        case Language::SimplifiedChinese:
+        case Language::kSimplifiedChinese:
             return simplified;
-        case Language::TraditionalChinese:
+        case Language::kTraditionalChinese:
             return traditional;
-        case Language::English:
+        case Language::kEnglish:
             break;
     }
     return english;
 }
 
-}  // namespace zalvane::dialogs
+}  // namespace zalvane::language

@@ -1,4 +1,4 @@
-#include "ui/skin_catalogue.h"
+#include "pages/skin_catalogue.h"
 
 #include <algorithm>
 #include <array>
@@ -11,7 +11,7 @@
 #include "pages/pointer_panel_geometry.h"
 #include "pages/sensor_panel_geometry.h"
 
-namespace zalvane::ui {
+namespace zalvane::pages {
 namespace {
 
 template <int First, int Last>
@@ -28,14 +28,14 @@ constexpr std::array<int, Last - First + 1> Range()
 // the X/Y and gesture steps, the lighting steps including the slider's last four pixels,
 // the four report rates (1000 / interval), and the speed steps, 1 included because a
 // profile file may hold it although the dial never gives it.
-constexpr auto kDpiValues = Range<pages::kDpiStageMinValue, pages::kDpiStageMaxValue>();
-constexpr auto kXyValues = Range<pages::kXyMinValue, pages::kXyMaxValue>();
-constexpr auto kLightingValues = Range<pages::kLightingMinValue, pages::kLightingMaxValue>();
+constexpr auto kDpiValues = Range<kDpiStageMinValue, kDpiStageMaxValue>();
+constexpr auto kXyValues = Range<kXyMinValue, kXyMaxValue>();
+constexpr auto kLightingValues = Range<kLightingMinValue, kLightingMaxValue>();
 constexpr std::array<int, 4> kReportRates{1000, 500, 250, 125};
-constexpr auto kSpeedValues = Range<pages::kSpeedMinValue, pages::kSpeedMaxValue>();
-constexpr auto kGestureValues = Range<pages::kGestureMinValue, pages::kGestureMaxValue>();
-constexpr auto kFrontSpots = Range<1, static_cast<int>(pages::kFrontSpotCount)>();
-constexpr auto kSideSpots = Range<1, static_cast<int>(pages::kSideSpotCount)>();
+constexpr auto kSpeedValues = Range<kSpeedMinValue, kSpeedMaxValue>();
+constexpr auto kGestureValues = Range<kGestureMinValue, kGestureMaxValue>();
+constexpr auto kFrontSpotNumbers = Range<1, static_cast<int>(kFrontSpotCount)>();
+constexpr auto kSideSpotNumbers = Range<1, static_cast<int>(kSideSpotCount)>();
 
 constexpr std::span<const int> kFixed{};
 
@@ -91,11 +91,11 @@ constexpr std::array kFamilies{
     SkinImageFamily{kDropdownOverImage, kFixed},
     SkinImageFamily{kDropdownChosenImage, kFixed},
     SkinImageFamily{kMouseFrontImage, kFixed},
-    SkinImageFamily{kFrontSpotNormalPattern, kFrontSpots},
-    SkinImageFamily{kFrontSpotOverPattern, kFrontSpots},
+    SkinImageFamily{kFrontSpotNormalPattern, kFrontSpotNumbers},
+    SkinImageFamily{kFrontSpotOverPattern, kFrontSpotNumbers},
     SkinImageFamily{kMouseSideImage, kFixed},
-    SkinImageFamily{kSideSpotNormalPattern, kSideSpots},
-    SkinImageFamily{kSideSpotOverPattern, kSideSpots},
+    SkinImageFamily{kSideSpotNormalPattern, kSideSpotNumbers},
+    SkinImageFamily{kSideSpotOverPattern, kSideSpotNumbers},
     SkinImageFamily{kXyBackground, kFixed},
     SkinImageFamily{kStageSliderPattern, kXyValues},
     SkinImageFamily{kDpiBackground, kFixed},
@@ -146,4 +146,4 @@ std::vector<std::string> AllSkinImageNames()
     return names;
 }
 
-}  // namespace zalvane::ui
+}  // namespace zalvane::pages

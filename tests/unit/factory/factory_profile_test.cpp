@@ -1,4 +1,4 @@
-#include "settings/factory_profile.h"
+#include "factory/factory_profile.h"
 
 #include <gtest/gtest.h>
 
@@ -8,17 +8,19 @@
 #include "unit/support/program_folder.h"
 #include "unit/support/recording_ports.h"
 
-namespace zalvane::settings {
+namespace zalvane::factory {
 namespace {
 
+using namespace settings;
 using assign::ActionType;
+using assign::FirstRunCaptions;
 
 // What the main page would caption the button with after choosing its function.
-std::string CaptionFor(const ProfileRecord& record, std::size_t button, dialogs::Language language)
+std::string CaptionFor(const ProfileRecord& record, std::size_t button, language::Language language)
 {
     const auto type = static_cast<ActionType>(record.Button(ProfileRecord::kActionType, button));
-    if (type == ActionType::CpiCycle) {
-        const auto entries = assign::SecondListEntries(assign::SecondList::Dpi);
+    if (type == ActionType::kCpiCycle) {
+        const auto entries = assign::SecondListEntries(assign::SecondList::kDpi);
         return std::string(
             assign::EntryText(entries[record.Button(ProfileRecord::kDpiFunction, button) - 1u], language));
     }
@@ -28,8 +30,8 @@ std::string CaptionFor(const ProfileRecord& record, std::size_t button, dialogs:
 TEST(FactoryProfileTest, ButtonFunctionsMatchTheFirstRunCaptions)
 {
     const ProfileRecord record = FactoryProfileRecord();
-    for (const auto language :
-         {dialogs::Language::English, dialogs::Language::SimplifiedChinese, dialogs::Language::TraditionalChinese}) {
+    for (const auto language : {language::Language::kEnglish, language::Language::kSimplifiedChinese,
+                                language::Language::kTraditionalChinese}) {
         const ButtonCaptions captions = FirstRunCaptions(language);
         for (std::size_t button = 0; button < kButtonCount; ++button)
             EXPECT_EQ(CaptionFor(record, button, language), captions[button]) << "button " << button + 1;
@@ -55,8 +57,9 @@ TEST(FactoryProfileTest, ShippedFolderLoadsAsAFirstRun)
     for (const char* text : {"str.ini", "str0.ini", "str5.ini"}) {
         SCOPED_TRACE(text);
         EXPECT_EQ(test::ReadRawFile(folder.File(text)).substr(0, 2), "\xFF\xFE");
-        const TextSettings settings = ReadTextSettings(store, folder.File(text), dialogs::Language::TraditionalChinese);
-        EXPECT_EQ(settings.captions, FirstRunCaptions(dialogs::Language::TraditionalChinese));
+        const TextSettings settings =
+            ReadTextSettings(store, folder.File(text), language::Language::kTraditionalChinese);
+        EXPECT_EQ(settings.captions, FirstRunCaptions(language::Language::kTraditionalChinese));
         EXPECT_EQ(settings.skinPath, "Default");
         EXPECT_EQ(settings.red + "," + settings.green + "," + settings.blue, "225,228,235");
         EXPECT_EQ(settings.sliderRows, (std::array<std::string, 4>{"235", "295", "255", "147"}));
@@ -68,4 +71,4 @@ TEST(FactoryProfileTest, ShippedFolderLoadsAsAFirstRun)
 }
 
 }  // namespace
-}  // namespace zalvane::settings
+}  // namespace zalvane::factory

@@ -4,9 +4,9 @@
 
 #include <string_view>
 
-namespace zalvane::dialogs {
+namespace zalvane::language {
 
-enum class Language { English, SimplifiedChinese, TraditionalChinese };
+enum class Language { kEnglish, kSimplifiedChinese, kTraditionalChinese };
 
 // Exactly "CHS" is Simplified Chinese and exactly "CHT" Traditional Chinese (whole
 // text, case-sensitive); every other value, the empty one included, is English.
@@ -16,4 +16,4 @@ Language LanguageFromCode(std::string_view code);
 std::string_view InLanguage(Language language, std::string_view english, std::string_view simplified,
                             std::string_view traditional);
 
-}  // namespace zalvane::dialogs
+}  // namespace zalvane::language

@@ -8,13 +8,13 @@
 
 #include "settings/profile_record.h"
 
-namespace zalvane::settings {
+namespace zalvane::factory {
 
 // The factory settings: 1000 Hz; stages 800 to 12000 DPI, all in use, coloured red to
 // magenta; Standard lighting; enhanced pointer precision; 3 lines per notch; pointer
 // speed 10; 480 ms double-click; angle snap off; the usual functions on buttons 1-7 and
 // the side buttons off; no macros.
-ProfileRecord FactoryProfileRecord();
+settings::ProfileRecord FactoryProfileRecord();
 
 struct ShippedFile {
     std::string name;
@@ -27,4 +27,4 @@ struct ShippedFile {
 // and "record.ini" with no macro.
 std::vector<ShippedFile> ShippedDataFiles();
 
-}  // namespace zalvane::settings
+}  // namespace zalvane::factory

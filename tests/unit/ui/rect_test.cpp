@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "pages/rect.h"
+#include "ui/rect.h"
 
-namespace zalvane::pages {
+namespace zalvane::ui {
 namespace {
 
 TEST(Rect, HoldsItsLeftAndTopEdgesButNotItsRightAndBottom)
@@ -40,4 +40,4 @@ TEST(Rect, EnclosesAndIntersectsFollowTheSameEdges)
 }
 
 }  // namespace
-}  // namespace zalvane::pages
+}  // namespace zalvane::ui

@@ -1,8 +1,8 @@
-#include "dialogs/win/lb_editor_wnd.h"
+#include "ui/win/lb_editor_wnd.h"
 
 #include <utility>
 
-namespace zalvane::dialogs::win {
+namespace zalvane::ui::win {
 namespace {
 
 using ui::win::OnMessage;
@@ -198,4 +198,4 @@ void CLBEditorWnd::OnDestroy()
     ContinueDefault();
 }
 
-}  // namespace zalvane::dialogs::win
+}  // namespace zalvane::ui::win

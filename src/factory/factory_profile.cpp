@@ -1,10 +1,10 @@
-#include "settings/factory_profile.h"
+#include "factory/factory_profile.h"
 
 #include <array>
 #include <string_view>
 
 #include "assign/function_lists.h"
-#include "dialogs/language_tables.h"
+#include "language/language_tables.h"
 #include "pages/main_window_geometry.h"
 #include "pages/pointer_panel_geometry.h"
 #include "pages/sensor_panel_geometry.h"
@@ -14,9 +14,10 @@
 #include "settings/program_paths.h"
 #include "settings/text_settings.h"
 
-namespace zalvane::settings {
+namespace zalvane::factory {
 namespace {
 
+using namespace settings;
 using R = ProfileRecord;
 using assign::ActionType;
 
@@ -33,8 +34,8 @@ constexpr std::array<std::array<std::uint8_t, 3>, kStageCount> kStageColours = {
 
 // Buttons 1-7 as the first-run captions name them; the side buttons are off.
 constexpr std::array<ActionType, 7> kFrontButtons = {
-    ActionType::Click,           ActionType::Menu,     ActionType::RightTitleScroll, ActionType::LeftTitleScroll,
-    ActionType::UniversalScroll, ActionType::CpiCycle, ActionType::CpiCycle,
+    ActionType::kClick,           ActionType::kMenu,     ActionType::kRightTitleScroll, ActionType::kLeftTitleScroll,
+    ActionType::kUniversalScroll, ActionType::kCpiCycle, ActionType::kCpiCycle,
 };
 constexpr std::uint8_t kDpiUp = 1;
 constexpr std::uint8_t kDpiDown = 2;
@@ -45,10 +46,10 @@ constexpr std::array<std::string_view, 3> kTextColour = {"225", "228", "235"};
 constexpr std::string_view kFirstProfileName = "PROFILE_0";
 
 // The slider rows: where each slider's track lies with only its own panel open.
-constexpr int kSensitivityXRow = pages::XSlider(pages::InitialStrip(pages::Item::XySensitivity)).top;
-constexpr int kSensitivityYRow = pages::YSlider(pages::InitialStrip(pages::Item::XySensitivity)).top;
-constexpr int kGestureRow = pages::GestureSlider(pages::InitialStrip(pages::Item::GestureCorrection)).top;
-constexpr int kMouseSpeedRow = pages::SpeedDial(pages::InitialStrip(pages::Item::MouseSpeed), 0).top;
+constexpr int kSensitivityXRow = pages::XSlider(pages::InitialStrip(pages::Item::kXySensitivity)).top;
+constexpr int kSensitivityYRow = pages::YSlider(pages::InitialStrip(pages::Item::kXySensitivity)).top;
+constexpr int kGestureRow = pages::GestureSlider(pages::InitialStrip(pages::Item::kGestureCorrection)).top;
+constexpr int kMouseSpeedRow = pages::SpeedDial(pages::InitialStrip(pages::Item::kMouseSpeed), 0).top;
 constexpr std::array<int, kSliderRowCount> kSliderRows = {kSensitivityXRow, kSensitivityYRow, kGestureRow,
                                                           kMouseSpeedRow};
 
@@ -72,11 +73,11 @@ std::vector<std::uint8_t> TextFile(bool withProfileList)
     document.Set(kSkinsSection, kLanguageKey, "");
     for (std::size_t row = 0; row < kSliderRowCount; ++row)
         document.Set(kPointSection, kSliderRowKeys[row], std::to_string(kSliderRows[row]));
-    for (const auto language :
-         {dialogs::Language::English, dialogs::Language::SimplifiedChinese, dialogs::Language::TraditionalChinese}) {
-        const ButtonCaptions captions = FirstRunCaptions(language);
+    for (const auto language : {language::Language::kEnglish, language::Language::kSimplifiedChinese,
+                                language::Language::kTraditionalChinese}) {
+        const ButtonCaptions captions = assign::FirstRunCaptions(language);
         for (std::size_t button = 0; button < kButtonCount; ++button)
-            document.Set(dialogs::ButtonLabelSection(language), CaptionKey(button), captions[button]);
+            document.Set(ButtonLabelSection(language), CaptionKey(button), captions[button]);
     }
     if (withProfileList) {
         document.Set(kProfileSection, kCurrentProfileKey, kFirstProfileName);
@@ -112,7 +113,7 @@ ProfileRecord FactoryProfileRecord()
     record[R::kSensitivityX] = 5;
     record[R::kSensitivityY] = 5;
     for (std::size_t button = 0; button < kButtonCount; ++button) {
-        const ActionType type = button < kFrontButtons.size() ? kFrontButtons[button] : ActionType::ButtonOff;
+        const ActionType type = button < kFrontButtons.size() ? kFrontButtons[button] : ActionType::kButtonOff;
         record.Button(R::kActionType, button) = static_cast<std::uint8_t>(type);
     }
     record.Button(R::kDpiFunction, 5) = kDpiUp;
@@ -135,4 +136,4 @@ std::vector<ShippedFile> ShippedDataFiles()
     return files;
 }
 
-}  // namespace zalvane::settings
+}  // namespace zalvane::factory

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace zalvane::ui {
+namespace zalvane::pages {
 
 // Main window frame and columns.
 inline constexpr std::string_view kStartImage = "/start.png";
@@ -112,4 +112,4 @@ std::span<const SkinImageFamily> SkinImageFamilies();
 // Every name, each once, in the order of the families.
 std::vector<std::string> AllSkinImageNames();
 
-}  // namespace zalvane::ui
+}  // namespace zalvane::pages

@@ -21,7 +21,7 @@
 
 #include "ui/win/control.h"
 
-namespace zalvane::dialogs::win {
+namespace zalvane::ui::win {
 
 class CLBEditorWnd final : public ui::win::CControl {
 public:
@@ -77,4 +77,4 @@ private:
     Callbacks m_callbacks;
 };
 
-}  // namespace zalvane::dialogs::win
+}  // namespace zalvane::ui::win

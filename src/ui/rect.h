@@ -3,7 +3,7 @@
 // left <= x < right and top <= y < bottom; an image is drawn at its top-left corner in
 // its own size.
 
-namespace zalvane::pages {
+namespace zalvane::ui {
 
 struct Point {
     int x = 0;
@@ -53,4 +53,4 @@ struct Rect {
     friend constexpr bool operator==(const Rect&, const Rect&) = default;
 };
 
-}  // namespace zalvane::pages
+}  // namespace zalvane::ui

@@ -1,14 +1,14 @@
-#include "dialogs/language_tables.h"
+#include "language/language_tables.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string_view>
 
-namespace zalvane::dialogs {
+namespace zalvane::language {
 namespace {
 
-constexpr Language kLanguages[] = {Language::English, Language::SimplifiedChinese, Language::TraditionalChinese};
+constexpr Language kLanguages[] = {Language::kEnglish, Language::kSimplifiedChinese, Language::kTraditionalChinese};
 
 TextSlot SlotAt(std::size_t index) { return static_cast<TextSlot>(index); }
 
@@ -32,26 +32,23 @@ TEST(LanguageTablesTest, TextsThatAreEasyToGetWrong)
         Language language;
         std::string_view text;
     } cases[] = {
-        {TextSlot::MouseSpeed, Language::SimplifiedChinese, "鼠标速度"},
-        {TextSlot::MouseSpeed, Language::TraditionalChinese, "滑鼠移動速度"},
-        {TextSlot::DoubleClick, Language::TraditionalChinese, "双击"},
-        {TextSlot::DpiSetting, Language::SimplifiedChinese, "DPI 设置"},
-        {TextSlot::HotKey, Language::TraditionalChinese, "快速鍵"},
-        {TextSlot::ComboKey, Language::TraditionalChinese, "複合鍵"},
-        {TextSlot::LeftKeyMustBeSelected, Language::SimplifiedChinese, "左键功能必须选择！"},
-        {TextSlot::MouseDetected, Language::English, "The system detect the gaming mouse."},
+        {TextSlot::kMouseSpeed, Language::kSimplifiedChinese, "鼠标速度"},
+        {TextSlot::kMouseSpeed, Language::kTraditionalChinese, "滑鼠移動速度"},
+        {TextSlot::kDoubleClick, Language::kTraditionalChinese, "双击"},
+        {TextSlot::kDpiSetting, Language::kSimplifiedChinese, "DPI 设置"},
+        {TextSlot::kHotKey, Language::kTraditionalChinese, "快速鍵"},
+        {TextSlot::kComboKey, Language::kTraditionalChinese, "複合鍵"},
+        {TextSlot::kLeftKeyMustBeSelected, Language::kSimplifiedChinese, "左键功能必须选择！"},
+        {TextSlot::kMouseDetected, Language::kEnglish, "The system detect the gaming mouse."},
     };
     for (const auto& c : cases)
         EXPECT_EQ(SlotText(c.slot, c.language), c.text) << static_cast<int>(c.slot);
     // The texts reach the window as UTF-8 whatever character set a compiler assumes.
-    EXPECT_EQ(SlotText(TextSlot::MouseSpeed, Language::SimplifiedChinese),
+    EXPECT_EQ(SlotText(TextSlot::kMouseSpeed, Language::kSimplifiedChinese),
               "\xE9\xBC\xA0\xE6\xA0\x87\xE9\x80\x9F\xE5\xBA\xA6");
 
     for (Language language : kLanguages)
-        EXPECT_EQ(SlotText(TextSlot::AppTitle, language), "Zalvane Gaming Mouse");
-    EXPECT_EQ(ButtonLabelSection(Language::English), "Setting-EN");
-    EXPECT_EQ(ButtonLabelSection(Language::SimplifiedChinese), "Setting-CHS");
-    EXPECT_EQ(ButtonLabelSection(Language::TraditionalChinese), "Setting-CHT");
+        EXPECT_EQ(SlotText(TextSlot::kAppTitle, language), "Zalvane Gaming Mouse");
 }
 
 TEST(LanguageTablesTest, StageBalloonTextsEndInOneSpace)
@@ -68,8 +65,8 @@ TEST(LanguageTablesTest, StageBalloonTextsEndInOneSpace)
         }
         EXPECT_EQ(SlotText(*DpiStageSwitchSlot(3), kLanguages[l]), third[l]);
     }
-    EXPECT_EQ(DpiStageSwitchSlot(1), TextSlot::SwitchDpiFirstStage);
-    EXPECT_EQ(DpiStageSwitchSlot(7), TextSlot::SwitchDpiSeventhStage);
+    EXPECT_EQ(DpiStageSwitchSlot(1), TextSlot::kSwitchDpiFirstStage);
+    EXPECT_EQ(DpiStageSwitchSlot(7), TextSlot::kSwitchDpiSeventhStage);
     EXPECT_FALSE(DpiStageSwitchSlot(0).has_value());
     EXPECT_FALSE(DpiStageSwitchSlot(8).has_value());
 }
@@ -87,11 +84,11 @@ TEST(LanguageTablesTest, ButtonNamesFollowFrontThenSideButtons)
     for (const auto& c : cases) {
         const auto slot = ButtonNameSlot(c.button);
         ASSERT_TRUE(slot.has_value()) << c.button;
-        EXPECT_EQ(SlotText(*slot, Language::English), c.english);
-        EXPECT_EQ(SlotText(*slot, Language::TraditionalChinese), c.traditional);
+        EXPECT_EQ(SlotText(*slot, Language::kEnglish), c.english);
+        EXPECT_EQ(SlotText(*slot, Language::kTraditionalChinese), c.traditional);
     }
     EXPECT_FALSE(ButtonNameSlot(19).has_value());
 }
 
 }  // namespace
-}  // namespace zalvane::dialogs
+}  // namespace zalvane::language
