@@ -91,10 +91,33 @@ SavedSecond() { [ "$(ByteAt "$program/config1.bin" 0)" = 1 ] && [ "$(RecordByte 
 Check "... writes it into its own file" WaitFor 10 SavedSecond
 Check "... and leaves the other profile's file alone" cmp -s "$run/config0-before.bin" "$program/config0.bin"
 
+# --- Save into a new profile through the list's menu and the save-file dialog ---------------
+sleep 2  # the Save button's busy time
+ClickPage 50 619
+Check "Config opens the dialog again" WaitFor 5 DialogShown
+xdotool mousemove --window "$win" 50 588 click 1 sleep 0.4
+Check "New adds a name after the last one's" ItemsAre "PROFILE_0|Game|*Game_2"
+before=$(VisibleWindows)
+# The menu opens at a right press on the list; its last command is Save.
+xdotool mousemove --window "$win" 100 $((31 + 16 * 2 + 8)) click 3 sleep 0.5 key Up sleep 0.2 key Return
+fileDialog=$(NewWindow "$before" 10)
+Check "the menu's Save opens the save-file dialog" test -n "$fileDialog"
+Shot save-dialog
+# Its initial name is the new profile's file, which exists: the overwrite is confirmed.
+before=$(VisibleWindows)
+xdotool key --window "$fileDialog" Return
+confirm=$(NewWindow "$before" 5) && xdotool key --window "$confirm" Return
+SavedInto() { [ "$(RecordByte "$program/config2.bin" 7)" = 54 ] && [ -f "$program/str2.ini" ]; }
+Check "... which writes the current settings into that profile's files" WaitFor 10 SavedInto
+Check "... and no text file beside the profile file" test ! -e "$program/config2.ini"
+Check "... the mouse still having only the saved profile" test "$(ConfigByte 84)" = 53
+xdotool mousemove --window "$win" 247 15 click 1
+Check "the close button ends the dialog" WaitFor 5 DialogGone
+Check "... listing three names, the new one current" WaitFor 5 ListIs "3 PROFILE_0 Game Game_2"
+
 # --- the help panel --------------------------------------------------------------------------
 PanelShown() { Helper window Help >/dev/null; }
 PanelGone() { ! PanelShown; }
-sleep 2  # the Save button's busy time
 ClickPage 944 12
 Check "Help opens the help panel" WaitFor 5 PanelShown
 read -r left top right bottom < <(Helper window Help | tr -d "\r")
