@@ -49,6 +49,9 @@ std::span<const ui::win::MessageEntry> CConfigDialog::Messages() const
     static constexpr ui::win::MessageEntry kTable[] = {
         OnMessage<WM_ERASEBKGND, &CConfigDialog::OnEraseBackground>(),
         OnMessage<WM_LBUTTONDOWN, &CConfigDialog::OnLeftButtonDown>(),
+        // The dialog class asks for double clicks: the second of two quick presses on New
+        // adds a name too.
+        OnMessage<WM_LBUTTONDBLCLK, &CConfigDialog::OnLeftButtonDown>(),
         OnMessage<WM_CTLCOLORLISTBOX, &CConfigDialog::OnCtlColorListBox>(),
         OnCommand<ID_PROFILE_DELETE, &CConfigDialog::OnDelete>(),
         OnCommand<ID_PROFILE_EDIT, &CConfigDialog::OnEdit>(),
