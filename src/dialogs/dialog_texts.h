@@ -24,6 +24,10 @@ enum class DialogText {
 
 std::string_view DialogTextIn(DialogText text, language::Language language);
 
+// The help panel's window text, in every language: it names the panel for the system and
+// for tests, and is not drawn.
+inline constexpr std::string_view kHelpPanelTitle = "Help";
+
 // The help panel's lines are the same in every language.
 inline constexpr std::string_view kHelpUpdateText = "Update 驱动更新";
 inline constexpr std::string_view kHelpVersionText = "Version：1.0";  // a full-width colon

@@ -11,6 +11,8 @@ using ui::Rect;
 inline constexpr Rect kHelpAddressLine{0, 0, 166, 25};
 inline constexpr Rect kHelpUpdateLine{0, 26, 166, 49};
 inline constexpr Rect kHelpVersionLine{0, 50, 166, 77};
+// The three lines together: the panel's size when it has no background image.
+inline constexpr Rect kHelpLines{0, 0, 166, 77};
 inline constexpr Rect kHelpClose{352, 6, 370, 24};
 inline constexpr Rect kHelpOk{250, 250, 308, 275};
 inline constexpr Rect kHelpCancel{314, 250, 372, 275};

@@ -59,6 +59,7 @@ TEST(GdiCanvasTest, TextIsAlignedInItsRectangleOverAnUntouchedBackground)
         switch (alignment) {
             case TextAlignment::kLeft:
             case TextAlignment::kLeftEllipsis:
+            case TextAlignment::kLeftWrapped:
                 EXPECT_LE(ink.left, area.left + 3);
                 break;
             case TextAlignment::kRight:
@@ -105,6 +106,33 @@ TEST(GdiCanvasTest, MeasuresInItsFontsAndCutsALongCaptionWithAnEllipsis)
         for (int x = row.left; x < row.right; ++x)
             differs = differs || !ColourNear(surface.At(x, y), cut.At(x, y), 0);
     EXPECT_TRUE(differs);
+}
+
+TEST(GdiCanvasTest, WrappedTextBreaksAtWordsAndCentresItsLinesOnTheRectangle)
+{
+    const platform::win::UniqueHFont main = CreateSkinFont({"Arial", 14, 400});
+    const ui::Rect area{40, 30, 130, 62};
+    PixelSurface surface(200, 100, kBackground);
+    {
+        GdiCanvas canvas(surface.Dc(), main.get(), nullptr);
+        canvas.SetTextStyle(FontRole::kMain, kText);
+        canvas.DrawText("Repeat until the key is released", area, TextAlignment::kLeftWrapped);
+    }
+    int top = 100;
+    int bottom = -1;
+    for (int y = 0; y < 100; ++y) {
+        for (int x = 0; x < 200; ++x) {
+            const Rgba pixel = surface.At(x, y);
+            if (pixel.red >= 128 && pixel.green >= 128) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+                EXPECT_TRUE(x >= area.left && x < area.right) << x;
+            }
+        }
+    }
+    ASSERT_LT(top, bottom);
+    EXPECT_GT(bottom - top, 20);  // more than one line
+    EXPECT_NEAR((top + bottom) / 2.0, (area.top + area.bottom) / 2.0, 4.0);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 
@@ -31,6 +32,9 @@ public:
     // every open list; the thumb goes back to the top) and draws the whole page again
     // from the current state.
     virtual void RefreshPage() = 0;
+    // A choice in row `row`'s function list drew the row in its over look: the next pointer
+    // move away from the hot elements restores it.
+    virtual void MarkRowHighlighted(int row) = 0;
 };
 
 // Everything a feature is made with; it all lives as long as the main window.
@@ -53,6 +57,13 @@ public:
     virtual void OpenRowList(int row, pages::MouseView view) = 0;
     // A click fell outside row `row` and its list area: that row's open lists close.
     virtual void CloseRowLists(int row) = 0;
+    // Button `button`'s (0..18) function list is open: its spot keeps its over form, and
+    // restoring its row's hover leaves the spot alone.
+    virtual bool ListOpen(std::size_t button) const
+    {
+        static_cast<void>(button);
+        return false;
+    }
 };
 
 class MacroManagerFeature {
@@ -74,8 +85,8 @@ public:
 class ConfigFeature {
 public:
     virtual ~ConfigFeature() = default;
-    // The profile dialog, modeless; false when it could not be made. When it ends it tells
-    // the page (MainPage::ConfigClosed).
+    // The profile dialog, modeless; false when it could not be made. When it ends it posts
+    // 0xB03 (closed) to the main window, which tells the page (MainPage::ConfigClosed).
     virtual bool Open() = 0;
 };
 

@@ -76,6 +76,9 @@ std::span<const ui::win::MessageEntry> CVornicDlg::Messages() const
         OnRawMessage<ui::win::kDeviceNoticeMessage, &CVornicDlg::OnDeviceNotice>(),
         OnRawMessage<ui::win::kTrayCallbackMessage, &CVornicDlg::OnTrayCallback>(),
         OnRawMessage<ui::win::kFirmwareUpdateMessage, &CVornicDlg::OnFirmwareUpdate>(),
+        OnMessage<WM_MOUSEMOVE, &CVornicDlg::OnMouseMove>(),
+        OnMessage<WM_MOUSEHOVER, &CVornicDlg::OnMouseHover>(),
+        OnRawMessage<ui::win::kConfigDialogMessage, &CVornicDlg::OnProfileDialog>(),
     };
     return kTable;
 }

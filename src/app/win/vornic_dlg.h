@@ -25,6 +25,7 @@
 #include "app/win/shell_trace.h"
 #include "app/win/tray_icon.h"
 #include "app/win/virtual_mouse_mode.h"
+#include "pages/hover.h"
 #include "pages/main_page.h"
 #include "platform/win/file_dialog.h"
 #include "platform/win/message_box.h"
@@ -37,6 +38,7 @@
 #include "ui/win/child_controls.h"
 #include "ui/win/colour_dialog.h"
 #include "ui/win/dialog.h"
+#include "ui/win/gdi_canvas.h"
 #include "ui/win/skin_image.h"
 #include "ui/win/skin_image_sizes.h"
 
@@ -80,6 +82,10 @@ public:
     HWND Window() const override { return Hwnd(); }
     void DrawOnPage(const std::function<void(ui::Canvas&)>& draw) override;
     void RefreshPage() override;
+    void MarkRowHighlighted(int row) override { m_hover.MarkRowHighlighted(row); }
+
+    // Enter and Escape never confirm or close the main window.
+    bool PreTranslateMessage(MSG& message) override;
 
 protected:
     BOOL OnInitDialog() override;
@@ -112,10 +118,19 @@ private:
     // Draws on the kept background and copies it to the window once; `kind` names the
     // drawing in the --draw-timing file, timed from `since`.
     void DrawPage(const std::function<void(ui::Canvas&)>& draw, std::string_view kind, const DrawStopwatch& since = {});
+    void DrawOnBackground(const std::function<void(ui::win::GdiCanvas&)>& draw, std::string_view kind,
+                          const DrawStopwatch& since = {});
     void ShowMainPage();  // the first drawing, or a refresh once there was one
     void CarryOut(const pages::WindowAction& action);
     void RunSave();
     void ChooseStageColour(int stage);
+    // Hover highlighting of the frame buttons and the assignment rows.
+    void OnMouseMove(UINT keys, POINT point);
+    void OnMouseHover(UINT keys, POINT point);
+    pages::HoverPage HoverPageNow() const;
+    void PaintHoverSteps(const pages::HoverOutcome& outcome);
+    // Message 0xB03 of the profile dialog: load or save a listed profile, or its end.
+    LRESULT OnProfileDialog(WPARAM request, LPARAM value);
 
     // Device events, timers and tray.
     bool OnDeviceChange(UINT event, DWORD_PTR data);
@@ -157,6 +172,7 @@ private:
     // Decoding a skin image costs more than drawing the whole page from decoded ones.
     ui::win::SkinImageCache m_skinImages;
     pages::MainPage m_page;
+    pages::HoverMachine m_hover;
     std::unique_ptr<AssignmentFeature> m_assignment;
     std::unique_ptr<MacroManagerFeature> m_macroManager;
     std::unique_ptr<HelpFeature> m_help;

@@ -5,6 +5,8 @@
 #include <variant>
 
 #include "app/cancel_flow.h"
+#include "app/import_export.h"
+#include "app/profile_transfer.h"
 #include "app/reset_flow.h"
 #include "app/save_flow.h"
 #include "app/win/vornic_dlg.h"
@@ -43,6 +45,12 @@ void CVornicDlg::MakePageFeatures()
 
 void CVornicDlg::DrawPage(const std::function<void(ui::Canvas&)>& draw, std::string_view kind,
                           const DrawStopwatch& since)
+{
+    DrawOnBackground([&](ui::win::GdiCanvas& canvas) { draw(canvas); }, kind, since);
+}
+
+void CVornicDlg::DrawOnBackground(const std::function<void(ui::win::GdiCanvas&)>& draw, std::string_view kind,
+                                  const DrawStopwatch& since)
 {
     const HWND window = Hwnd();
     {
@@ -238,6 +246,87 @@ LRESULT CVornicDlg::OnThumbMoved(WPARAM top, LPARAM lParam)
         pages::ThumbTopFromMessage(static_cast<std::uint64_t>(top), static_cast<std::int64_t>(lParam));
     if (thumbTop) {
         DrawPage([&](ui::Canvas& canvas) { m_page.ThumbMoved(*thumbTop, canvas); }, "thumb", since);
+    }
+    return 0;
+}
+
+// --- hover -------------------------------------------------------------------------------
+
+bool CVornicDlg::PreTranslateMessage(MSG& message)
+{
+    return message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE);
+}
+
+pages::HoverPage CVornicDlg::HoverPageNow() const
+{
+    const pages::PageState& page = m_page.State();
+    pages::HoverPage hover{
+        .pagesReady = m_page.HasDrawn(), .view = page.mouseView, .assignmentOpen = page.buttonAssignmentOpen};
+    if (m_assignment) {
+        for (std::size_t button = 0; button < hover.listOpen.size(); ++button) {
+            hover.listOpen[button] = m_assignment->ListOpen(button);
+        }
+    }
+    return hover;
+}
+
+void CVornicDlg::OnMouseMove(UINT, POINT point)
+{
+    const pages::HoverOutcome outcome = m_hover.PointerMoved({point.x, point.y}, HoverPageNow());
+    if (outcome.armTracking) {
+        TRACKMOUSEEVENT track{sizeof track, TME_HOVER | TME_LEAVE, Hwnd(), pages::kHoverTimeMs};
+        ::TrackMouseEvent(&track);
+    }
+    PaintHoverSteps(outcome);
+    ContinueDefault();
+}
+
+void CVornicDlg::OnMouseHover(UINT, POINT point)
+{
+    PaintHoverSteps(m_hover.Hovered({point.x, point.y}, HoverPageNow()));
+}
+
+void CVornicDlg::PaintHoverSteps(const pages::HoverOutcome& outcome)
+{
+    if (outcome.steps.empty()) {
+        return;
+    }
+    DrawOnBackground(
+        [&](ui::win::GdiCanvas& canvas) {
+            pages::PaintHover(canvas, canvas, {m_skin, m_state.language, m_state.text.captions}, outcome.steps);
+        },
+        "hover");
+}
+
+// --- the profile dialog's requests --------------------------------------------------------
+
+// Load and Save point the paths at the listed profile for the file dialog's initial name,
+// and go back to the profile before when the user cancels or the file operation fails.
+// The dialog's end redraws the page, after loading the profile that is current now when
+// the dialog changed it, so that the page and the next Save are that profile's.
+LRESULT CVornicDlg::OnProfileDialog(WPARAM request, LPARAM value)
+{
+    const std::optional<ProfileDialogRequest> kind = ProfileDialogRequestFrom(static_cast<std::uint64_t>(request));
+    if (!kind) {
+        return 0;
+    }
+    if (*kind == ProfileDialogRequest::kClosed) {
+        m_page.ConfigClosed();
+        if (static_cast<std::int64_t>(value) == kClosedWithNewProfile) {
+            static_cast<void>(ReloadCurrentProfile(m_state, m_ports));
+        }
+        RefreshPage();
+        return 0;
+    }
+    const std::optional<std::uint8_t> number = ProfileNumberFrom(static_cast<std::int64_t>(value));
+    if (!number) {
+        return 0;
+    }
+    const ProfileChoice previous = ChooseProfileForTransfer(m_state.files, *number);
+    const bool tookPlace = *kind == ProfileDialogRequest::kLoad ? TransferTookPlace(RunImportFlow(m_state, m_ports))
+                                                                : TransferTookPlace(RunExportFlow(m_state, m_ports));
+    if (!tookPlace) {
+        RestoreProfileChoice(m_state.files, previous);
     }
     return 0;
 }

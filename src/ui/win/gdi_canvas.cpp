@@ -33,6 +33,10 @@ void GdiCanvas::DrawText(std::string_view text, const ui::Rect& rect, TextAlignm
 {
     std::wstring wide = platform::win::Widen(text);
     RECT area = ToRect(rect);
+    if (alignment == TextAlignment::kLeftWrapped) {
+        DrawWrapped(wide, area);
+        return;
+    }
     UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
     switch (alignment) {
         case TextAlignment::kCentre:
@@ -50,8 +54,21 @@ void GdiCanvas::DrawText(std::string_view text, const ui::Rect& rect, TextAlignm
         case TextAlignment::kLeftEllipsis:
             format |= DT_LEFT | DT_END_ELLIPSIS;
             break;
+        case TextAlignment::kLeftWrapped:
+            break;
     }
     ::DrawTextW(m_dc, wide.c_str(), static_cast<int>(wide.size()), &area, format);
+}
+
+void GdiCanvas::DrawWrapped(const std::wstring& text, RECT area)
+{
+    constexpr UINT kFormat = DT_LEFT | DT_WORDBREAK | DT_NOPREFIX;
+    RECT block = area;
+    ::DrawTextW(m_dc, text.c_str(), static_cast<int>(text.size()), &block, kFormat | DT_CALCRECT);
+    const int height = block.bottom - block.top;
+    area.top += ((area.bottom - area.top) - height) / 2;
+    area.bottom = area.top + height;
+    ::DrawTextW(m_dc, text.c_str(), static_cast<int>(text.size()), &area, kFormat | DT_NOCLIP);
 }
 
 void GdiCanvas::SetTextStyle(FontRole font, SkinColour colour)

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "ui/canvas.h"
 #include "ui/win/skin_image.h"
 
@@ -25,6 +27,8 @@ public:
     int TextWidth(std::string_view text, FontRole font) override;
 
 private:
+    void DrawWrapped(const std::wstring& text, RECT area);
+
     HDC m_dc;
     HFONT m_mainFont;
     HFONT m_valueFont;

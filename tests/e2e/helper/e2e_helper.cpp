@@ -5,11 +5,24 @@
 //                                                 message's name); status 1 when there is no
 //                                                 such window
 //   e2e_helper workarea                           prints the work area: LEFT TOP RIGHT BOTTOM
+//   e2e_helper window TITLE                       prints the screen rectangle of the visible
+//                                                 window (top-level or child) with that exact
+//                                                 title: LEFT TOP RIGHT BOTTOM; status 1 when
+//                                                 there is none
+//   e2e_helper texts TITLE                        prints the texts of that window's controls,
+//                                                 one per line (a message box's text)
+//   e2e_helper items TITLE ID                     prints the lines of list box ID in that
+//                                                 window, one per line, "*" before the selected
+//   e2e_helper command TITLE ID                   posts WM_COMMAND ID to that window
 //   e2e_helper pointer                            prints the system's pointer settings: SPEED
 //                                                 WHEEL-LINES DOUBLE-CLICK-MS (wheel lines
 //                                                 4294967295: one screen)
 //   e2e_helper text CLASS ID                      prints the text of control ID of the
 //                                                 top-level window of that class
+//   e2e_helper rect CLASS ID                      prints the rectangle of the shown control ID
+//                                                 of that window in its client pixels: LEFT
+//                                                 TOP RIGHT BOTTOM; status 1 when it is not
+//                                                 there or hidden
 //   e2e_helper answers CLASS MS                   sends WM_NULL to the top-level window of that
 //                                                 class and prints how many ms it took to
 //                                                 answer; status 1 when it did not answer
@@ -22,6 +35,7 @@
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -60,6 +74,105 @@ int WorkArea()
     return 0;
 }
 
+struct Search {
+    const wchar_t* title;
+    HWND found;
+};
+
+// Notes the window when it is visible and has the title; false stops the enumeration.
+BOOL CALLBACK VisitChild(HWND window, LPARAM state)
+{
+    auto& search = *reinterpret_cast<Search*>(state);
+    wchar_t text[512] = {};
+    ::GetWindowTextW(window, text, 512);
+    if (::IsWindowVisible(window) && std::wcscmp(text, search.title) == 0) {
+        search.found = window;
+    }
+    return search.found ? FALSE : TRUE;
+}
+
+// A top-level window, then all its descendants.
+BOOL CALLBACK Visit(HWND window, LPARAM state)
+{
+    if (VisitChild(window, state) && ::IsWindowVisible(window)) {
+        ::EnumChildWindows(window, VisitChild, state);
+    }
+    return reinterpret_cast<Search*>(state)->found ? FALSE : TRUE;
+}
+
+// The visible window with that exact title, top-level windows first, then their children.
+HWND FindByTitle(const wchar_t* title)
+{
+    Search search{title, nullptr};
+    ::EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Wine's console gives the text out in UTF-8.
+void PrintLine(const std::wstring& text)
+{
+    const int size =
+        ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(), size, nullptr, nullptr);
+    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
+int Window(int argc, wchar_t** argv)
+{
+    const HWND window = argc == 3 ? FindByTitle(argv[2]) : nullptr;
+    if (!window) {
+        return 1;
+    }
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+    return 0;
+}
+
+int Texts(int argc, wchar_t** argv)
+{
+    const HWND window = argc == 3 ? FindByTitle(argv[2]) : nullptr;
+    if (!window) {
+        return 1;
+    }
+    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t text[1024] = {};
+        ::GetWindowTextW(child, text, 1024);
+        PrintLine(text);
+    }
+    return 0;
+}
+
+int Items(int argc, wchar_t** argv)
+{
+    unsigned long long id = 0;
+    const HWND window = argc == 4 && ParseNumber(argv[3], id) ? FindByTitle(argv[2]) : nullptr;
+    const HWND list = window ? ::GetDlgItem(window, static_cast<int>(id)) : nullptr;
+    if (!list) {
+        return 1;
+    }
+    const LRESULT count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
+    const LRESULT selected = ::SendMessageW(list, LB_GETCURSEL, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        std::vector<wchar_t> text(static_cast<std::size_t>(::SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+        ::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        PrintLine((i == selected ? L"*" : L"") + std::wstring(text.data()));
+    }
+    return 0;
+}
+
+int Command(int argc, wchar_t** argv)
+{
+    unsigned long long id = 0;
+    const HWND window = argc == 4 && ParseNumber(argv[3], id) ? FindByTitle(argv[2]) : nullptr;
+    if (!window) {
+        return 1;
+    }
+    return ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), 0), 0) ? 0 : 1;
+}
+
 int Pointer()
 {
     UINT speed = 0, lines = 0;
@@ -71,14 +184,19 @@ int Pointer()
     return 0;
 }
 
-int ControlText(const wchar_t* windowClass, const wchar_t* idText)
+HWND Control(const wchar_t* windowClass, const wchar_t* idText)
 {
     unsigned long long id = 0;
     if (!ParseNumber(idText, id)) {
-        return 2;
+        return nullptr;
     }
     const HWND window = ::FindWindowW(windowClass, nullptr);
-    const HWND control = window ? ::GetDlgItem(window, static_cast<int>(id)) : nullptr;
+    return window ? ::GetDlgItem(window, static_cast<int>(id)) : nullptr;
+}
+
+int ControlText(const wchar_t* windowClass, const wchar_t* idText)
+{
+    const HWND control = Control(windowClass, idText);
     if (!control) {
         return 1;
     }
@@ -88,6 +206,19 @@ int ControlText(const wchar_t* windowClass, const wchar_t* idText)
     char utf8[1024] = {};
     ::WideCharToMultiByte(CP_UTF8, 0, text, length, utf8, sizeof utf8 - 1, nullptr, nullptr);
     std::printf("%s\n", utf8);
+    return 0;
+}
+
+int ControlRect(const wchar_t* windowClass, const wchar_t* idText)
+{
+    const HWND control = Control(windowClass, idText);
+    if (!control || !::IsWindowVisible(control)) {
+        return 1;
+    }
+    RECT rect{};
+    ::GetWindowRect(control, &rect);
+    ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
     return 0;
 }
 
@@ -132,17 +263,25 @@ int wmain(int argc, wchar_t** argv)
         return Post(argc, argv);
     if (argc == 2 && std::wcscmp(argv[1], L"workarea") == 0)
         return WorkArea();
-    if (argc == 2 && std::wcscmp(argv[1], L"pointer") == 0) {
+    if (argc == 2 && std::wcscmp(argv[1], L"pointer") == 0)
         return Pointer();
-    }
-    if (argc == 4 && std::wcscmp(argv[1], L"text") == 0) {
+    if (argc == 4 && std::wcscmp(argv[1], L"text") == 0)
         return ControlText(argv[2], argv[3]);
-    }
+    if (argc == 4 && std::wcscmp(argv[1], L"rect") == 0)
+        return ControlRect(argv[2], argv[3]);
+    if (std::wcscmp(argv[1], L"window") == 0)
+        return Window(argc, argv);
+    if (std::wcscmp(argv[1], L"texts") == 0)
+        return Texts(argc, argv);
+    if (std::wcscmp(argv[1], L"items") == 0)
+        return Items(argc, argv);
+    if (std::wcscmp(argv[1], L"command") == 0)
+        return Command(argc, argv);
     if (argc == 4 && std::wcscmp(argv[1], L"answers") == 0)
         return Answers(argv[2], argv[3]);
     std::fputs(
-        "usage: e2e_helper [post CLASS MESSAGE WPARAM LPARAM | workarea | pointer | text CLASS ID | answers CLASS "
-        "MS]\n",
+        "usage: e2e_helper [post CLASS MESSAGE WPARAM LPARAM | workarea | pointer | text CLASS ID | rect CLASS ID | "
+        "window TITLE | texts TITLE | items TITLE ID | command TITLE ID | answers CLASS MS]\n",
         stderr);
     return 2;
 }
