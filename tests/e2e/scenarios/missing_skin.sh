@@ -33,8 +33,7 @@ StartProgram
 Check "a damaged str.ini: a box says the default skin is used" WaitFor 20 BoxShown
 Check "... naming the skin it stands in for" WaitFor 5 \
   TraceHas "$(printf 'message\tdefault skin instead\t%s\\/Skins/\t0' "$(WinPath "$program")")"
-box=$(MessageBox)
-[ -n "$box" ] && xdotool key --window "$box" Return 2>/dev/null
+Helper command Zalvane 1  # OK without a key: Wine may still hold the Return sent above
 Check "the box goes with OK" WaitFor 5 BoxGone
 read -r mainWidth mainHeight < <(identify -format '%w %h' "$program/Skins/Default/main.png")
 Check "the main window shows in the default skin after the splash" WaitFor 15 MainSizeIs "$mainWidth" "$mainHeight"
