@@ -4,3 +4,12 @@
 #define IDD_MAIN_DIALOG 700  // main window template, class "RZ904NewVerGMClass"
 #define IDI_MAIN_ICON 720    // window and tray icon
 #define IDR_THUMB_PNG 184    // scroll thumb of the main window, type "PNG", 8 x 114
+
+// The macro manager: its template (no controls of its own: the lists and the loop field are
+// made at run time) and the commands of its "MacroList" menu, a named menu resource.
+#define IDD_MACRO_PROGRAM_DIALOG 716
+#define IDM_MACRO_DELETE_LINE 32801
+#define IDM_MACRO_INSERT_LEFT 32802
+#define IDM_MACRO_INSERT_MIDDLE 32803
+#define IDM_MACRO_INSERT_RIGHT 32804
+#define IDM_MACRO_INSERT_DELAY 32805

@@ -56,6 +56,13 @@ enum class NewMacroResult {
 
 enum class EnterKeyAction { kSwallow, kOk };
 
+// What the dialog's pre-translation does with a key message.
+enum class KeyMessageAction {
+    kPass,
+    kSwallow,
+    kOk,  // end the dialog as the OK area does
+};
+
 enum class EditorKind { kName, kDelay };
 
 // The in-place editor to lay over a line: of the macro list (a name) or of the event
@@ -98,6 +105,13 @@ public:
     // An Enter key-down the dialog sees (not the editor's): OK once a recording has been
     // stopped in this dialog and none is running, swallowed otherwise.
     EnterKeyAction OnEnterKey() const;
+    // A key message (WM_KEYDOWN, WM_KEYUP, WM_SYSKEYDOWN, WM_SYSKEYUP; others pass) before
+    // the dialog sees it: the Windows keys' messages and the key-downs of Esc and Break
+    // are swallowed, an Enter key-down goes by OnEnterKey().
+    KeyMessageAction OnKeyMessage(std::uint32_t message, std::uint64_t virtualKey) const;
+    // True once after a write to the macro file failed (the first of a run of failures),
+    // so that the user is told; false again until a write has worked and another fails.
+    bool TakeWriteFailure();
 
     // --- the macro list
     // Shows the macro's lines and options; closes a name editor without renaming.
@@ -161,6 +175,7 @@ private:
     bool CommitDelay(std::size_t line, std::string_view typed);
     void LinesChanged();
     std::vector<std::string> Names() const;
+    bool NoteWrite(bool written);  // returns `written`
 
     platform::IniStore& m_store;
     std::string m_path;
@@ -182,6 +197,8 @@ private:
     std::optional<std::size_t> m_rememberedMacroLine;
     std::optional<LineEditor> m_editor;
     bool m_saveFailed = false;
+    bool m_writeFailing = false;
+    bool m_writeFailureUntold = false;
 };
 
 // Carries the manager's end into the profile record and the button captions: on OK the

@@ -21,6 +21,9 @@ enum class TextAlignment {
     // Left-aligned, vertically centred, one line; a text wider than its rectangle is cut
     // and ends in an ellipsis, so that its start stays readable.
     kLeftEllipsis,
+    // Left-aligned and broken into as many lines as it needs at word boundaries; the lines
+    // together are vertically centred.
+    kWrapped,
 };
 
 enum class FontRole { kMain, kValue };

@@ -26,6 +26,9 @@ FontSpec ChooseFont(FontUse use, dialogs::Language language, WindowsVersion vers
         return ChineseFont(language, version);
     if (use == FontUse::kSingleKeyDialog)
         return {"Segoe UI", 15, 400};
+    if (use == FontUse::kMacroManager) {
+        return {"Segoe UI", 15, 700};
+    }
     return use == FontUse::kMain ? FontSpec{"Segoe UI", 15, 300} : FontSpec{"Arial", 14, 400};
 }
 

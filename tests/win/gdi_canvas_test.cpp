@@ -17,10 +17,12 @@ using wintest::PixelSurface;
 constexpr Rgba kBackground{10, 20, 30, 255};
 constexpr SkinColour kText{255, 255, 0};
 
-// The columns that hold text-coloured pixels, and whether any lies outside `inside`.
+// The columns and rows that hold text-coloured pixels, and whether any lies outside `inside`.
 struct Ink {
     int left = 1 << 30;
     int right = -1;
+    int top = 1 << 30;
+    int bottom = -1;
     bool outside = false;
 };
 
@@ -34,6 +36,8 @@ Ink FindInk(const PixelSurface& surface, int width, int height, const pages::Rec
                 continue;
             ink.left = std::min(ink.left, x);
             ink.right = std::max(ink.right, x);
+            ink.top = std::min(ink.top, y);
+            ink.bottom = std::max(ink.bottom, y);
             ink.outside = ink.outside || !inside.Contains(x, y);
         }
     return ink;
@@ -59,6 +63,7 @@ TEST(GdiCanvasTest, TextIsAlignedInItsRectangleOverAnUntouchedBackground)
         switch (alignment) {
             case TextAlignment::kLeft:
             case TextAlignment::kLeftEllipsis:
+            case TextAlignment::kWrapped:
                 EXPECT_LE(ink.left, area.left + 3);
                 break;
             case TextAlignment::kRight:
@@ -70,6 +75,24 @@ TEST(GdiCanvasTest, TextIsAlignedInItsRectangleOverAnUntouchedBackground)
                 break;
         }
     }
+}
+
+TEST(GdiCanvasTest, WrappedTextTakesSeveralLinesCentredAsABlock)
+{
+    const platform::win::UniqueHFont main = CreateSkinFont({"Segoe UI", 15, 700});
+    const pages::Rect area{20, 10, 100, 60};
+    PixelSurface surface(200, 80, kBackground);
+    {
+        GdiCanvas canvas(surface.Dc(), main.get(), nullptr);
+        canvas.SetTextStyle(FontRole::kMain, kText);
+        canvas.DrawText("Record delays between key commands", area, TextAlignment::kWrapped);
+    }
+    const Ink ink = FindInk(surface, 200, 80, area);
+    ASSERT_LT(ink.top, ink.bottom);
+    EXPECT_FALSE(ink.outside);
+    EXPECT_GT(ink.bottom - ink.top, 15);  // more than one line
+    EXPECT_LE(ink.left, area.left + 3);
+    EXPECT_NEAR((ink.top + ink.bottom) / 2.0, (area.top + area.bottom) / 2.0, 4.0);
 }
 
 TEST(GdiCanvasTest, MeasuresInItsFontsAndCutsALongCaptionWithAnEllipsis)

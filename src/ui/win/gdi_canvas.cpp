@@ -33,6 +33,10 @@ void GdiCanvas::DrawText(std::string_view text, const pages::Rect& rect, TextAli
 {
     std::wstring wide = platform::win::Widen(text);
     RECT area = ToRect(rect);
+    if (alignment == TextAlignment::kWrapped) {
+        DrawWrapped(wide, area);
+        return;
+    }
     UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
     switch (alignment) {
         case TextAlignment::kCentre:
@@ -50,8 +54,24 @@ void GdiCanvas::DrawText(std::string_view text, const pages::Rect& rect, TextAli
         case TextAlignment::kLeftEllipsis:
             format |= DT_LEFT | DT_END_ELLIPSIS;
             break;
+        case TextAlignment::kWrapped:
+            break;
     }
     ::DrawTextW(m_dc, wide.c_str(), static_cast<int>(wide.size()), &area, format);
+}
+
+// DrawText centres single lines only: the wrapped block is measured first and moved down by
+// half of what is left.
+void GdiCanvas::DrawWrapped(const std::wstring& text, RECT area)
+{
+    constexpr UINT kFormat = DT_LEFT | DT_WORDBREAK | DT_NOPREFIX;
+    RECT measured = area;
+    const int height = ::DrawTextW(m_dc, text.c_str(), static_cast<int>(text.size()), &measured, kFormat | DT_CALCRECT);
+    const int spare = (area.bottom - area.top) - height;
+    if (spare > 0) {
+        area.top += spare / 2;
+    }
+    ::DrawTextW(m_dc, text.c_str(), static_cast<int>(text.size()), &area, kFormat);
 }
 
 void GdiCanvas::SetTextStyle(FontRole font, SkinColour colour)

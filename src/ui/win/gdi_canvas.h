@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "ui/canvas.h"
 
 namespace zalvane::ui::win {
@@ -23,6 +25,8 @@ public:
     int TextWidth(std::string_view text, FontRole font) override;
 
 private:
+    void DrawWrapped(const std::wstring& text, RECT area);
+
     HDC m_dc;
     HFONT m_mainFont;
     HFONT m_valueFont;

@@ -37,6 +37,9 @@ TEST(FontChoiceTest, FacesSizesAndWeightsByLanguageAndVersion)
         {FontUse::kDialog, Language::TraditionalChinese, kWin7, {"黑体", 14, 400}},
         {FontUse::kSingleKeyDialog, Language::English, kWin8, {"Segoe UI", 15, 400}},
         {FontUse::kSingleKeyDialog, Language::SimplifiedChinese, kWin8, {"黑体", 13, 400}},
+        {FontUse::kMacroManager, Language::English, kWin8, {"Segoe UI", 15, 700}},
+        {FontUse::kMacroManager, Language::SimplifiedChinese, kWin7, {"宋体", 13, 400}},
+        {FontUse::kMacroManager, Language::TraditionalChinese, kWin10, {"黑体", 14, 400}},
     };
     for (const Case& c : cases) {
         const FontSpec chosen = ChooseFont(c.use, c.language, c.version);
