@@ -112,6 +112,43 @@ void Key(BYTE virtualKey, bool release)
     }
 }
 
+// A left click at a client point of `window` as a mouse would make it.
+void MouseClick(HWND window, POINT point)
+{
+    ::ClientToScreen(window, &point);
+    ::SetCursorPos(point.x, point.y);
+    INPUT inputs[2]{};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, inputs, sizeof inputs[0]);
+    const DWORD until = ::GetTickCount() + 300;
+    MSG message;
+    while (::GetTickCount() < until) {
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ui::win::PumpMessage(message);
+        }
+        ::Sleep(5);
+    }
+}
+
+// The list's notice `code` about its line `line`, as a click would send it.
+void Notice(HWND dialog, HWND list, int line, WORD code)
+{
+    ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+    ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(list), code), reinterpret_cast<LPARAM>(list));
+}
+
+// Types `text` over the open editor of `list` and ends the edit with `key`.
+void EditAndPress(HWND list, const wchar_t* text, WPARAM key)
+{
+    const HWND editor = ::GetDlgItem(list, static_cast<int>(dialogs::win::CLBEditorWnd::kEditorId));
+    ASSERT_NE(editor, nullptr);
+    ::SetWindowTextW(editor, text);
+    MSG down{editor, WM_KEYDOWN, key, 0, 0, {}};
+    ui::win::PumpMessage(down);
+}
+
 class MacroProgramDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -206,6 +243,47 @@ TEST_F(MacroProgramDialogTest, ClicksAndTheLoopFieldChangeTheFileAtOnce)
     Click(dialog.Hwnd(), kMacroDelete);
     EXPECT_EQ(ReadMacroNames(m_store, m_path), (Lines{"Macro_0"}));
     EXPECT_EQ(ListLines(Item(dialog, kMacroListId)), (Lines{"Macro_0"}));
+}
+
+TEST_F(MacroProgramDialogTest, DelaysAndNamesAreEditedInPlace)
+{
+    WriteMacros(Section("Macro_0", "DelayTimeSelStatus=1\r\n", {"A   Dn", "120 ms", "A   Up"}) +
+                Section("Macro_1", "", {"B   Dn"}));
+    CMacroProgramDialog dialog(Context());
+    ASSERT_TRUE(dialog.Create());
+    ::ShowWindow(dialog.Hwnd(), SW_SHOW);
+    const HWND macros = Item(dialog, kMacroListId);
+    const HWND events = Item(dialog, kEventListId);
+
+    Notice(dialog.Hwnd(), events, 1, LBN_SELCHANGE);
+    Notice(dialog.Hwnd(), events, 1, LBN_DBLCLK);
+    EditAndPress(events, L"2500 ms", VK_RETURN);
+    EXPECT_EQ(ListLines(events), (Lines{"A   Dn", "2500 ms", "A   Up"}));
+    EXPECT_EQ(ReadMacro(m_store, m_path, "Macro_0").items, (Lines{"A   Dn", "2500 ms", "A   Up"}));
+    Notice(dialog.Hwnd(), events, 1, LBN_DBLCLK);
+    Notice(dialog.Hwnd(), events, 1, LBN_DBLCLK);
+    EditAndPress(events, L"25x0 ms", VK_TAB);  // not a number: the line stays
+    EXPECT_EQ(ListLine(events, 1), L"2500 ms");
+
+    Notice(dialog.Hwnd(), macros, 0, LBN_DBLCLK);
+    Notice(dialog.Hwnd(), macros, 0, LBN_DBLCLK);  // the second double click edits
+    EditAndPress(macros, L"  Jump ", VK_RETURN);
+    EXPECT_EQ(ReadMacroNames(m_store, m_path), (Lines{"Jump", "Macro_1"}));
+    EXPECT_EQ(ListLines(macros), (Lines{"Jump", "Macro_1"}));
+
+    // Escape, and a click on another macro, keep the name.
+    Notice(dialog.Hwnd(), macros, 0, LBN_DBLCLK);
+    Notice(dialog.Hwnd(), macros, 0, LBN_DBLCLK);
+    EditAndPress(macros, L"Hop", VK_ESCAPE);
+    EXPECT_TRUE(::IsWindow(dialog.Hwnd()));
+    Notice(dialog.Hwnd(), macros, 0, LBN_DBLCLK);
+    Notice(dialog.Hwnd(), macros, 0, LBN_DBLCLK);
+    ::SetWindowTextW(::GetDlgItem(macros, static_cast<int>(dialogs::win::CLBEditorWnd::kEditorId)), L"Hop");
+    MouseClick(dialog.Hwnd(), {kMacroList.left + 20, kMacroList.top + kManagerListItemHeight + 8});
+    EXPECT_EQ(ReadMacroNames(m_store, m_path), (Lines{"Jump", "Macro_1"}));
+    EXPECT_EQ(::SendMessageW(macros, LB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(ListLines(events), (Lines{"B   Dn"}));
+    EXPECT_EQ(::GetDlgItem(macros, static_cast<int>(dialogs::win::CLBEditorWnd::kEditorId)), nullptr);
 }
 
 TEST_F(MacroProgramDialogTest, RecordsThroughTheKeyboardHookAndCtrlBreakStops)

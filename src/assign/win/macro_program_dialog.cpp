@@ -450,7 +450,7 @@ void CMacroProgramDialog::OnMacroDoubleClick()
 {
     const std::optional<std::size_t> line = SelectionOf(m_macroList);
     if (line && m_manager->Acts(ManagerControl::kMacroList) && m_manager->OnMacroDoubleClick(*line)) {
-        OpenEditor(m_macroList, *line, m_manager->MacroName(*line));
+        OpenEditor(m_macroList, *line);
     }
 }
 
@@ -462,7 +462,7 @@ void CMacroProgramDialog::OnEventNotice()
     }
     const std::optional<std::size_t> line = SelectionOf(m_eventList);
     if (m_manager->OnEventLineNotice(line) && line) {
-        OpenEditor(m_eventList, *line, m_manager->EventLines().at(*line));
+        OpenEditor(m_eventList, *line);
     }
 }
 
@@ -547,14 +547,72 @@ void CMacroProgramDialog::StopHook()
 
 // --- the in-place editor -------------------------------------------------------------------------
 
-void CMacroProgramDialog::OpenEditor(ui::win::CControl&, std::size_t, const std::string&) {}
+void CMacroProgramDialog::OpenEditor(ui::win::CControl& list, std::size_t line)
+{
+    const bool started = m_editor.Start(list.Hwnd(), static_cast<int>(line),
+                                        {.commit = [this](int, const std::wstring& text) { OnEditorCommit(text); },
+                                         .cancel = [this](int) { OnEditorCancel(); }});
+    if (!started) {
+        m_manager->CancelEditor();
+    }
+}
 
-void CMacroProgramDialog::CloseEditor() {}
+void CMacroProgramDialog::CloseEditor()
+{
+    if (m_editor.Editing()) {
+        m_closingEditor = true;
+        m_editor.Cancel();
+        m_closingEditor = false;
+    }
+}
 
-std::optional<std::wstring> CMacroProgramDialog::EditorText() const { return std::nullopt; }
+std::optional<std::wstring> CMacroProgramDialog::EditorText() const
+{
+    if (!m_editor.Editing()) {
+        return std::nullopt;
+    }
+    return m_editor.Text();
+}
 
+// The line of the macro list that the left button is going down on now, if any.
+std::optional<std::size_t> CMacroProgramDialog::MacroLineClicked() const
+{
+    if ((::GetKeyState(VK_LBUTTON) & 0x8000) == 0) {
+        return std::nullopt;
+    }
+    const DWORD at = ::GetMessagePos();
+    POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    ::ScreenToClient(m_macroList.Hwnd(), &point);
+    RECT client{};
+    ::GetClientRect(m_macroList.Hwnd(), &client);
+    if (!::PtInRect(&client, point)) {
+        return std::nullopt;
+    }
+    const LRESULT found = ::SendMessageW(m_macroList.Hwnd(), LB_ITEMFROMPOINT, 0, MAKELPARAM(point.x, point.y));
+    if (HIWORD(found) != 0) {  // below the last line
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(LOWORD(found));
+}
+
+// A click outside the editor commits it, except a click on another macro: that selects the
+// other macro and keeps the old name.
 void CMacroProgramDialog::OnEditorCommit(const std::wstring& text)
 {
+    if (m_closingEditor || !m_manager) {
+        return;
+    }
+    const std::optional<LineEditor> editor = m_manager->Editor();
+    if (editor && editor->kind == EditorKind::kName) {
+        const std::optional<std::size_t> other = MacroLineClicked();
+        if (other && *other != editor->line && *other < m_manager->MacroCount()) {
+            m_manager->CancelEditor();
+            (void)m_manager->Select(*other);
+            TellWriteFailure();
+            Refresh();
+            return;
+        }
+    }
     (void)m_manager->CommitEditor(Narrow(text));
     TellWriteFailure();
     Refresh();
@@ -562,6 +620,9 @@ void CMacroProgramDialog::OnEditorCommit(const std::wstring& text)
 
 void CMacroProgramDialog::OnEditorCancel()
 {
+    if (m_closingEditor || !m_manager) {
+        return;
+    }
     m_manager->CancelEditor();
     Refresh();
 }

@@ -22,6 +22,7 @@
 #include "assign/macro_manager_layout.h"
 #include "assign/win/record_hook.h"
 #include "dialogs/language.h"
+#include "dialogs/win/lb_editor_wnd.h"
 #include "platform/ini_store.h"
 #include "platform/win/unique_handle.h"
 #include "ui/skin_state.h"
@@ -93,11 +94,12 @@ private:
     void StopHook();
 
     // The in-place editor.
-    void OpenEditor(ui::win::CControl& list, std::size_t line, const std::string& text);
+    void OpenEditor(ui::win::CControl& list, std::size_t line);
     void CloseEditor();
     void OnEditorCommit(const std::wstring& text);
     void OnEditorCancel();
     std::optional<std::wstring> EditorText() const;
+    std::optional<std::size_t> MacroLineClicked() const;
 
     // Leaving.
     void Finish(bool ok);
@@ -120,6 +122,8 @@ private:
     std::vector<std::string> m_shownLines;
     std::optional<MacroManagerArea> m_hot;
     RecordHook m_hook;
+    dialogs::win::CLBEditorWnd m_editor;
+    bool m_closingEditor = false;  // the manager dropped the editor: its callbacks say nothing
 };
 
 }  // namespace zalvane::assign::win
