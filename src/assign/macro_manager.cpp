@@ -415,7 +415,7 @@ bool MacroManager::StopRecording(std::uint32_t now)
     return true;
 }
 
-MacroManagerOutcome MacroManager::Finish(bool ok, std::uint32_t now)
+MacroManagerOutcome MacroManager::Finish(bool ok, std::uint32_t now, const KeyNameMap& reportedNames)
 {
     (void)StopRecording(now);
     m_editor.reset();
@@ -426,7 +426,7 @@ MacroManagerOutcome MacroManager::Finish(bool ok, std::uint32_t now)
     MacroManagerOutcome outcome;
     outcome.ok = ok;
     if (ok)
-        outcome.encoding = EncodeMacroArea(m_store, m_path);
+        outcome.encoding = EncodeMacroArea(m_store, m_path, reportedNames);
     outcome.positions.oldNames = m_openedNames;
     outcome.positions.newNames = Names();
     outcome.positions.newPosition.assign(m_openedNames.size(), std::nullopt);

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "assign/key_name_map.h"
 #include "assign/macro_encoding.h"
 #include "assign/macro_follow.h"
 #include "assign/macro_recorder.h"
@@ -159,9 +160,10 @@ public:
     bool StopRecording(std::uint32_t now);
 
     // Ends the manager (OK or Cancel/close): stops and saves a recording, drops an open
-    // editor (commit it first to keep its text), and on OK encodes the whole file. The
-    // file changes stay either way.
-    MacroManagerOutcome Finish(bool ok, std::uint32_t now);
+    // editor (commit it first to keep its text), and on OK encodes the whole file, looking
+    // key names the key table does not know up in `reportedNames`. The file changes stay
+    // either way.
+    MacroManagerOutcome Finish(bool ok, std::uint32_t now, const KeyNameMap& reportedNames = {});
 
 private:
     struct Entry {

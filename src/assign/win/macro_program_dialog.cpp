@@ -648,7 +648,7 @@ void CMacroProgramDialog::Finish(bool ok)
     }
     CloseEditor();
     m_hook.Remove();
-    m_outcome = m_manager->Finish(ok, ::GetTickCount());
+    m_outcome = m_manager->Finish(ok, ::GetTickCount(), m_context.keyNames);
 }
 
 // OK, Cancel and the close area: finish, tell what the user must know, end.

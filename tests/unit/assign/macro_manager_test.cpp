@@ -423,6 +423,17 @@ TEST_F(MacroManagerTest, AFailedWriteIsToldOnceUntilAWriteWorksAgain)
     EXPECT_TRUE(manager.TakeWriteFailure());
 }
 
+TEST_F(MacroManagerTest, OkEncodesNamesOnlyThisSystemReportsThroughItsKeyNameMap)
+{
+    File(Section("Macro_0", "DelayTimeSelStatus=1\r\n", {"STRG   Dn", "STRG   Up"}));
+    KeyNameMap names;
+    ASSERT_TRUE(names.Add({0x1D, false}, "STRG"));  // the left Ctrl key on a German system
+    MacroManager manager = Manager();
+    const MacroManagerOutcome outcome = manager.Finish(true, 0, names);
+    EXPECT_EQ(outcome.encoding.area[3], 0xE0);
+    EXPECT_EQ(outcome.encoding.area[5], 0xE0);
+}
+
 TEST_F(MacroManagerTest, KeyMessagesBeforeTheDialogSeesThem)
 {
     constexpr std::uint32_t kDown = 0x100, kUp = 0x101, kSysDown = 0x104, kChar = 0x102, kMouseMove = 0x200;
