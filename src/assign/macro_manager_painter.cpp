@@ -59,11 +59,11 @@ void PaintMacroManager(ui::Canvas& canvas, const ui::SkinState& skin, const Macr
     const Rect titleArea{kMacroTitleInset, kMacroTitleBand.top, kMacroTitleBand.right, kMacroTitleBand.bottom};
     canvas.DrawText(text(look.recording ? MacroManagerText::kRecordingTitle : MacroManagerText::kTitle), titleArea,
                     TextAlignment::kLeft);
-    canvas.DrawText(text(MacroManagerText::kSelectMacro), kMacroColumnHeaders[0], TextAlignment::kCentre);
-    canvas.DrawText(text(MacroManagerText::kKeyPressSequence), kMacroColumnHeaders[1], TextAlignment::kCentre);
-    canvas.DrawText(text(MacroManagerText::kRecordOption), kMacroColumnHeaders[2], TextAlignment::kCentre);
+    canvas.DrawText(text(MacroManagerText::kSelectMacro), kMacroColumnHeaders[0], TextAlignment::kCentreUnclipped);
+    canvas.DrawText(text(MacroManagerText::kKeyPressSequence), kMacroColumnHeaders[1], TextAlignment::kCentreUnclipped);
+    canvas.DrawText(text(MacroManagerText::kRecordOption), kMacroColumnHeaders[2], TextAlignment::kCentreUnclipped);
     canvas.DrawText(text(look.recording ? MacroManagerText::kStopRecording : MacroManagerText::kStartRecording),
-                    kRecordButton, TextAlignment::kCentre);
+                    kRecordButton, TextAlignment::kCentreUnclipped);
     canvas.DrawText(text(MacroManagerText::kOk), kMacroOk, TextAlignment::kCentre);
     canvas.DrawText(text(MacroManagerText::kCancel), kMacroCancel, TextAlignment::kCentre);
     canvas.DrawText(text(MacroManagerText::kNew), kMacroNew, TextAlignment::kCentre);

@@ -22,7 +22,7 @@ enum class TextAlignment {
     // and ends in an ellipsis, so that its start stays readable.
     kLeftEllipsis,
     // Left-aligned and broken into as many lines as it needs at word boundaries; the lines
-    // together are vertically centred.
+    // together are vertically centred, and may reach above and below the rectangle.
     kWrapped,
 };
 

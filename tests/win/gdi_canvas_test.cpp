@@ -80,19 +80,21 @@ TEST(GdiCanvasTest, TextIsAlignedInItsRectangleOverAnUntouchedBackground)
 TEST(GdiCanvasTest, WrappedTextTakesSeveralLinesCentredAsABlock)
 {
     const platform::win::UniqueHFont main = CreateSkinFont({"Segoe UI", 15, 700});
-    const pages::Rect area{20, 10, 100, 60};
-    PixelSurface surface(200, 80, kBackground);
-    {
-        GdiCanvas canvas(surface.Dc(), main.get(), nullptr);
-        canvas.SetTextStyle(FontRole::kMain, kText);
-        canvas.DrawText("Record delays between key commands", area, TextAlignment::kWrapped);
+    // Room for the whole block, then a rectangle lower than the block: it stays whole.
+    for (const pages::Rect area : {pages::Rect{20, 10, 100, 70}, pages::Rect{20, 30, 100, 50}}) {
+        PixelSurface surface(200, 80, kBackground);
+        {
+            GdiCanvas canvas(surface.Dc(), main.get(), nullptr);
+            canvas.SetTextStyle(FontRole::kMain, kText);
+            canvas.DrawText("Record delays between key commands", area, TextAlignment::kWrapped);
+        }
+        const Ink ink = FindInk(surface, 200, 80, {area.left, 0, area.right, 80});
+        ASSERT_LT(ink.top, ink.bottom);
+        EXPECT_FALSE(ink.outside);            // within the rectangle's columns
+        EXPECT_GT(ink.bottom - ink.top, 30);  // three lines
+        EXPECT_LE(ink.left, area.left + 3);
+        EXPECT_NEAR((ink.top + ink.bottom) / 2.0, (area.top + area.bottom) / 2.0, 4.0);
     }
-    const Ink ink = FindInk(surface, 200, 80, area);
-    ASSERT_LT(ink.top, ink.bottom);
-    EXPECT_FALSE(ink.outside);
-    EXPECT_GT(ink.bottom - ink.top, 15);  // more than one line
-    EXPECT_LE(ink.left, area.left + 3);
-    EXPECT_NEAR((ink.top + ink.bottom) / 2.0, (area.top + area.bottom) / 2.0, 4.0);
 }
 
 TEST(GdiCanvasTest, MeasuresInItsFontsAndCutsALongCaptionWithAnEllipsis)

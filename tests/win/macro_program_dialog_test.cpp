@@ -219,6 +219,27 @@ TEST_F(MacroProgramDialogTest, OpensSkinnedWithItsListsWhereTheLayoutPutsThem)
     EXPECT_FALSE(::IsWindowEnabled(field));
 }
 
+TEST_F(MacroProgramDialogTest, TheWheelAnywhereScrollsTheEventListThreeLinesANotch)
+{
+    Lines lines;
+    for (int i = 0; i < 30; ++i) {
+        lines.insert(lines.end(), {"A   Dn", "A   Up"});
+    }
+    WriteMacros(Section("Macro_0", "", lines));
+    CMacroProgramDialog dialog(Context());
+    ASSERT_TRUE(dialog.Create());
+    const HWND events = Item(dialog, kEventListId);
+    const auto wheel = [&](HWND target, int delta) {
+        MSG message{target, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(static_cast<short>(delta))), 0, 0, {}};
+        EXPECT_TRUE(dialog.PreTranslateMessage(message));
+        return ::SendMessageW(events, LB_GETTOPINDEX, 0, 0);
+    };
+    EXPECT_EQ(wheel(Item(dialog, kMacroListId), -WHEEL_DELTA), 3);
+    EXPECT_EQ(wheel(dialog.Hwnd(), -2 * WHEEL_DELTA), 9);
+    EXPECT_EQ(wheel(events, WHEEL_DELTA), 6);
+    EXPECT_EQ(wheel(events, 4 * WHEEL_DELTA), 0);
+}
+
 TEST_F(MacroProgramDialogTest, ClicksAndTheLoopFieldChangeTheFileAtOnce)
 {
     WriteMacros(Section("Macro_0", "DelayTimeSelStatus=0\r\nLoopTimeSelStatus=0\r\nMacroLoopTimes=1\r\n", {"A   Dn"}));

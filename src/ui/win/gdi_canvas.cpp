@@ -60,17 +60,15 @@ void GdiCanvas::DrawText(std::string_view text, const pages::Rect& rect, TextAli
     ::DrawTextW(m_dc, wide.c_str(), static_cast<int>(wide.size()), &area, format);
 }
 
-// DrawText centres single lines only: the wrapped block is measured first and moved down by
-// half of what is left.
+// DrawText centres single lines only: the wrapped block is measured first and moved by half
+// of the height left over. A block taller than its rectangle stays whole, centred on it.
 void GdiCanvas::DrawWrapped(const std::wstring& text, RECT area)
 {
-    constexpr UINT kFormat = DT_LEFT | DT_WORDBREAK | DT_NOPREFIX;
+    constexpr UINT kFormat = DT_LEFT | DT_WORDBREAK | DT_NOPREFIX | DT_NOCLIP;
     RECT measured = area;
     const int height = ::DrawTextW(m_dc, text.c_str(), static_cast<int>(text.size()), &measured, kFormat | DT_CALCRECT);
-    const int spare = (area.bottom - area.top) - height;
-    if (spare > 0) {
-        area.top += spare / 2;
-    }
+    area.top += ((area.bottom - area.top) - height) / 2;
+    area.bottom = area.top + height;
     ::DrawTextW(m_dc, text.c_str(), static_cast<int>(text.size()), &area, kFormat);
 }
 
