@@ -272,49 +272,52 @@ HBRUSH CMacroProgramDialog::OnCtlColorStatic(HDC dc, HWND control) { return OnCt
 void CMacroProgramDialog::OnLeftButtonDown(UINT, POINT point)
 {
     const std::optional<MacroManagerArea> area = MacroManagerAreaAt({point.x, point.y});
-    if (area == MacroManagerArea::kOk) {
-        EndWith(true);
+    if (area && !ClickArea(*area)) {
         return;
     }
-    if (area == MacroManagerArea::kCancel || area == MacroManagerArea::kClose) {
-        EndWith(false);
-        return;
-    }
-    if (m_manager && area) {
-        switch (*area) {
-            case MacroManagerArea::kNew:
-                OnNew();
-                break;
-            case MacroManagerArea::kDelete:
-                OnDelete();
-                break;
-            case MacroManagerArea::kRecord:
-                OnRecordButton();
-                return;  // the record button is the one place that does not drag
-            case MacroManagerArea::kDelayOption:
-                if (m_manager->Acts(ManagerControl::kDelayOption)) {
-                    (void)m_manager->ToggleRecordDelays();
-                    TellWriteFailure();
-                    Refresh();
-                }
-                break;
-            case MacroManagerArea::kLoopOption:
-                if (m_manager->Acts(ManagerControl::kLoopOption)) {
-                    (void)m_manager->ToggleLoop();
-                    TellWriteFailure();
-                    Refresh();
-                }
-                break;
-            case MacroManagerArea::kOk:
-            case MacroManagerArea::kCancel:
-            case MacroManagerArea::kClose:
-                break;
-        }
-    }
-    // The dialog is dragged from anywhere else.
+    // Every other click also drags the dialog, so that it moves from any free spot.
     POINT screen = point;
     ::ClientToScreen(Hwnd(), &screen);
     ::PostMessageW(Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(screen.x, screen.y));
+}
+
+// False when the click ends there: the dialog ended, or the record button took it.
+bool CMacroProgramDialog::ClickArea(MacroManagerArea area)
+{
+    switch (area) {
+        case MacroManagerArea::kOk:
+            EndWith(true);
+            return false;
+        case MacroManagerArea::kCancel:
+        case MacroManagerArea::kClose:
+            EndWith(false);
+            return false;
+        case MacroManagerArea::kRecord:
+            OnRecordButton();
+            return false;
+        case MacroManagerArea::kNew:
+            OnNew();
+            break;
+        case MacroManagerArea::kDelete:
+            OnDelete();
+            break;
+        case MacroManagerArea::kDelayOption:
+        case MacroManagerArea::kLoopOption:
+            OnOptionTick(area);
+            break;
+    }
+    return true;
+}
+
+void CMacroProgramDialog::OnOptionTick(MacroManagerArea tick)
+{
+    const bool delays = tick == MacroManagerArea::kDelayOption;
+    if (!m_manager || !m_manager->Acts(delays ? ManagerControl::kDelayOption : ManagerControl::kLoopOption)) {
+        return;
+    }
+    (void)(delays ? m_manager->ToggleRecordDelays() : m_manager->ToggleLoop());
+    TellWriteFailure();
+    Refresh();
 }
 
 void CMacroProgramDialog::OnMouseMove(UINT, POINT point)
@@ -481,7 +484,7 @@ void CMacroProgramDialog::OnLoopTextChange()
 
 void CMacroProgramDialog::OnNew()
 {
-    if (!m_manager->Acts(ManagerControl::kNew)) {
+    if (!m_manager || !m_manager->Acts(ManagerControl::kNew)) {
         return;
     }
     if (m_manager->New() == NewMacroResult::kLimitReached) {
@@ -495,7 +498,7 @@ void CMacroProgramDialog::OnNew()
 
 void CMacroProgramDialog::OnDelete()
 {
-    if (m_manager->Acts(ManagerControl::kDelete)) {
+    if (m_manager && m_manager->Acts(ManagerControl::kDelete)) {
         (void)m_manager->DeleteSelected();
         TellWriteFailure();
         Refresh();
@@ -504,7 +507,7 @@ void CMacroProgramDialog::OnDelete()
 
 void CMacroProgramDialog::OnRecordButton()
 {
-    if (!m_manager->Acts(ManagerControl::kRecordButton)) {
+    if (!m_manager || !m_manager->Acts(ManagerControl::kRecordButton)) {
         return;
     }
     if (m_manager->IsRecording()) {

@@ -76,6 +76,8 @@ private:
     HBRUSH OnCtlColorEdit(HDC dc, HWND control);
     HBRUSH OnCtlColorStatic(HDC dc, HWND control);
     void OnLeftButtonDown(UINT keys, POINT point);
+    bool ClickArea(MacroManagerArea area);
+    void OnOptionTick(MacroManagerArea tick);
     void OnMouseMove(UINT keys, POINT point);
     void OnMouseHover(UINT keys, POINT point);
     void OnMouseLeave();
