@@ -1,5 +1,7 @@
 #include "app/app_state.h"
 
+#include "assign/function_lists.h"
+
 namespace zalvane::app {
 
 settings::LoadResult LoadCurrentProfile(AppState& state, FlowPorts& ports)
@@ -14,7 +16,7 @@ settings::LoadResult LoadAtStartUp(AppState& state, FlowPorts& ports)
 {
     const settings::LoadResult result = LoadCurrentProfile(state, ports);
     state.applied = state.record;
-    state.language = dialogs::LanguageFromCode(settings::ReadLanguageCode(ports.ini, state.files.paths.textFile));
+    state.language = language::LanguageFromCode(settings::ReadLanguageCode(ports.ini, state.files.paths.textFile));
     state.text = settings::ReadTextSettings(ports.ini, state.files.paths.textFile, state.language);
     return result;
 }
@@ -23,7 +25,7 @@ bool WriteFirstRunCaptions(AppState& state, platform::IniStore& ini)
 {
     if (state.firstRunFlag != std::uint8_t{0})
         return false;
-    state.text.captions = settings::FirstRunCaptions(state.language);
+    state.text.captions = assign::FirstRunCaptions(state.language);
     settings::WriteCaptions(ini, state.files.paths.textFile, state.language, state.text.captions);
     return true;
 }

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "app/pointer_settings.h"
-#include "dialogs/language.h"
+#include "language/language.h"
 #include "platform/file_dialog.h"
 #include "platform/ini_store.h"
 #include "platform/message_box.h"
@@ -26,7 +26,7 @@ struct AppState {
     settings::ProfileRecord applied;  // as last loaded or sent; Cancel goes back to it
     settings::SettingsImage image;    // the mouse's blocks
     settings::ProfileFiles files;     // module path, data file paths, profile index, reset mode
-    dialogs::Language language = dialogs::Language::English;
+    language::Language language = language::Language::kEnglish;
     settings::TextSettings text;  // of the current text file, as last read
     // The first-run flag of the last profile file read; nothing when none was read.
     std::optional<std::uint8_t> firstRunFlag;
@@ -52,7 +52,7 @@ public:
 struct FlowPorts {
     platform::IniStore& ini;
     platform::MessageBoxPort& messages;
-    PointerSettingsPort& pointer;
+    platform::PointerSettingsPort& pointer;
     platform::FileDialogPort& fileDialog;
     FlowUi& ui;
 };

@@ -1,7 +1,8 @@
 #include "app/device_events.h"
 
 #include "device/device_commands.h"
-#include "dialogs/language_tables.h"
+#include "language/language_tables.h"
+#include "settings/config_patch.h"
 #include "settings/text_settings.h"
 
 namespace zalvane::app {
@@ -9,12 +10,12 @@ namespace {
 
 constexpr unsigned kStageBalloonTimeoutMs = 5000;
 constexpr unsigned kConnectionBalloonTimeoutMs = 100;
-constexpr std::uint64_t kLastStage = 7;
 constexpr unsigned kDpiUnit = 100;
 
 bool IsDpiStageNotice(std::uint64_t code, std::uint64_t value)
 {
-    return code >= notice::kDpiStageFirst && code <= notice::kDpiStageLast && value >= 1 && value <= kLastStage;
+    return code >= notice::kDpiStageFirst && code <= notice::kDpiStageLast && value >= 1 &&
+           value <= settings::kStageCount;
 }
 
 }  // namespace
@@ -51,28 +52,28 @@ void HandleMouseRemoval(DeviceLink& link, DeviceUi& ui)
         ui.SendNotice(notice::kMouseNotFound, 0);
 }
 
-std::optional<Balloon> BalloonForNotice(std::uint64_t code, std::uint64_t value, dialogs::Language language,
+std::optional<Balloon> BalloonForNotice(std::uint64_t code, std::uint64_t value, language::Language language,
                                         const settings::SettingsImage& image)
 {
-    using dialogs::SlotText;
-    using dialogs::TextSlot;
+    using language::SlotText;
+    using language::TextSlot;
     // Only a stage the language tables name gets a balloon.
     const auto stageSlot =
-        IsDpiStageNotice(code, value) ? dialogs::DpiStageSwitchSlot(static_cast<unsigned>(value)) : std::nullopt;
+        IsDpiStageNotice(code, value) ? language::DpiStageSwitchSlot(static_cast<unsigned>(value)) : std::nullopt;
     if (stageSlot) {
         // The DPI-stage read always puts the block it fetched in the first config block.
-        const std::uint8_t stored = image.ConfigBlock()[kConfigStageDpi + value - 1];
+        const std::uint8_t stored = image.ConfigBlock()[settings::ConfigBlock::kStageDpiX + value - 1];
         return Balloon{std::string(SlotText(*stageSlot, language)) + std::to_string((stored + 1u) * kDpiUnit),
                        std::string(kInfoTitle), kStageBalloonTimeoutMs};
     }
     if (code == notice::kMacro && value != 0)
-        return Balloon{std::string(SlotText(TextSlot::SwitchToMacroKey, language)) + std::to_string(value),
+        return Balloon{std::string(SlotText(TextSlot::kSwitchToMacroKey, language)) + std::to_string(value),
                        std::string(kInfoTitle), kStageBalloonTimeoutMs};
     if (code == notice::kMouseFound)
-        return Balloon{std::string(SlotText(TextSlot::MouseDetected, language)), std::string(kInfoTitle),
+        return Balloon{std::string(SlotText(TextSlot::kMouseDetected, language)), std::string(kInfoTitle),
                        kConnectionBalloonTimeoutMs};
     if (code == notice::kMouseNotFound)
-        return Balloon{std::string(SlotText(TextSlot::MouseNotDetected, language)), std::string(kWarningTitle),
+        return Balloon{std::string(SlotText(TextSlot::kMouseNotDetected, language)), std::string(kWarningTitle),
                        kConnectionBalloonTimeoutMs};
     return std::nullopt;
 }

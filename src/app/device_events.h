@@ -9,7 +9,7 @@
 
 #include "app/app_state.h"
 #include "app/device_link.h"
-#include "dialogs/language.h"
+#include "language/language.h"
 #include "settings/settings_image.h"
 
 namespace zalvane::app {
@@ -22,9 +22,6 @@ inline constexpr std::uint64_t kMacro = 9;          // value: the macro now in u
 inline constexpr std::uint64_t kMouseFound = 14;
 inline constexpr std::uint64_t kMouseNotFound = 15;
 }  // namespace notice
-
-// The config block bytes of the seven stages' DPI values (hundreds of DPI minus one).
-inline constexpr std::size_t kConfigStageDpi = 84;
 
 struct Balloon {
     std::string text;
@@ -67,7 +64,7 @@ void HandleMouseRemoval(DeviceLink& link, DeviceUi& ui);
 
 // The balloon of a device notice, from the settings image as it stands; nothing for a
 // code or value that shows none.
-std::optional<Balloon> BalloonForNotice(std::uint64_t code, std::uint64_t value, dialogs::Language language,
+std::optional<Balloon> BalloonForNotice(std::uint64_t code, std::uint64_t value, language::Language language,
                                         const settings::SettingsImage& image);
 
 // The device notice on the window thread: a DPI-stage notice first reads the mouse's

@@ -16,13 +16,12 @@
 #include <functional>
 
 #include "device/connection_state.h"
+#include "device/event_report.h"
 #include "platform/wake_event.h"
 
 namespace zalvane::app {
 
 inline constexpr std::size_t kListenerBufferSize = 40;
-inline constexpr std::uint8_t kEventReportId = 6;
-inline constexpr std::uint8_t kEventClass = 7;
 
 // Hands one event (code, value) to the window thread and returns once it was handled.
 using EventHandOver = std::function<void(std::uint8_t code, std::uint8_t value)>;

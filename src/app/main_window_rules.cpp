@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "platform/text_parsing.h"
+
 namespace zalvane::app {
 namespace {
 
@@ -18,28 +20,17 @@ constexpr ColourRef Rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
 
 }  // namespace
 
-pages::Point CentredIn(const pages::Rect& workArea, pages::Size size)
+ui::Point CentredIn(const ui::Rect& workArea, ui::Size size)
 {
     const int workWidth = workArea.right - workArea.left;
     const int workHeight = workArea.bottom - workArea.top;
     return {(workWidth - size.width) / 2 + workArea.left, (workHeight - size.height) / 2 + workArea.top};
 }
 
-int DecimalFromText(std::string_view text)
+int SliderRowFromText(std::string_view text)
 {
-    std::size_t at = text.find_first_not_of(" \t\r\n\v\f");
-    if (at == std::string_view::npos)
-        return 0;
-    bool negative = false;
-    if (text[at] == '+' || text[at] == '-')
-        negative = text[at++] == '-';
-    long long value = 0;
-    constexpr long long kLimit = 1LL << 32;
-    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at)
-        value = std::min(value * 10 + (text[at] - '0'), kLimit);
-    value = negative ? -value : value;
-    return static_cast<int>(
-        std::clamp<long long>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    return static_cast<int>(std::clamp<std::int64_t>(platform::DecimalValue(text), std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
 }
 
 TrayAction TrayActionFor(std::uint64_t mouseMessage)

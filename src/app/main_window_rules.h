@@ -7,15 +7,15 @@
 #include <optional>
 #include <string_view>
 
-#include "pages/rect.h"
 #include "settings/profile_record.h"
+#include "ui/rect.h"
 #include "ui/skin_state.h"
 
 namespace zalvane::app {
 
 // The top-left corner that centres a `size` window in the work area: halves are rounded
 // toward zero, also when the window is larger than the area.
-pages::Point CentredIn(const pages::Rect& workArea, pages::Size size);
+ui::Point CentredIn(const ui::Rect& workArea, ui::Size size);
 
 inline constexpr std::uint64_t kTrayLeftButtonUp = 0x202;     // WM_LBUTTONUP
 inline constexpr std::uint64_t kTrayLeftDoubleClick = 0x203;  // WM_LBUTTONDBLCLK
@@ -27,10 +27,9 @@ enum class TrayAction { kNone, kShowWindow, kShowMenu };
 // `mouseMessage` is the tray callback's second parameter.
 TrayAction TrayActionFor(std::uint64_t mouseMessage);
 
-// A decimal integer text as the settings files keep the slider rows: leading blanks and a
-// sign are read, reading stops at the first other character, empty text gives 0, and a
-// number beyond the int range is held at its end.
-int DecimalFromText(std::string_view text);
+// A slider row as the text files keep it: the number the text starts with
+// (platform::DecimalValue), held at the ends of the int range.
+int SliderRowFromText(std::string_view text);
 
 // Colour references as the system takes them: 0x00BBGGRR.
 using ColourRef = std::uint32_t;

@@ -21,17 +21,18 @@ PointerValues PointerValuesFor(const ProfileRecord& record)
     const int speedStep = record[ProfileRecord::kMouseSpeed];
     const int speed = speedStep == 1 ? 1 : 2 * speedStep - 2;
     values.speed = static_cast<std::uint32_t>(
-        std::clamp(speed, static_cast<int>(kMinPointerSpeed), static_cast<int>(kMaxPointerSpeed)));
+        std::clamp(speed, static_cast<int>(platform::kMinPointerSpeed), static_cast<int>(platform::kMaxPointerSpeed)));
 
     values.wheelScrollLines =
-        record[ProfileRecord::kScrollMode] != 0 ? kScrollOneScreen : record[ProfileRecord::kScrollLines];
+        record[ProfileRecord::kScrollMode] != 0 ? platform::kScrollOneScreen : record[ProfileRecord::kScrollLines];
 
     const int clickStep = std::min<int>(record[ProfileRecord::kDoubleClickSpeed], kLastDoubleClickStep);
     values.doubleClickTime = static_cast<std::uint32_t>(900 - 70 * (clickStep - 1));
     return values;
 }
 
-bool ApplyPointerSettings(PointerSettingsPort& port, platform::MessageBoxPort& messages, const ProfileRecord& record)
+bool ApplyPointerSettings(platform::PointerSettingsPort& port, platform::MessageBoxPort& messages,
+                          const ProfileRecord& record)
 {
     const PointerValues values = PointerValuesFor(record);
     bool allTaken = true;

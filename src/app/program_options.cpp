@@ -12,6 +12,10 @@ std::expected<ProgramOptions, std::string> ParseProgramOptions(std::span<const s
             target = &options.virtualMouseFolder;
         else if (argument == "--shell-trace")
             target = &options.shellTrace;
+        else if (argument == "--device-trace")
+            target = &options.deviceTrace;
+        else if (argument == "--draw-timing")
+            target = &options.drawTiming;
         else if (argument.starts_with("--"))
             return std::unexpected("unknown option " + argument + "\nusage: " + std::string(kProgramUsage));
         else

@@ -8,17 +8,17 @@ namespace zalvane::assign {
 namespace {
 
 struct SecondListShape {
-    SecondList list = SecondList::Dpi;
+    SecondList list = SecondList::kDpi;
     int id = 0;
-    pages::Size size;
+    ui::Size size;
     bool topAligned = false;  // with the hovered entry's top; else bottom with its bottom
 };
 
 constexpr std::array<SecondListShape, 4> kShapes{{
-    {SecondList::Dpi, 10, {60, 60}, true},
-    {SecondList::Multimedia, 7, {90, 130}, false},
-    {SecondList::HotKey, 8, {60, 162}, false},
-    {SecondList::WindowsCommand, 9, {90, 114}, false},
+    {SecondList::kDpi, 10, {60, 60}, true},
+    {SecondList::kMultimedia, 7, {90, 130}, false},
+    {SecondList::kHotKey, 8, {60, 162}, false},
+    {SecondList::kWindowsCommand, 9, {90, 114}, false},
 }};
 
 const SecondListShape& ShapeOf(SecondList list)
@@ -54,11 +54,11 @@ std::optional<SecondList> SecondListOfId(int controlId)
     return shape == kShapes.end() ? std::nullopt : std::optional<SecondList>(shape->list);
 }
 
-pages::Rect SecondListRect(SecondList list, const pages::Rect& functionList, const pages::Rect& hoveredEntry)
+ui::Rect SecondListRect(SecondList list, const ui::Rect& functionList, const ui::Rect& hoveredEntry)
 {
     const SecondListShape& shape = ShapeOf(list);
     const int top = shape.topAligned ? hoveredEntry.top : hoveredEntry.bottom - shape.size.height;
-    return pages::Rect::At({functionList.right, top}, shape.size);
+    return ui::Rect::At({functionList.right, top}, shape.size);
 }
 
 SecondListStep OpenSecondList(int hoveredEntry, std::optional<SecondList> open)

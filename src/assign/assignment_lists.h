@@ -15,8 +15,8 @@
 
 #include "assign/button_assignment.h"
 #include "assign/function_lists.h"
-#include "dialogs/language.h"
-#include "pages/rect.h"
+#include "language/language.h"
+#include "ui/rect.h"
 #include "settings/profile_record.h"
 
 namespace zalvane::assign {
@@ -34,7 +34,7 @@ std::optional<SecondList> SecondListOfId(int controlId);
 // Where a second list goes, in main-window pixels: against the right edge of the
 // function list; the DPI list's top level with the hovered entry's top, the others'
 // bottom level with its bottom.
-pages::Rect SecondListRect(SecondList list, const pages::Rect& functionList, const pages::Rect& hoveredEntry);
+ui::Rect SecondListRect(SecondList list, const ui::Rect& functionList, const ui::Rect& hoveredEntry);
 
 // Which second list to close and which to open when the pointer rests on entry
 // `hoveredEntry` (-1: none) of the open function list while `open` hangs beside it: an
@@ -67,7 +67,7 @@ struct ButtonChoice {
 
 class AssignmentLists {
 public:
-    explicit AssignmentLists(dialogs::Language language) : m_language(language) {}
+    explicit AssignmentLists(language::Language language) : m_language(language) {}
 
     // A click on the row of `button`: closes its open list, or closes any other and opens
     // this one, unless it holds the last left click.
@@ -94,7 +94,7 @@ public:
 private:
     ListChanges Close();
 
-    dialogs::Language m_language;
+    language::Language m_language;
     std::optional<std::size_t> m_openButton;
     std::optional<SecondList> m_openSecond;
     std::optional<ButtonChoice> m_pending;

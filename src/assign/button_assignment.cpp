@@ -16,19 +16,19 @@ constexpr std::string_view kComboJoiner = "+";
 std::size_t FieldOf(SecondList list)
 {
     switch (list) {
-        case SecondList::Multimedia:
+        case SecondList::kMultimedia:
             return ProfileRecord::kConsumerCode;
-        case SecondList::HotKey:
+        case SecondList::kHotKey:
             return ProfileRecord::kHotKeyLetter;
-        case SecondList::WindowsCommand:
+        case SecondList::kWindowsCommand:
             return ProfileRecord::kWindowsCommand;
-        case SecondList::Dpi:
+        case SecondList::kDpi:
             break;
     }
     return ProfileRecord::kDpiFunction;
 }
 
-std::string DialogCaption(ActionType type, dialogs::Language language)
+std::string DialogCaption(ActionType type, language::Language language)
 {
     return std::string(FunctionText(type, language)) + std::string(kCaptionSeparator);
 }
@@ -51,7 +51,7 @@ bool IsLastLeftClick(const ProfileRecord& record, std::size_t button)
     if (button >= settings::kButtonCount)
         return false;
     const auto clicks = [&](std::size_t b) {
-        return record.Button(ProfileRecord::kActionType, b) == static_cast<std::uint8_t>(ActionType::Click);
+        return record.Button(ProfileRecord::kActionType, b) == static_cast<std::uint8_t>(ActionType::kClick);
     };
     std::size_t clicking = 0;
     for (std::size_t b = 0; b < settings::kButtonCount; ++b)
@@ -67,18 +67,18 @@ FunctionOutcome FunctionOutcomeOf(int selection)
     if (SecondListOf(type))
         return FunctionOutcome::kNothing;
     switch (type) {
-        case ActionType::SingleKey:
+        case ActionType::kSingleKey:
             return FunctionOutcome::kSingleKeyDialog;
-        case ActionType::ComboKey:
+        case ActionType::kComboKey:
             return FunctionOutcome::kComboKeyDialog;
-        case ActionType::MacroKey:
+        case ActionType::kMacroKey:
             return FunctionOutcome::kMacroKeyDialog;
         default:
             return FunctionOutcome::kStore;
     }
 }
 
-std::optional<Assignment> DirectAssignment(int selection, dialogs::Language language)
+std::optional<Assignment> DirectAssignment(int selection, language::Language language)
 {
     if (FunctionOutcomeOf(selection) != FunctionOutcome::kStore)
         return std::nullopt;
@@ -86,7 +86,7 @@ std::optional<Assignment> DirectAssignment(int selection, dialogs::Language lang
     return Assignment{type, {}, std::string(FunctionText(type, language))};
 }
 
-std::optional<Assignment> SecondListAssignment(SecondList list, int selection, dialogs::Language language)
+std::optional<Assignment> SecondListAssignment(SecondList list, int selection, language::Language language)
 {
     const auto entries = SecondListEntries(list);
     if (selection < 0 || static_cast<std::size_t>(selection) >= entries.size())
@@ -95,15 +95,15 @@ std::optional<Assignment> SecondListAssignment(SecondList list, int selection, d
     return Assignment{ActionTypeOf(list), {{FieldOf(list), entry.value}}, std::string(EntryText(entry, language))};
 }
 
-Assignment SingleKeyAssignment(const CapturedKey& key, dialogs::Language language)
+Assignment SingleKeyAssignment(const CapturedKey& key, language::Language language)
 {
-    return Assignment{ActionType::SingleKey,
+    return Assignment{ActionType::kSingleKey,
                       {{ProfileRecord::kSingleKey, key.code}},
-                      DialogCaption(ActionType::SingleKey, language) + key.name};
+                      DialogCaption(ActionType::kSingleKey, language) + key.name};
 }
 
 Assignment ComboKeyAssignment(std::string_view modifierName, const CapturedKey& key1, const CapturedKey& key2,
-                              dialogs::Language language)
+                              language::Language language)
 {
     const std::uint8_t modifier = ModifierBitFromName(modifierName);
     std::vector<std::string_view> parts;
@@ -113,10 +113,10 @@ Assignment ComboKeyAssignment(std::string_view modifierName, const CapturedKey& 
         if (!key->name.empty())
             parts.push_back(key->name);
     }
-    std::string caption = DialogCaption(ActionType::ComboKey, language);
+    std::string caption = DialogCaption(ActionType::kComboKey, language);
     for (std::size_t i = 0; i < parts.size(); ++i)
         caption.append(i == 0 ? "" : kComboJoiner).append(parts[i]);
-    return Assignment{ActionType::ComboKey,
+    return Assignment{ActionType::kComboKey,
                       {{ProfileRecord::kComboModifiers, modifier},
                        {ProfileRecord::kComboKey1, key1.code},
                        {ProfileRecord::kComboKey2, key2.code}},
@@ -124,12 +124,12 @@ Assignment ComboKeyAssignment(std::string_view modifierName, const CapturedKey& 
 }
 
 Assignment MacroKeyAssignment(std::size_t macroIndex, std::uint8_t repeatMode, std::string_view macroName,
-                              dialogs::Language language)
+                              language::Language language)
 {
-    return Assignment{ActionType::MacroKey,
+    return Assignment{ActionType::kMacroKey,
                       {{ProfileRecord::kMacroNumber, static_cast<std::uint8_t>(macroIndex)},
                        {ProfileRecord::kMacroRepeatMode, repeatMode}},
-                      DialogCaption(ActionType::MacroKey, language) + std::string(macroName)};
+                      DialogCaption(ActionType::kMacroKey, language) + std::string(macroName)};
 }
 
 }  // namespace zalvane::assign

@@ -13,7 +13,7 @@
 
 #include "assign/function_lists.h"
 #include "assign/key_capture.h"
-#include "dialogs/language.h"
+#include "language/language.h"
 #include "settings/profile_record.h"
 #include "settings/text_settings.h"
 
@@ -28,7 +28,7 @@ struct ButtonField {
 };
 
 struct Assignment {
-    ActionType type = ActionType::Click;
+    ActionType type = ActionType::kClick;
     std::vector<ButtonField> parameters;  // the other fields keep their values
     std::string caption;
     friend bool operator==(const Assignment&, const Assignment&) = default;
@@ -56,23 +56,23 @@ enum class FunctionOutcome {
 FunctionOutcome FunctionOutcomeOf(int selection);
 
 // The entries stored at once: the action type of the entry, captioned with its text.
-std::optional<Assignment> DirectAssignment(int selection, dialogs::Language language);
+std::optional<Assignment> DirectAssignment(int selection, language::Language language);
 
 // Entry `selection` of a second list: action type 6-9, the entry's value in the list's
 // field, captioned with the entry's text. Nothing for an invalid selection.
-std::optional<Assignment> SecondListAssignment(SecondList list, int selection, dialogs::Language language);
+std::optional<Assignment> SecondListAssignment(SecondList list, int selection, language::Language language);
 
 // "Single Key-" and the key's reported name; a key without code is stored as 0.
-Assignment SingleKeyAssignment(const CapturedKey& key, dialogs::Language language);
+Assignment SingleKeyAssignment(const CapturedKey& key, language::Language language);
 
 // "Combo Key-" and the parts that are set, joined by "+": the modifier's name, then the
 // name of each captured key (a key without code is stored as 0 but keeps its name in the
 // caption). `modifierName` is one of the modifier table's names, or empty for none.
 Assignment ComboKeyAssignment(std::string_view modifierName, const CapturedKey& key1, const CapturedKey& key2,
-                              dialogs::Language language);
+                              language::Language language);
 
 // "Macro Key-" and the macro's name; the macro's place in the macro list and the mode.
 Assignment MacroKeyAssignment(std::size_t macroIndex, std::uint8_t repeatMode, std::string_view macroName,
-                              dialogs::Language language);
+                              language::Language language);
 
 }  // namespace zalvane::assign

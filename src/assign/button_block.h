@@ -12,6 +12,9 @@
 namespace zalvane::assign {
 
 using ButtonActionEntry = std::array<std::uint8_t, 4>;
+inline constexpr std::size_t kButtonSlotCount = 32;
+static_assert(kButtonSlotCount * std::tuple_size_v<ButtonActionEntry> == settings::kBlockSize,
+              "the button block is 32 slots of one four-byte entry");
 
 // The entry for button `button` (0-18) from its action type and parameters.
 ButtonActionEntry ActionEntryFor(const settings::ProfileRecord& record, std::size_t button);

@@ -1,21 +1,21 @@
 #include "assign/function_lists.h"
 
-#include "dialogs/language_tables.h"
+#include "language/language_tables.h"
 
 namespace zalvane::assign {
 namespace {
 
-using dialogs::Language;
-using dialogs::TextSlot;
+using language::Language;
+using language::TextSlot;
 
 // The function list shares its texts with the main window's slots.
 constexpr std::array<TextSlot, kFunctionCount> kFunctionSlots{
-    TextSlot::Click,      TextSlot::Menu,        TextSlot::UniversalScroll, TextSlot::IeForward,
-    TextSlot::IeBackward, TextSlot::DoubleClick, TextSlot::CpiCycle,        TextSlot::Multimedia,
-    TextSlot::HotKey,     TextSlot::Windows,     TextSlot::SingleKey,       TextSlot::ComboKey,
-    TextSlot::MacroKey,   TextSlot::ButtonOff,   TextSlot::LeftTitleScroll, TextSlot::RightTitleScroll,
+    TextSlot::kClick,      TextSlot::kMenu,        TextSlot::kUniversalScroll, TextSlot::kIeForward,
+    TextSlot::kIeBackward, TextSlot::kDoubleClick, TextSlot::kCpiCycle,        TextSlot::kMultimedia,
+    TextSlot::kHotKey,     TextSlot::kWindows,     TextSlot::kSingleKey,       TextSlot::kComboKey,
+    TextSlot::kMacroKey,   TextSlot::kButtonOff,   TextSlot::kLeftTitleScroll, TextSlot::kRightTitleScroll,
 };
-static_assert(static_cast<std::size_t>(ActionType::RightTitleScroll) + 1 == kFunctionCount);
+static_assert(static_cast<std::size_t>(ActionType::kRightTitleScroll) + 1 == kFunctionCount);
 
 constexpr SecondListEntry kDpiEntries[] = {
     {"DPI +", "DPI +", "DPI +", 1},
@@ -67,20 +67,20 @@ std::string_view FunctionText(ActionType type, Language language)
     const auto index = static_cast<std::size_t>(type);
     if (index >= kFunctionSlots.size())
         return {};
-    return dialogs::SlotText(kFunctionSlots[index], language);
+    return language::SlotText(kFunctionSlots[index], language);
 }
 
 std::optional<SecondList> SecondListOf(ActionType type)
 {
     switch (type) {
-        case ActionType::CpiCycle:
-            return SecondList::Dpi;
-        case ActionType::Multimedia:
-            return SecondList::Multimedia;
-        case ActionType::HotKey:
-            return SecondList::HotKey;
-        case ActionType::Windows:
-            return SecondList::WindowsCommand;
+        case ActionType::kCpiCycle:
+            return SecondList::kDpi;
+        case ActionType::kMultimedia:
+            return SecondList::kMultimedia;
+        case ActionType::kHotKey:
+            return SecondList::kHotKey;
+        case ActionType::kWindows:
+            return SecondList::kWindowsCommand;
         default:
             return std::nullopt;
     }
@@ -89,28 +89,28 @@ std::optional<SecondList> SecondListOf(ActionType type)
 ActionType ActionTypeOf(SecondList list)
 {
     switch (list) {
-        case SecondList::Multimedia:
-            return ActionType::Multimedia;
-        case SecondList::HotKey:
-            return ActionType::HotKey;
-        case SecondList::WindowsCommand:
-            return ActionType::Windows;
-        case SecondList::Dpi:
+        case SecondList::kMultimedia:
+            return ActionType::kMultimedia;
+        case SecondList::kHotKey:
+            return ActionType::kHotKey;
+        case SecondList::kWindowsCommand:
+            return ActionType::kWindows;
+        case SecondList::kDpi:
             break;
     }
-    return ActionType::CpiCycle;
+    return ActionType::kCpiCycle;
 }
 
 std::span<const SecondListEntry> SecondListEntries(SecondList list)
 {
     switch (list) {
-        case SecondList::Multimedia:
+        case SecondList::kMultimedia:
             return kMultimediaEntries;
-        case SecondList::HotKey:
+        case SecondList::kHotKey:
             return kHotKeyEntries;
-        case SecondList::WindowsCommand:
+        case SecondList::kWindowsCommand:
             return kWindowsCommandEntries;
-        case SecondList::Dpi:
+        case SecondList::kDpi:
             break;
     }
     return kDpiEntries;
@@ -118,20 +118,20 @@ std::span<const SecondListEntry> SecondListEntries(SecondList list)
 
 std::string_view EntryText(const SecondListEntry& entry, Language language)
 {
-    return dialogs::InLanguage(language, entry.english, entry.simplified, entry.traditional);
+    return language::InLanguage(language, entry.english, entry.simplified, entry.traditional);
 }
 
-std::array<std::string_view, settings::kButtonCount> DefaultCaptions(Language language)
+settings::ButtonCaptions FirstRunCaptions(Language language)
 {
-    std::array<std::string_view, settings::kButtonCount> captions{};
-    captions.fill(FunctionText(ActionType::ButtonOff, language));
-    captions[0] = FunctionText(ActionType::Click, language);
-    captions[1] = FunctionText(ActionType::Menu, language);
-    captions[2] = FunctionText(ActionType::RightTitleScroll, language);
-    captions[3] = FunctionText(ActionType::LeftTitleScroll, language);
-    captions[4] = FunctionText(ActionType::UniversalScroll, language);
-    captions[5] = dialogs::SlotText(TextSlot::DpiPlus, language);
-    captions[6] = dialogs::SlotText(TextSlot::DpiMinus, language);
+    settings::ButtonCaptions captions;
+    captions.fill(std::string(FunctionText(ActionType::kButtonOff, language)));
+    captions[0] = FunctionText(ActionType::kClick, language);
+    captions[1] = FunctionText(ActionType::kMenu, language);
+    captions[2] = FunctionText(ActionType::kRightTitleScroll, language);
+    captions[3] = FunctionText(ActionType::kLeftTitleScroll, language);
+    captions[4] = FunctionText(ActionType::kUniversalScroll, language);
+    captions[5] = language::SlotText(TextSlot::kDpiPlus, language);
+    captions[6] = language::SlotText(TextSlot::kDpiMinus, language);
     return captions;
 }
 

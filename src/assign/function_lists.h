@@ -10,37 +10,19 @@
 #include <span>
 #include <string_view>
 
-#include "dialogs/language.h"
+#include "assign/action_type.h"
+#include "language/language.h"
 #include "settings/profile_record.h"
+#include "settings/text_settings.h"
 
 namespace zalvane::assign {
-
-// The action type stored per button is the chosen entry's place in the function list.
-enum class ActionType : std::uint8_t {
-    Click,
-    Menu,
-    UniversalScroll,
-    IeForward,
-    IeBackward,
-    DoubleClick,
-    CpiCycle,    // opens the DPI list
-    Multimedia,  // opens the multimedia list
-    HotKey,      // opens the hot-key list
-    Windows,     // opens the Windows-command list
-    SingleKey,
-    ComboKey,
-    MacroKey,
-    ButtonOff,
-    LeftTitleScroll,
-    RightTitleScroll,
-};
 
 inline constexpr std::size_t kFunctionCount = 16;
 
 // The function list entry of `type` in `language`; empty for a type past the list.
-std::string_view FunctionText(ActionType type, dialogs::Language language);
+std::string_view FunctionText(ActionType type, language::Language language);
 
-enum class SecondList { Dpi, Multimedia, HotKey, WindowsCommand };
+enum class SecondList { kDpi, kMultimedia, kHotKey, kWindowsCommand };
 
 // The second list that the entry of `type` opens when hovered; nothing for the
 // entries that open none.
@@ -61,11 +43,11 @@ struct SecondListEntry {
 // The entries of `list` in list order.
 std::span<const SecondListEntry> SecondListEntries(SecondList list);
 
-std::string_view EntryText(const SecondListEntry& entry, dialogs::Language language);
+std::string_view EntryText(const SecondListEntry& entry, language::Language language);
 
 // The captions a first run gives buttons 1-19 in `language`: "Click", "Menu",
 // "Right Title Scroll", "Left Title Scroll", "Universal Scroll", "DPI +", "DPI -" and
 // "Button Off" for the twelve side buttons. The action types are left as they are.
-std::array<std::string_view, settings::kButtonCount> DefaultCaptions(dialogs::Language language);
+settings::ButtonCaptions FirstRunCaptions(language::Language language);
 
 }  // namespace zalvane::assign

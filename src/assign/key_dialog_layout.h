@@ -2,11 +2,11 @@
 // Client rectangles of the single key, combo key and macro key dialogs. The three share
 // their frame: a close area at the top right and OK and Cancel at the bottom right.
 
-#include "pages/rect.h"
+#include "ui/rect.h"
 
 namespace zalvane::assign {
 
-using pages::Rect;
+using ui::Rect;
 
 inline constexpr Rect kKeyDialogClose{352, 6, 370, 24};
 inline constexpr Rect kKeyDialogOk{250, 250, 308, 275};

@@ -7,7 +7,7 @@
 
 namespace zalvane::assign {
 
-DialogEnd DialogEndAt(pages::Point point)
+DialogEnd DialogEndAt(ui::Point point)
 {
     if (kKeyDialogOk.Contains(point))
         return DialogEnd::kOk;
@@ -16,7 +16,7 @@ DialogEnd DialogEndAt(pages::Point point)
     return DialogEnd::kNone;
 }
 
-DialogEnd ComboKeyState::Click(pages::Point point)
+DialogEnd ComboKeyState::Click(ui::Point point)
 {
     if (const DialogEnd end = DialogEndAt(point); end != DialogEnd::kNone)
         return end;
@@ -40,7 +40,7 @@ void ComboKeyState::OnKeyDown(Field focus, CapturedKey key)
     (focus == Field::kKey1 ? m_key1 : m_key2) = std::move(key);
 }
 
-Assignment ComboKeyState::Result(dialogs::Language language) const
+Assignment ComboKeyState::Result(language::Language language) const
 {
     return ComboKeyAssignment(m_modifier, m_key1, m_key2, language);
 }

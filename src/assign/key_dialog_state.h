@@ -9,15 +9,15 @@
 
 #include "assign/button_assignment.h"
 #include "assign/key_capture.h"
-#include "dialogs/language.h"
-#include "pages/rect.h"
+#include "language/language.h"
+#include "ui/rect.h"
 
 namespace zalvane::assign {
 
 enum class DialogEnd { kNone, kOk, kCancel };
 
 // OK and Cancel areas end the dialog, the close area cancels it.
-DialogEnd DialogEndAt(pages::Point point);
+DialogEnd DialogEndAt(ui::Point point);
 
 class SingleKeyState {
 public:
@@ -28,7 +28,7 @@ public:
     const CapturedKey& Key() const { return m_key; }
 
     // OK without a key stores code 0, captioned "Single Key-".
-    Assignment Result(dialogs::Language language) const { return SingleKeyAssignment(m_key, language); }
+    Assignment Result(language::Language language) const { return SingleKeyAssignment(m_key, language); }
 
 private:
     CapturedKey m_key;
@@ -41,7 +41,7 @@ public:
     // A click: the modifier area opens or closes the modifier list (the key fields are
     // disabled while it is open), a click anywhere else closes it; OK, Cancel and close
     // end the dialog.
-    [[nodiscard]] DialogEnd Click(pages::Point point);
+    [[nodiscard]] DialogEnd Click(ui::Point point);
 
     // A selection notice of the modifier list (`index` in ModifierTable() order, -1 for
     // none): a modifier is chosen and the list closes. An invalid one changes nothing.
@@ -58,7 +58,7 @@ public:
     const CapturedKey& Key1() const { return m_key1; }
     const CapturedKey& Key2() const { return m_key2; }
 
-    Assignment Result(dialogs::Language language) const;
+    Assignment Result(language::Language language) const;
 
 private:
     bool m_listOpen = false;

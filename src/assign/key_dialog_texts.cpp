@@ -7,8 +7,8 @@
 namespace zalvane::assign {
 namespace {
 
-using dialogs::InLanguage;
-using dialogs::Language;
+using language::InLanguage;
+using language::Language;
 
 std::string_view Cancel(Language language) { return InLanguage(language, "Cancel", "取消", "取消"); }
 
@@ -25,18 +25,18 @@ KeyDialogTexts TextsOf(KeyDialog dialog, Language language)
 {
     switch (dialog) {
         case KeyDialog::kComboKey:
-            return {FunctionText(ActionType::ComboKey, language),
+            return {FunctionText(ActionType::kComboKey, language),
                     InLanguage(language, "OK", "确定", "確定"),
                     Cancel(language),
                     {}};
         case KeyDialog::kMacroKey:
-            return {FunctionText(ActionType::MacroKey, language), InLanguage(language, "Ok", "确定", "確定"),
+            return {FunctionText(ActionType::kMacroKey, language), InLanguage(language, "Ok", "确定", "確定"),
                     Cancel(language),
                     InLanguage(language, "Please select a macro", "请从列表框选择一个宏", "請從清單方塊選擇一個巨集")};
         case KeyDialog::kSingleKey:
             break;
     }
-    return {FunctionText(ActionType::SingleKey, language), InLanguage(language, "Ok", "确定", "確定"), Cancel(language),
+    return {FunctionText(ActionType::kSingleKey, language), InLanguage(language, "Ok", "确定", "確定"), Cancel(language),
             InLanguage(language, "Please enter a key", "请输入一个按键", "請輸入一個按鍵")};
 }
 

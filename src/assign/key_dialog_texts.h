@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "dialogs/language.h"
+#include "language/language.h"
 
 namespace zalvane::assign {
 
@@ -17,10 +17,10 @@ struct KeyDialogTexts {
     std::string_view prompt;  // none in the combo key dialog
 };
 
-KeyDialogTexts TextsOf(KeyDialog dialog, dialogs::Language language);
+KeyDialogTexts TextsOf(KeyDialog dialog, language::Language language);
 
 // The text beside tick box `mode` (0-2) of the macro key dialog; empty for other modes.
-std::string_view RepeatModeText(int mode, dialogs::Language language);
+std::string_view RepeatModeText(int mode, language::Language language);
 
 // A dialog whose background image does not load says so in a message box with this text
 // and ImageErrorCaption() as its caption.

@@ -5,6 +5,7 @@
 
 #include "assign/key_codes.h"
 #include "assign/macro_file.h"
+#include "platform/text_parsing.h"
 
 namespace zalvane::assign {
 
@@ -19,7 +20,7 @@ std::int64_t DelayFromText(std::string_view text)
             number.push_back(text[pos++]);
         }
     }
-    return std::clamp<std::int64_t>(DecimalValue(number), 0, kMaxMacroDelay);
+    return std::clamp<std::int64_t>(platform::DecimalValue(number), 0, kMaxMacroDelay);
 }
 
 MacroSteps StepsFor(bool release, std::int64_t delay, std::uint8_t keyCode)

@@ -1,8 +1,9 @@
 #include "assign/macro_file.h"
 
 #include <algorithm>
-#include <limits>
 #include <optional>
+
+#include "platform/text_parsing.h"
 
 namespace zalvane::assign {
 namespace {
@@ -22,27 +23,10 @@ std::optional<std::string> ReadValue(platform::IniStore& store, const std::strin
 std::int64_t ReadNumber(platform::IniStore& store, const std::string& path, std::string_view section,
                         std::string_view key)
 {
-    return DecimalValue(store.GetString(path, section, key));
+    return platform::DecimalValue(store.GetString(path, section, key));
 }
 
 }  // namespace
-
-std::int64_t DecimalValue(std::string_view text)
-{
-    std::size_t pos = 0;
-    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t'))
-        ++pos;
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+'))
-        negative = text[pos++] == '-';
-    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
-    std::int64_t value = 0;
-    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
-        const int digit = text[pos] - '0';
-        value = value > (kMax - digit) / 10 ? kMax : value * 10 + digit;
-    }
-    return negative ? -value : value;
-}
 
 std::string ItemKey(std::size_t position) { return std::string(kItemKeyStem) + std::to_string(position); }
 std::string PressLine(std::string_view keyName) { return std::string(keyName) + std::string(kPressMarker); }

@@ -49,11 +49,6 @@ struct EventLine {
     std::string keyName;  // the line without its marker
 };
 
-// A number as the file's values are read: leading blanks, a sign and the decimal digits
-// up to the first other character; text without digits gives 0. Saturates instead of
-// overflowing.
-std::int64_t DecimalValue(std::string_view text);
-
 std::string ItemKey(std::size_t position);
 std::string PressLine(std::string_view keyName);
 std::string ReleaseLine(std::string_view keyName);

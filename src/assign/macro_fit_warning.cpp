@@ -2,20 +2,20 @@
 
 #include <string_view>
 
-#include "dialogs/language_tables.h"
+#include "language/language_tables.h"
 
 namespace zalvane::assign {
 namespace {
 
-using dialogs::SlotText;
-using dialogs::TextSlot;
+using language::SlotText;
+using language::TextSlot;
 
 // The cut macro's line: its name and count where the text's "{name}" and "{count}" stand.
-std::string LeftOutLine(const MacroCut& cut, dialogs::Language language)
+std::string LeftOutLine(const MacroCut& cut, language::Language language)
 {
     constexpr std::string_view kName = "{name}";
     constexpr std::string_view kCount = "{count}";
-    const std::string_view text = SlotText(TextSlot::MacroEventsLeftOut, language);
+    const std::string_view text = SlotText(TextSlot::kMacroEventsLeftOut, language);
     std::string line;
     for (std::size_t pos = 0; pos < text.size();) {
         if (text.substr(pos, kName.size()) == kName) {
@@ -33,13 +33,13 @@ std::string LeftOutLine(const MacroCut& cut, dialogs::Language language)
 
 }  // namespace
 
-std::optional<std::string> MacroFitWarning(const MacroAreaEncoding& encoding, dialogs::Language language)
+std::optional<std::string> MacroFitWarning(const MacroAreaEncoding& encoding, language::Language language)
 {
     if (encoding.cuts.empty() && encoding.macrosLeftOut == 0)
         return std::nullopt;
     std::string text;
     if (!encoding.cuts.empty()) {
-        text = SlotText(TextSlot::MacrosCutToFit, language);
+        text = SlotText(TextSlot::kMacrosCutToFit, language);
         for (const MacroCut& cut : encoding.cuts) {
             text.push_back('\n');
             text += LeftOutLine(cut, language);
@@ -48,7 +48,7 @@ std::optional<std::string> MacroFitWarning(const MacroAreaEncoding& encoding, di
     if (encoding.macrosLeftOut > 0) {
         if (!text.empty())
             text += "\n\n";
-        text += SlotText(TextSlot::OnlyFirstNineteenMacrosSent, language);
+        text += SlotText(TextSlot::kOnlyFirstNineteenMacrosSent, language);
     }
     return text;
 }

@@ -7,11 +7,11 @@
 #include <string>
 
 #include "assign/macro_encoding.h"
-#include "dialogs/language.h"
+#include "language/language.h"
 
 namespace zalvane::assign {
 
 // The box's text in `language`, one line per cut macro; nothing when everything fits.
-std::optional<std::string> MacroFitWarning(const MacroAreaEncoding& encoding, dialogs::Language language);
+std::optional<std::string> MacroFitWarning(const MacroAreaEncoding& encoding, language::Language language);
 
 }  // namespace zalvane::assign

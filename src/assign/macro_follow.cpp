@@ -10,9 +10,9 @@ namespace zalvane::assign {
 using settings::ProfileRecord;
 
 void FollowMacros(ProfileRecord& record, settings::ButtonCaptions& captions, const MacroPositionMap& map,
-                  dialogs::Language language)
+                  language::Language language)
 {
-    constexpr auto kMacroKey = static_cast<std::uint8_t>(ActionType::MacroKey);
+    constexpr auto kMacroKey = static_cast<std::uint8_t>(ActionType::kMacroKey);
     for (std::size_t button = 0; button < settings::kButtonCount; ++button) {
         if (record.Button(ProfileRecord::kActionType, button) != kMacroKey)
             continue;
@@ -22,15 +22,15 @@ void FollowMacros(ProfileRecord& record, settings::ButtonCaptions& captions, con
         const std::optional<std::size_t> newPosition = map.newPosition[oldPosition];
         // The macro number is one byte: a macro beyond it cannot be played either.
         if (!newPosition || *newPosition > 0xFF || *newPosition >= map.newNames.size()) {
-            record.Button(ProfileRecord::kActionType, button) = static_cast<std::uint8_t>(ActionType::ButtonOff);
-            captions[button] = std::string(FunctionText(ActionType::ButtonOff, language));
+            record.Button(ProfileRecord::kActionType, button) = static_cast<std::uint8_t>(ActionType::kButtonOff);
+            captions[button] = std::string(FunctionText(ActionType::kButtonOff, language));
             continue;
         }
         const std::string& name = map.newNames[*newPosition];
         if (*newPosition == oldPosition && oldPosition < map.oldNames.size() && map.oldNames[oldPosition] == name)
             continue;
         record.Button(ProfileRecord::kMacroNumber, button) = static_cast<std::uint8_t>(*newPosition);
-        captions[button] = std::string(FunctionText(ActionType::MacroKey, language)) + "-" + name;
+        captions[button] = std::string(FunctionText(ActionType::kMacroKey, language)) + "-" + name;
     }
 }
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/language.h"
+#include "language/language.h"
 #include "settings/profile_record.h"
 #include "settings/text_settings.h"
 
@@ -32,7 +32,7 @@ struct MacroPositionMap {
 // changed; a button whose macro was deleted becomes "Button Off" with that caption. A
 // button whose number named no macro when the manager opened is left as it is.
 void FollowMacros(settings::ProfileRecord& record, settings::ButtonCaptions& captions, const MacroPositionMap& map,
-                  dialogs::Language language);
+                  language::Language language);
 
 // Moves the encoded blocks of `area` to their macros' new places; a place of the old
 // list that no macro moved to becomes zero, blocks past the old list stay. For an area

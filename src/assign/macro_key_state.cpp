@@ -12,7 +12,7 @@ MacroKeyState::MacroKeyState(std::vector<std::string> macroNames) : m_offered(st
         m_offered.resize(kMaxOffered);
 }
 
-DialogEnd MacroKeyState::Click(pages::Point point)
+DialogEnd MacroKeyState::Click(ui::Point point)
 {
     if (const DialogEnd end = DialogEndAt(point); end != DialogEnd::kNone)
         return end;
@@ -38,7 +38,7 @@ void MacroKeyState::ChooseMacro(int index)
 
 std::string_view MacroKeyState::MacroName() const { return m_index ? std::string_view(m_offered[*m_index]) : ""; }
 
-std::optional<Assignment> MacroKeyState::Result(dialogs::Language language) const
+std::optional<Assignment> MacroKeyState::Result(language::Language language) const
 {
     if (!m_index)
         return std::nullopt;

@@ -13,8 +13,8 @@
 
 #include "assign/button_assignment.h"
 #include "assign/key_dialog_state.h"
-#include "dialogs/language.h"
-#include "pages/rect.h"
+#include "language/language.h"
+#include "ui/rect.h"
 #include "settings/profile_record.h"
 
 namespace zalvane::assign {
@@ -31,7 +31,7 @@ public:
 
     // A click: the macro area opens or closes the macro list, a click anywhere else
     // closes it; a tick box sets its repeat mode; OK, Cancel and close end the dialog.
-    [[nodiscard]] DialogEnd Click(pages::Point point);
+    [[nodiscard]] DialogEnd Click(ui::Point point);
 
     // A selection notice of the macro list (`index` into Offered(), -1 for none): the
     // macro is chosen and the list closes. A notice without a valid selection leaves no
@@ -46,7 +46,7 @@ public:
     std::uint8_t RepeatMode() const { return m_mode; }
 
     // What OK stores; nothing while no macro is chosen (OK then changes nothing).
-    std::optional<Assignment> Result(dialogs::Language language) const;
+    std::optional<Assignment> Result(language::Language language) const;
 
 private:
     std::vector<std::string> m_offered;

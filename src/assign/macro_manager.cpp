@@ -8,6 +8,7 @@
 #include "assign/key_codes.h"
 #include "assign/macro_file.h"
 #include "assign/macro_names.h"
+#include "platform/text_parsing.h"
 #include "platform/ini_document.h"
 
 namespace zalvane::assign {
@@ -39,7 +40,7 @@ std::optional<std::int64_t> TypedDelay(std::string_view typed)
         number.erase(unit, kDelayUnit.size());
     if (number.empty() || !std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
-    return std::min(DecimalValue(number), kMaxMacroDelay);
+    return std::min(platform::DecimalValue(number), kMaxMacroDelay);
 }
 
 }  // namespace
@@ -255,7 +256,7 @@ std::string MacroManager::SetLoopText(std::string_view typed)
     if (IsRecording())
         return m_loopText;
     // Saturating: a long run of digits is a large number, never a wrapped small one.
-    const std::int64_t value = DecimalValue(typed);
+    const std::int64_t value = platform::DecimalValue(typed);
     const bool plainDigits = !typed.empty() && typed.size() <= kMaxLoopDigits &&
                              std::all_of(typed.begin(), typed.end(), [](char c) { return c >= '0' && c <= '9'; });
     const std::int64_t loops = value >= 1 && value <= kMaxLoopTimes ? value : 1;
@@ -438,7 +439,7 @@ MacroManagerOutcome MacroManager::Finish(bool ok, std::uint32_t now, const KeyNa
 }
 
 void ApplyMacroManagerOutcome(const MacroManagerOutcome& outcome, settings::ProfileRecord& record,
-                              settings::ButtonCaptions& captions, dialogs::Language language)
+                              settings::ButtonCaptions& captions, language::Language language)
 {
     if (outcome.ok)
         std::copy(outcome.encoding.area.begin(), outcome.encoding.area.end(), record.MacroArea().begin());

@@ -17,7 +17,7 @@
 #include "assign/macro_encoding.h"
 #include "assign/macro_follow.h"
 #include "assign/macro_recorder.h"
-#include "dialogs/language.h"
+#include "language/language.h"
 #include "platform/ini_store.h"
 #include "settings/profile_record.h"
 #include "settings/text_settings.h"
@@ -207,6 +207,6 @@ private:
 // new macro area, on cancel the old one with its blocks moved along; either way every
 // button follows its macro.
 void ApplyMacroManagerOutcome(const MacroManagerOutcome& outcome, settings::ProfileRecord& record,
-                              settings::ButtonCaptions& captions, dialogs::Language language);
+                              settings::ButtonCaptions& captions, language::Language language);
 
 }  // namespace zalvane::assign

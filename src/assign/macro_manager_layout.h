@@ -6,12 +6,12 @@
 #include <optional>
 #include <utility>
 
-#include "pages/rect.h"
+#include "ui/rect.h"
 
 namespace zalvane::assign {
 
-using pages::Point;
-using pages::Rect;
+using ui::Point;
+using ui::Rect;
 
 inline constexpr Rect kMacroTitleBand{0, 0, 414, 31};
 inline constexpr int kMacroTitleInset = 15;  // the title is left-aligned from here

@@ -55,10 +55,10 @@ static_assert(RowsFollowTextOrder(), "every text has its row, in enumeration ord
 
 }  // namespace
 
-std::string_view MacroManagerTextIn(MacroManagerText text, dialogs::Language language)
+std::string_view MacroManagerTextIn(MacroManagerText text, language::Language language)
 {
     const TextRow& row = kRows.at(static_cast<std::size_t>(text));
-    return dialogs::InLanguage(language, row.english, row.simplified, row.traditional);
+    return language::InLanguage(language, row.english, row.simplified, row.traditional);
 }
 
 std::string RecordHookErrorText(unsigned long errorCode)

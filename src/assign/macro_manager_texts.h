@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "dialogs/language.h"
+#include "language/language.h"
 
 namespace zalvane::assign {
 
@@ -34,7 +34,7 @@ enum class MacroManagerText {
     kFileNotWritten,
 };
 
-std::string_view MacroManagerTextIn(MacroManagerText text, dialogs::Language language);
+std::string_view MacroManagerTextIn(MacroManagerText text, language::Language language);
 
 // The background image would not load: a box with the text "error" and this caption.
 inline constexpr std::string_view kMacroManagerImageErrorCaption =

@@ -7,17 +7,10 @@
 #include "assign/macro_file.h"
 #include "platform/ini_document.h"
 #include "platform/text_encoding.h"
+#include "platform/text_parsing.h"
 
 namespace zalvane::assign {
 namespace {
-
-std::string_view TrimBlanks(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 bool IsControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
 
@@ -44,7 +37,7 @@ bool MacroNameTaken(std::string_view name, std::span<const std::string> names)
 
 MacroNameCheck CheckMacroName(std::string_view typed, std::span<const std::string> otherNames)
 {
-    MacroNameCheck check{MacroNameProblem::kNone, std::string(TrimBlanks(typed))};
+    MacroNameCheck check{MacroNameProblem::kNone, std::string(platform::Trim(typed))};
     if (check.name.empty())
         check.problem = MacroNameProblem::kEmpty;
     else if (HasForbiddenCharacter(check.name))
@@ -64,7 +57,7 @@ std::string NextMacroName(std::span<const std::string> names, std::string_view s
     if (!names.empty()) {
         const std::string& last = names.back();
         if (const std::size_t underscore = last.find('_'); underscore != std::string::npos) {
-            const std::int64_t value = DecimalValue(std::string_view(last).substr(underscore + 1));
+            const std::int64_t value = platform::DecimalValue(std::string_view(last).substr(underscore + 1));
             number = value < kMax ? value + 1 : 0;
         }
     }

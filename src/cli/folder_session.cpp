@@ -53,7 +53,7 @@ bool PrintedPointerSettings::SetMouseSpeed(std::uint32_t speed)
 bool PrintedPointerSettings::SetWheelScrollLines(std::uint32_t lines)
 {
     m_out << "wheel scroll lines: ";
-    if (lines == app::kScrollOneScreen)
+    if (lines == platform::kScrollOneScreen)
         m_out << "one screen per notch\n";
     else
         m_out << lines << '\n';

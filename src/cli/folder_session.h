@@ -28,7 +28,7 @@ private:
 };
 
 // Prints the four values; a terminal takes every one of them.
-class PrintedPointerSettings final : public app::PointerSettingsPort {
+class PrintedPointerSettings final : public platform::PointerSettingsPort {
 public:
     explicit PrintedPointerSettings(std::ostream& out) : m_out(out) {}
     bool SetMouse(const std::array<int, 3>& thresholdsAndAcceleration) override;

@@ -12,8 +12,8 @@
 #include "cli/folder_session.h"
 #include "cli/input_files.h"
 #include "cli/profile_summary.h"
+#include "factory/factory_profile.h"
 #include "platform/file_io.h"
-#include "settings/factory_profile.h"
 #include "settings/profile_list.h"
 
 namespace zalvane::cli {
@@ -30,8 +30,8 @@ int InitFolder(CommandContext& context)
     if (!fs::is_directory(folder, error))
         return context.Fail(kExitBadInput, given + ": cannot be made a folder");
 
-    const std::vector<settings::ShippedFile> files = settings::ShippedDataFiles();
-    const auto pathOf = [&](const settings::ShippedFile& file) { return platform::PathToUtf8(folder / file.name); };
+    const std::vector<factory::ShippedFile> files = factory::ShippedDataFiles();
+    const auto pathOf = [&](const factory::ShippedFile& file) { return platform::PathToUtf8(folder / file.name); };
     if (!context.options.force) {
         std::vector<std::string> existing;
         for (const auto& file : files) {
@@ -130,7 +130,7 @@ int Show(CommandContext& context)
     input.profilePath = target.profilePath;
     input.firstRunFlag = profile->firstRunFlag;
     input.record = profile->record;
-    input.language = dialogs::LanguageFromCode(settings::ReadLanguageCode(ini, target.textPath));
+    input.language = language::LanguageFromCode(settings::ReadLanguageCode(ini, target.textPath));
     input.captions = settings::ReadTextSettings(ini, target.textPath, input.language).captions;
     input.macroNames = assign::ReadMacroNames(ini, session.FileInFolder(settings::kRecordFileName));
     if (context.options.json)

@@ -9,7 +9,7 @@
 #include "app/pointer_settings.h"
 #include "assign/function_lists.h"
 #include "assign/key_codes.h"
-#include "dialogs/language_tables.h"
+#include "language/language_tables.h"
 
 namespace zalvane::cli {
 namespace {
@@ -36,7 +36,7 @@ std::string Colour(const ProfileRecord& record, std::size_t stage)
 }
 
 // The entry of a second list that stores `value`.
-std::optional<std::string_view> SecondListText(assign::SecondList list, std::uint8_t value, dialogs::Language language)
+std::optional<std::string_view> SecondListText(assign::SecondList list, std::uint8_t value, language::Language language)
 {
     const auto entries = assign::SecondListEntries(list);
     const auto entry = std::find_if(entries.begin(), entries.end(),
@@ -65,11 +65,11 @@ struct ButtonSummary {
 ButtonSummary SummariseButton(const ProfileSummaryInput& input, std::size_t button)
 {
     const ProfileRecord& record = input.record;
-    const dialogs::Language language = input.language;
+    const language::Language language = input.language;
     ButtonSummary summary;
-    const auto nameSlot = dialogs::ButtonNameSlot(button);
+    const auto nameSlot = language::ButtonNameSlot(button);
     summary.name =
-        nameSlot ? std::string(dialogs::SlotText(*nameSlot, language)) : "button " + std::to_string(button + 1);
+        nameSlot ? std::string(language::SlotText(*nameSlot, language)) : "button " + std::to_string(button + 1);
     summary.actionType = record.Button(R::kActionType, button);
     const auto type = static_cast<ActionType>(summary.actionType);
     summary.function = std::string(assign::FunctionText(type, language));
@@ -83,22 +83,22 @@ ButtonSummary SummariseButton(const ProfileSummaryInput& input, std::size_t butt
         return text ? std::string(*text) : std::string(what) + " " + std::to_string(value) + " (not in the list)";
     };
     switch (type) {
-        case ActionType::CpiCycle:
+        case ActionType::kCpiCycle:
             summary.detail = fromList(R::kDpiFunction, "DPI function");
             break;
-        case ActionType::Multimedia:
+        case ActionType::kMultimedia:
             summary.detail = fromList(R::kConsumerCode, "consumer code");
             break;
-        case ActionType::HotKey:
+        case ActionType::kHotKey:
             summary.detail = fromList(R::kHotKeyLetter, "key");
             break;
-        case ActionType::Windows:
+        case ActionType::kWindows:
             summary.detail = fromList(R::kWindowsCommand, "command");
             break;
-        case ActionType::SingleKey:
+        case ActionType::kSingleKey:
             summary.detail = KeyName(record.Button(R::kSingleKey, button));
             break;
-        case ActionType::ComboKey: {
+        case ActionType::kComboKey: {
             std::vector<std::string> parts;
             const std::uint8_t modifiers = record.Button(R::kComboModifiers, button);
             for (unsigned bit = 1; bit <= 0x80; bit <<= 1) {
@@ -113,7 +113,7 @@ ButtonSummary SummariseButton(const ProfileSummaryInput& input, std::size_t butt
                 summary.detail += (summary.detail.empty() ? "" : " + ") + part;
             break;
         }
-        case ActionType::MacroKey: {
+        case ActionType::kMacroKey: {
             const std::size_t macro = record.Button(R::kMacroNumber, button);
             const std::uint8_t mode = record.Button(R::kMacroRepeatMode, button);
             summary.detail = "macro " + std::to_string(macro + 1);
@@ -137,15 +137,15 @@ std::optional<unsigned> ReportRate(const ProfileRecord& record)
     return 1000u / interval;
 }
 
-std::string LightingModeName(const ProfileRecord& record, dialogs::Language language)
+std::string LightingModeName(const ProfileRecord& record, language::Language language)
 {
     switch (record[R::kLightingMode]) {
         case 1:
-            return std::string(dialogs::SlotText(dialogs::TextSlot::Standard, language));
+            return std::string(language::SlotText(language::TextSlot::kStandard, language));
         case 2:
-            return std::string(dialogs::SlotText(dialogs::TextSlot::Respiration, language));
+            return std::string(language::SlotText(language::TextSlot::kRespiration, language));
         case 3:
-            return std::string(dialogs::SlotText(dialogs::TextSlot::Neon, language));
+            return std::string(language::SlotText(language::TextSlot::kNeon, language));
         default:
             return "mode " + std::to_string(record[R::kLightingMode]);
     }

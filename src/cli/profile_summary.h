@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/language.h"
+#include "language/language.h"
 #include "settings/profile_record.h"
 #include "settings/text_settings.h"
 
@@ -17,7 +17,7 @@ struct ProfileSummaryInput {
     std::string profilePath;
     std::uint8_t firstRunFlag = 0;
     settings::ProfileRecord record;
-    dialogs::Language language = dialogs::Language::English;
+    language::Language language = language::Language::kEnglish;
     settings::ButtonCaptions captions;    // from the text file beside it
     std::vector<std::string> macroNames;  // of the macro file, in list order
 };

@@ -27,6 +27,10 @@ inline constexpr std::size_t kChunkSize = 64;
 inline constexpr std::size_t kOutputReportSize = kChunkSize + 1;  // report ID + chunk
 inline constexpr std::size_t kReportBufferSize = 80;              // largest report we read
 inline constexpr std::size_t kFeatureReportSize = 9;
+// A feature report is the report ID, packet bytes 0-6 and the checksum in the place of
+// byte 7, the last of the packet.
+static_assert(kFeatureReportSize == 1 + kPacketReply + 1);
+static_assert(std::tuple_size_v<CommandPacket> == kPacketReply + 1);
 // The mouse paces its flash writes at 20 ms per written chunk.
 inline constexpr std::chrono::milliseconds kChunkPause{20};
 

@@ -81,13 +81,12 @@ constexpr VirtualInterface kEventInterface{
     R"(\\?\HID#VID_04D9&PID_A11B&MI_01&Col02#8&2f81d0a4&0&0001#{4d1e55b2-f16f-11cf-88cb-001111000030})",
     Role::kEvent,
     {0x04D9, 0xA11B},
-    {0xFF01, 0x0001, VirtualMouse::kEventReportLength, 0, 0}};
+    {0xFF01, 0x0001, kEventReportSize, 0, 0}};
 constexpr VirtualInterface kCommandInterface{
     R"(\\?\HID#VID_04D9&PID_A11B&MI_02#8&9c4e51f&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030})",
     Role::kCommand,
     {0x04D9, 0xA11B},
-    {0xFF00, 0xFF00, VirtualMouse::kInputReportLength, VirtualMouse::kInputReportLength,
-     VirtualMouse::kFeatureReportLength}};
+    {0xFF00, 0xFF00, kOutputReportSize, kOutputReportSize, kFeatureReportSize}};
 
 // The mouse's collections that take no part in configuration come first, and another
 // maker's mouse stands between them and the two the search opens.

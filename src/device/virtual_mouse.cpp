@@ -87,7 +87,7 @@ VirtualMouseMemory FactoryMemory()
 
 bool VirtualMouse::SetFeature(std::span<const std::uint8_t> report)
 {
-    if (report.size() != kFeatureReportLength || report[0] != 0) {
+    if (report.size() != kFeatureReportSize || report[0] != 0) {
         return false;
     }
     if (ChecksumHolds(report)) {
@@ -100,7 +100,7 @@ bool VirtualMouse::SetFeature(std::span<const std::uint8_t> report)
 
 bool VirtualMouse::GetFeature(std::span<std::uint8_t> report)
 {
-    if (report.size() != kFeatureReportLength || report[0] != 0) {
+    if (report.size() != kFeatureReportSize || report[0] != 0) {
         return false;
     }
     std::copy(m_reply.begin(), m_reply.end(), report.begin());
@@ -109,7 +109,7 @@ bool VirtualMouse::GetFeature(std::span<std::uint8_t> report)
 
 bool VirtualMouse::Output(std::span<const std::uint8_t> report)
 {
-    if (report.size() != kInputReportLength || report[0] != 0) {
+    if (report.size() != kOutputReportSize || report[0] != 0) {
         return false;
     }
     if (m_write.chunksLeft == 0) {
@@ -174,14 +174,14 @@ void VirtualMouse::Execute(const FeatureReport& report)
             QueueBlockRead(code, m_memory.configBlocks[selected]);
             break;
         case command::kWriteConfigBlock:
-            StartWrite(Target::Config, selected, argument2);
+            StartWrite(Target::kConfig, selected, argument2);
             break;
         case command::kWriteButtonBlock:
-            StartWrite(Target::Buttons, 0, argument2);
+            StartWrite(Target::kButtons, 0, argument2);
             break;
         case command::kWriteMacroBlock: {
             const bool known = argument1 >= 1 && argument1 <= kVirtualMacroBlockCount;
-            StartWrite(known ? Target::Macro : Target::None, known ? argument1 - 1U : 0, argument2);
+            StartWrite(known ? Target::kMacro : Target::kNone, known ? argument1 - 1U : 0, argument2);
             break;
         }
         default:
@@ -201,16 +201,16 @@ void VirtualMouse::FinishWrite()
 {
     VirtualBlock* block = nullptr;
     switch (m_write.target) {
-        case Target::Config:
+        case Target::kConfig:
             block = &m_memory.configBlocks[m_write.index];
             break;
-        case Target::Buttons:
+        case Target::kButtons:
             block = &m_memory.buttonBlock;
             break;
-        case Target::Macro:
+        case Target::kMacro:
             block = &m_memory.macroBlocks[m_write.index];
             break;
-        case Target::None:
+        case Target::kNone:
             break;
     }
     if (block != nullptr) {

@@ -13,6 +13,9 @@
 #include <deque>
 #include <span>
 
+#include "device/event_report.h"
+#include "device/protocol.h"
+
 namespace zalvane::device {
 
 inline constexpr std::size_t kVirtualBlockSize = 128;
@@ -39,11 +42,6 @@ VirtualMouseMemory FactoryMemory();
 
 class VirtualMouse {
 public:
-    static constexpr std::uint16_t kFeatureReportLength = 9;
-    static constexpr std::uint16_t kInputReportLength = 65;
-    static constexpr std::uint16_t kEventReportLength = 8;
-    static constexpr std::uint8_t kEventReportId = 6;
-    static constexpr std::uint8_t kEventClass = 7;
     static constexpr std::size_t kEventQueueLimit = 64;
 
     explicit VirtualMouse(const VirtualMouseMemory& memory = FactoryMemory()) : m_memory(memory) {}
@@ -56,7 +54,7 @@ public:
     // The next queued input report, cut to `buffer`; 0 when none is queued.
     std::size_t Input(std::span<std::uint8_t> buffer);
 
-    // Event interface: queues an event report (report ID 6, class 7, code, value). Like a
+    // Event interface: queues an event report (event_report.h). Like a
     // driver's report buffer the queue is bounded: past kEventQueueLimit the oldest goes.
     void QueueEvent(std::uint8_t code, std::uint8_t value);
     // The next event report, cut to `buffer`; 0 when none is queued.
@@ -71,13 +69,13 @@ public:
     std::uint64_t Revision() const { return m_revision; }
 
 private:
-    using Report = std::array<std::uint8_t, kInputReportLength>;
-    using FeatureReport = std::array<std::uint8_t, kFeatureReportLength>;
+    using Report = std::array<std::uint8_t, kOutputReportSize>;  // input reports are as long
+    using FeatureReport = std::array<std::uint8_t, kFeatureReportSize>;
 
     // The block that the data of a write command goes to.
-    enum class Target { None, Config, Buttons, Macro };
+    enum class Target { kNone, kConfig, kButtons, kMacro };
     struct PendingWrite {
-        Target target = Target::None;
+        Target target = Target::kNone;
         std::size_t index = 0;   // profile or macro block
         std::size_t length = 0;  // bytes announced by the command
         std::size_t chunksLeft = 0;
@@ -99,7 +97,7 @@ private:
     FeatureReport m_reply{};
     PendingWrite m_write;
     std::deque<Report> m_inputs;
-    std::deque<std::array<std::uint8_t, kEventReportLength>> m_events;
+    std::deque<std::array<std::uint8_t, kEventReportSize>> m_events;
 };
 
 }  // namespace zalvane::device

@@ -26,14 +26,18 @@ constexpr std::string_view kPlugged = "plugged";
 constexpr std::string_view kUnplugged = "unplugged";
 constexpr std::size_t kLongestPlugText = 64;
 
-void PutBlock(StateBytes& bytes, std::size_t offset, const VirtualBlock& block)
+// Every block of the memory with its place in the state file: the one description of the
+// layout, for writing (const memory) and reading alike.
+template <typename Memory, typename Visit>
+void ForEachBlock(Memory& memory, const Visit& visit)
 {
-    std::copy(block.begin(), block.end(), bytes.begin() + static_cast<std::ptrdiff_t>(offset));
-}
-
-void GetBlock(const StateBytes& bytes, std::size_t offset, VirtualBlock& block)
-{
-    std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(offset), block.size(), block.begin());
+    for (std::size_t profile = 0; profile < kVirtualProfileCount; ++profile) {
+        visit(kConfigBlocks + profile * kVirtualBlockSize, memory.configBlocks[profile]);
+    }
+    visit(kButtonBlock, memory.buttonBlock);
+    for (std::size_t block = 0; block < kVirtualMacroBlockCount; ++block) {
+        visit(kMacroBlocks + block * kVirtualBlockSize, memory.macroBlocks[block]);
+    }
 }
 
 StateBytes Encode(const VirtualMouseMemory& memory)
@@ -43,13 +47,9 @@ StateBytes Encode(const VirtualMouseMemory& memory)
     bytes[kProfileNumber] = memory.profileNumber;
     bytes[kSelectedProfile] = memory.selectedProfile;
     bytes[kReportInterval] = memory.reportInterval;
-    for (std::size_t profile = 0; profile < kVirtualProfileCount; ++profile) {
-        PutBlock(bytes, kConfigBlocks + profile * kVirtualBlockSize, memory.configBlocks[profile]);
-    }
-    PutBlock(bytes, kButtonBlock, memory.buttonBlock);
-    for (std::size_t block = 0; block < kVirtualMacroBlockCount; ++block) {
-        PutBlock(bytes, kMacroBlocks + block * kVirtualBlockSize, memory.macroBlocks[block]);
-    }
+    ForEachBlock(memory, [&](std::size_t offset, const VirtualBlock& block) {
+        std::copy(block.begin(), block.end(), bytes.begin() + static_cast<std::ptrdiff_t>(offset));
+    });
     return bytes;
 }
 
@@ -66,13 +66,9 @@ std::expected<VirtualMouseMemory, std::string> Decode(const StateBytes& bytes, c
     memory.profileNumber = bytes[kProfileNumber];
     memory.selectedProfile = bytes[kSelectedProfile];
     memory.reportInterval = bytes[kReportInterval];
-    for (std::size_t profile = 0; profile < kVirtualProfileCount; ++profile) {
-        GetBlock(bytes, kConfigBlocks + profile * kVirtualBlockSize, memory.configBlocks[profile]);
-    }
-    GetBlock(bytes, kButtonBlock, memory.buttonBlock);
-    for (std::size_t block = 0; block < kVirtualMacroBlockCount; ++block) {
-        GetBlock(bytes, kMacroBlocks + block * kVirtualBlockSize, memory.macroBlocks[block]);
-    }
+    ForEachBlock(memory, [&](std::size_t offset, VirtualBlock& block) {
+        std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(offset), block.size(), block.begin());
+    });
     return memory;
 }
 

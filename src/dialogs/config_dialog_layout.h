@@ -2,12 +2,12 @@
 // Client rectangles of the configuration (profile list) dialog: a title strip, the list of
 // profiles, and the New strip at the bottom.
 
-#include "pages/rect.h"
+#include "ui/rect.h"
 
 namespace zalvane::dialogs {
 
-using pages::Point;
-using pages::Rect;
+using ui::Point;
+using ui::Rect;
 
 inline constexpr Rect kConfigClose{240, 8, 255, 23};
 inline constexpr Rect kConfigTitleStrip{0, 0, 263, 31};

@@ -40,10 +40,10 @@ static_assert(RowsFollowTextOrder(), "every text has its row, in enum order");
 
 }  // namespace
 
-std::string_view DialogTextIn(DialogText text, Language language)
+std::string_view DialogTextIn(DialogText text, language::Language language)
 {
     const TextRow& row = kRows[static_cast<std::size_t>(text)];
-    return InLanguage(language, row.english, row.simplified, row.traditional);
+    return language::InLanguage(language, row.english, row.simplified, row.traditional);
 }
 
 }  // namespace zalvane::dialogs

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "dialogs/language.h"
+#include "language/language.h"
 
 namespace zalvane::dialogs {
 
@@ -22,7 +22,7 @@ enum class DialogText {
     kHelpCancel,
 };
 
-std::string_view DialogTextIn(DialogText text, Language language);
+std::string_view DialogTextIn(DialogText text, language::Language language);
 
 // The help panel's lines are the same in every language.
 inline constexpr std::string_view kHelpUpdateText = "Update 驱动更新";

@@ -2,11 +2,11 @@
 // Client rectangles of the help panel: three text lines, and a close, OK and Cancel area
 // that only matter when the background image is large enough to hold them.
 
-#include "pages/rect.h"
+#include "ui/rect.h"
 
 namespace zalvane::dialogs {
 
-using pages::Rect;
+using ui::Rect;
 
 inline constexpr Rect kHelpAddressLine{0, 0, 166, 25};
 inline constexpr Rect kHelpUpdateLine{0, 26, 166, 49};

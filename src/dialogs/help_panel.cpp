@@ -4,7 +4,7 @@
 
 #include "dialogs/dialog_texts.h"
 #include "dialogs/help_dialog_layout.h"
-#include "ui/skin_catalogue.h"
+#include "pages/skin_catalogue.h"
 
 #ifndef ZALVANE_SITE_ADDRESS
 #error "ZALVANE_SITE_ADDRESS comes from the build (src/CMakeLists.txt)"
@@ -24,7 +24,7 @@ constexpr std::array<HelpArea, 3> kHotAreas{{
     {HelpHotElement::kCancel, kHelpCancel},
 }};
 
-std::optional<HelpHotElement> HotAreaAt(pages::Point point)
+std::optional<HelpHotElement> HotAreaAt(ui::Point point)
 {
     const auto area = std::ranges::find_if(kHotAreas, [point](const HelpArea& a) { return a.rect.Contains(point); });
     return area == kHotAreas.end() ? std::nullopt : std::optional(area->element);
@@ -34,7 +34,7 @@ std::optional<HelpHotElement> HotAreaAt(pages::Point point)
 
 std::string_view SiteAddress() { return ZALVANE_SITE_ADDRESS; }
 
-HelpClick HelpClickAt(pages::Point point)
+HelpClick HelpClickAt(ui::Point point)
 {
     if (kHelpOk.Contains(point))
         return HelpClick::kOk;
@@ -47,7 +47,7 @@ HelpClick HelpClickAt(pages::Point point)
     return HelpClick::kNone;
 }
 
-HelpHoverOutcome HelpPanelHover::PointerMoved(pages::Point point)
+HelpHoverOutcome HelpPanelHover::PointerMoved(ui::Point point)
 {
     if (HotAreaAt(point))
         return {.armTracking = true, .steps = {}};
@@ -61,7 +61,7 @@ HelpHoverOutcome HelpPanelHover::PointerMoved(pages::Point point)
     return outcome;
 }
 
-HelpHoverOutcome HelpPanelHover::Hovered(pages::Point point)
+HelpHoverOutcome HelpPanelHover::Hovered(ui::Point point)
 {
     HelpHoverOutcome outcome;
     const auto element = HotAreaAt(point);
@@ -79,7 +79,7 @@ HelpHoverOutcome HelpPanelHover::Hovered(pages::Point point)
     return outcome;
 }
 
-void PaintHelpHover(ui::Canvas& canvas, const ui::SkinState& skin, Language language,
+void PaintHelpHover(ui::Canvas& canvas, const ui::SkinState& skin, language::Language language,
                     std::span<const HelpHoverStep> steps)
 {
     if (steps.empty())
@@ -88,13 +88,13 @@ void PaintHelpHover(ui::Canvas& canvas, const ui::SkinState& skin, Language lang
     for (const HelpHoverStep& step : steps) {
         const bool over = step.look == ui::HoverLook::kOver;
         if (step.element == HelpHotElement::kClose) {
-            canvas.DrawImage(skin.ImagePath(over ? ui::kCloseOverImage : ui::kCloseNormalImage), kHelpClose.left,
+            canvas.DrawImage(skin.ImagePath(over ? pages::kCloseOverImage : pages::kCloseNormalImage), kHelpClose.left,
                              kHelpClose.top);
             continue;
         }
         const bool ok = step.element == HelpHotElement::kOk;
         const Rect& rect = ok ? kHelpOk : kHelpCancel;
-        canvas.DrawImage(skin.ImagePath(over ? ui::kDialogButtonOverImage : ui::kDialogButtonNormalImage), rect.left,
+        canvas.DrawImage(skin.ImagePath(over ? pages::kDialogButtonOverImage : pages::kDialogButtonNormalImage), rect.left,
                          rect.top);
         canvas.DrawText(DialogTextIn(ok ? DialogText::kHelpOk : DialogText::kHelpCancel, language), rect,
                         ui::TextAlignment::kCentre);

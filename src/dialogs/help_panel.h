@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "dialogs/language.h"
-#include "pages/rect.h"
+#include "language/language.h"
+#include "ui/rect.h"
 #include "ui/canvas.h"
 #include "ui/hover_look.h"
 #include "ui/skin_state.h"
@@ -29,7 +29,7 @@ enum class HelpClick {
 };
 
 // A left press at a panel client point. The update line is text only.
-HelpClick HelpClickAt(pages::Point point);
+HelpClick HelpClickAt(ui::Point point);
 
 // Every way the panel ends clears the help-open flag, OK included: a panel that is gone
 // is never taken for an open one.
@@ -58,8 +58,8 @@ struct HelpHoverOutcome {
 // Cancel restore each other) and does nothing on what is already highlighted.
 class HelpPanelHover {
 public:
-    HelpHoverOutcome PointerMoved(pages::Point point);
-    HelpHoverOutcome Hovered(pages::Point point);
+    HelpHoverOutcome PointerMoved(ui::Point point);
+    HelpHoverOutcome Hovered(ui::Point point);
     bool Highlighted(HelpHotElement element) const { return m_flags[static_cast<std::size_t>(element)]; }
 
 private:
@@ -68,7 +68,7 @@ private:
 
 // Draws the steps: the close images alone; OK and Cancel as the dialog button images with
 // their texts centred, in the panel's font (the canvas's main font) and the skin colour.
-void PaintHelpHover(ui::Canvas& canvas, const ui::SkinState& skin, Language language,
+void PaintHelpHover(ui::Canvas& canvas, const ui::SkinState& skin, language::Language language,
                     std::span<const HelpHoverStep> steps);
 
 }  // namespace zalvane::dialogs

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "assign/macro_file.h"
+#include "platform/text_parsing.h"
 
 namespace zalvane::dialogs {
 namespace {
@@ -42,7 +42,7 @@ std::string NewProfileName(std::span<const std::string> names)
     constexpr std::int64_t kLowest = std::numeric_limits<std::int32_t>::min();
     constexpr std::int64_t kHighest = std::numeric_limits<std::int32_t>::max();
     const std::int64_t suffix =
-        std::clamp(assign::DecimalValue(std::string_view(last).substr(underscore + 1)), kLowest, kHighest);
+        std::clamp(platform::DecimalValue(std::string_view(last).substr(underscore + 1)), kLowest, kHighest);
     return FirstFreeNumbered(names, stemPrefix, suffix + 1);
 }
 

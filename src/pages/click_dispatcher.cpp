@@ -87,12 +87,12 @@ private:
 
     bool LeftStrips()
     {
-        if (Hit(m_state.Strip(Item::ButtonAssignment)))
-            return Ends(ToggleLeftItem{Item::ButtonAssignment});
-        if (Hit(m_state.Strip(Item::MacroManager)))
+        if (Hit(m_state.Strip(Item::kButtonAssignment)))
+            return Ends(ToggleLeftItem{Item::kButtonAssignment});
+        if (Hit(m_state.Strip(Item::kMacroManager)))
             return Ends(OpenMacroManager{});
-        if (Hit(m_state.Strip(Item::XySensitivity)))
-            return Ends(ToggleLeftItem{Item::XySensitivity});
+        if (Hit(m_state.Strip(Item::kXySensitivity)))
+            return Ends(ToggleLeftItem{Item::kXySensitivity});
         return false;
     }
 
@@ -196,7 +196,7 @@ private:
     {
         if (!m_state.xyOpen)
             return;
-        const Rect& strip = m_state.Strip(Item::XySensitivity);
+        const Rect& strip = m_state.Strip(Item::kXySensitivity);
         for (const auto& [slider, setting] :
              {std::pair{XSlider(strip), Setting::kSensitivityX}, std::pair{YSlider(strip), Setting::kSensitivityY}}) {
             if (Hit(slider))

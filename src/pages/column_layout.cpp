@@ -25,11 +25,11 @@ Rect NextStrip(const Rect& strip, bool open, int panelHeight)
 void LayoutLeftColumn(PageState& state, const PanelSizes& sizes)
 {
     const Panel panel = state.mouseView == MouseView::kSide ? Panel::kAssignmentSide : Panel::kAssignmentFront;
-    const Rect& assignment = state.Strip(Item::ButtonAssignment);
+    const Rect& assignment = state.Strip(Item::kButtonAssignment);
     const int top = assignment.bottom + (state.buttonAssignmentOpen ? sizes.Of(panel).height : 0) + kItemGap;
-    Rect& macro = state.Strip(Item::MacroManager);
+    Rect& macro = state.Strip(Item::kMacroManager);
     macro = {assignment.left, top, assignment.right, top + kMacroManagerStripHeight};
-    state.Strip(Item::XySensitivity) = NextStrip(macro, false, 0);
+    state.Strip(Item::kXySensitivity) = NextStrip(macro, false, 0);
 }
 
 TopViewPass LayoutTopView(PageState& state, const PanelSizes& sizes)
@@ -82,8 +82,8 @@ void LayoutBottomView(PageState& state, const PanelSizes& sizes)
     state.rightView = RightView::kBottom;
     for (std::size_t index = 0; index < kRightItemCount; ++index)
         state.visible[index] = index >= kTopOnlyItemCount;
-    const Rect& dpi = state.Strip(Item::DpiSetting);
-    state.Strip(Item::MouseSpeed) = {dpi.left, dpi.top, dpi.right, dpi.top + kItemStripHeight};
+    const Rect& dpi = state.Strip(Item::kDpiSetting);
+    state.Strip(Item::kMouseSpeed) = {dpi.left, dpi.top, dpi.right, dpi.top + kItemStripHeight};
     for (std::size_t index = kMouseSpeedIndex; index < kRightItemCount; ++index)
         PlaceNext(state, sizes, index);
 }

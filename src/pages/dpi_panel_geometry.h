@@ -2,9 +2,11 @@
 // The "DPI Setting" panel: seven stages side by side, 35 px apart. It always hangs directly
 // under the "DPI Setting" strip of the top view, so its rectangles are fixed.
 
-#include "pages/rect.h"
+#include "pages/geometry_types.h"
 
 namespace zalvane::pages {
+
+// Page geometry is in the toolkit's rectangles, also known here as ui::Rect.
 
 inline constexpr Point kDpiPanelOrigin{734, 52};
 inline constexpr int kDpiStagePitch = 35;

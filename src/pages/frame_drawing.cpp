@@ -3,12 +3,12 @@
 #include <array>
 #include <string_view>
 
-#include "ui/skin_catalogue.h"
+#include "pages/skin_catalogue.h"
 
 namespace zalvane::pages {
 namespace {
 
-using dialogs::TextSlot;
+using language::TextSlot;
 using ui::TextAlignment;
 
 struct LabelledButton {
@@ -18,57 +18,57 @@ struct LabelledButton {
 };
 
 constexpr std::array kBottomButtons{
-    LabelledButton{ui::kCancelNormalImage, kResetButton, TextSlot::Reset},
-    LabelledButton{ui::kCancelNormalImage, kCancelButton, TextSlot::Cancel},
-    LabelledButton{ui::kSaveNormalImage, kSaveButton, TextSlot::Save},
+    LabelledButton{pages::kCancelNormalImage, kResetButton, TextSlot::kReset},
+    LabelledButton{pages::kCancelNormalImage, kCancelButton, TextSlot::kCancel},
+    LabelledButton{pages::kSaveNormalImage, kSaveButton, TextSlot::kSave},
 };
 
 constexpr std::array<TextSlot, kItemCount> kItemCaptions{
-    TextSlot::ButtonAssignment, TextSlot::MacroManager,  TextSlot::XySensitivitySetting, TextSlot::DpiSetting,
-    TextSlot::Lighting,         TextSlot::UsbReportRate, TextSlot::MouseSpeed,           TextSlot::DoubleClickSpeed,
-    TextSlot::ScrollSpeed,      TextSlot::AngleSnap,     TextSlot::GestureCorrection,
+    TextSlot::kButtonAssignment, TextSlot::kMacroManager,  TextSlot::kXySensitivitySetting, TextSlot::kDpiSetting,
+    TextSlot::kLighting,         TextSlot::kUsbReportRate, TextSlot::kMouseSpeed,           TextSlot::kDoubleClickSpeed,
+    TextSlot::kScrollSpeed,      TextSlot::kAngleSnap,     TextSlot::kGestureCorrection,
 };
 
 }  // namespace
 
 void DrawFrame(PagePainter& painter)
 {
-    painter.Image(ui::kMainImage, {0, 0});
-    painter.Image(ui::kLogoImage, kLogo.TopLeft());
-    painter.Image(ui::kScrollBarImage, kScrollBar.TopLeft());
-    painter.Image(ui::kHelpNormalImage, kHelpButton.TopLeft());
-    painter.Image(ui::kMinimiseNormalImage, kMinimiseButton.TopLeft());
-    painter.Image(ui::kCloseNormalImage, kCloseButton.TopLeft());
+    painter.Image(pages::kMainImage, {0, 0});
+    painter.Image(pages::kLogoImage, kLogo.TopLeft());
+    painter.Image(pages::kScrollBarImage, kScrollBar.TopLeft());
+    painter.Image(pages::kHelpNormalImage, kHelpButton.TopLeft());
+    painter.Image(pages::kMinimiseNormalImage, kMinimiseButton.TopLeft());
+    painter.Image(pages::kCloseNormalImage, kCloseButton.TopLeft());
     for (const LabelledButton& button : kBottomButtons) {
         painter.Image(button.image, button.rect.TopLeft());
         painter.Text(button.label, button.rect, TextAlignment::kCentre);
     }
-    painter.Image(ui::kConfigNormalImage, kConfigButton.TopLeft());
+    painter.Image(pages::kConfigNormalImage, kConfigButton.TopLeft());
     const Rect configLabel{kConfigButton.left + kConfigLabelInset, kConfigButton.top, kConfigButton.right,
                            kConfigButton.bottom};
-    painter.Text(TextSlot::Config, configLabel, TextAlignment::kLeft);
+    painter.Text(TextSlot::kConfig, configLabel, TextAlignment::kLeft);
 }
 
 void DrawMouseSwitches(PagePainter& painter, MouseView view)
 {
     const bool front = view == MouseView::kFront;
-    painter.Image(front ? ui::kMouseSwitchSelectedImage : ui::kMouseSwitchNormalImage, kFrontSwitch.TopLeft());
-    painter.Image(front ? ui::kMouseSwitchNormalImage : ui::kMouseSwitchSelectedImage, kSideSwitch.TopLeft());
-    painter.Text(TextSlot::Front, kFrontSwitch, TextAlignment::kCentre);
-    painter.Text(TextSlot::Side, kSideSwitch, TextAlignment::kCentre);
+    painter.Image(front ? pages::kMouseSwitchSelectedImage : pages::kMouseSwitchNormalImage, kFrontSwitch.TopLeft());
+    painter.Image(front ? pages::kMouseSwitchNormalImage : pages::kMouseSwitchSelectedImage, kSideSwitch.TopLeft());
+    painter.Text(TextSlot::kFront, kFrontSwitch, TextAlignment::kCentre);
+    painter.Text(TextSlot::kSide, kSideSwitch, TextAlignment::kCentre);
 }
 
 void DrawMousePicture(PagePainter& painter, MouseView view)
 {
     if (view == MouseView::kSide)
-        painter.Image(ui::kMouseSideImage, kSidePictureOrigin);
+        painter.Image(pages::kMouseSideImage, kSidePictureOrigin);
     else
-        painter.Image(ui::kMouseFrontImage, kFrontPictureOrigin);
+        painter.Image(pages::kMouseFrontImage, kFrontPictureOrigin);
 }
 
 void DrawItemStrip(PagePainter& painter, Item item, const Rect& strip)
 {
-    painter.Image(item == Item::MacroManager ? ui::kMacroManagerStripImage : ui::kItemStripImage, strip.TopLeft());
+    painter.Image(item == Item::kMacroManager ? pages::kMacroManagerStripImage : pages::kItemStripImage, strip.TopLeft());
     const Rect caption{strip.left + kItemCaptionInset, strip.top, strip.right, strip.bottom};
     painter.Text(kItemCaptions[static_cast<std::size_t>(item)], caption, TextAlignment::kLeft);
 }

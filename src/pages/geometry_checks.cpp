@@ -1,10 +1,7 @@
-// Compile-time checks that the fixed geometry of the windows fits together; built on every
-// compiler, mingw included, so a mistyped rectangle stops the build.
+// Compile-time checks that the fixed geometry of the main window fits together; built on
+// every compiler, mingw included, so a mistyped rectangle stops the build. The dialogs
+// have theirs in dialogs/dialog_geometry_checks.cpp.
 
-#include "assign/key_dialog_layout.h"
-#include "assign/macro_manager_layout.h"
-#include "dialogs/config_dialog_layout.h"
-#include "dialogs/help_dialog_layout.h"
 #include "pages/dpi_panel_geometry.h"
 #include "pages/lighting_panel_geometry.h"
 #include "pages/main_window_geometry.h"
@@ -31,7 +28,7 @@ constexpr bool SpotsOnStage()
 
 constexpr bool RightStripsStackDownwards()
 {
-    for (std::size_t i = static_cast<std::size_t>(Item::DpiSetting) + 1; i < kItemCount; ++i) {
+    for (std::size_t i = static_cast<std::size_t>(Item::kDpiSetting) + 1; i < kItemCount; ++i) {
         if (kInitialItemStrips[i].top <= kInitialItemStrips[i - 1].bottom) {
             return false;
         }
@@ -46,7 +43,7 @@ constexpr bool DpiStagesSideBySide()
             return false;
         }
     }
-    return DpiValueBox(6).right <= InitialStrip(Item::DpiSetting).right;
+    return DpiValueBox(6).right <= InitialStrip(Item::kDpiSetting).right;
 }
 
 // The thumb rides on the bar and starts at its top.
@@ -59,25 +56,15 @@ static_assert(RightStripsStackDownwards());
 static_assert(DpiStagesSideBySide());
 
 // The right column's background starts at the first right strip, the left one at the first left strip.
-static_assert(InitialStrip(Item::DpiSetting).TopLeft() == kRightColumnOrigin);
-static_assert(InitialStrip(Item::ButtonAssignment).TopLeft() == kLeftColumnOrigin);
-static_assert(kButtonAssignmentPanelOrigin.y == InitialStrip(Item::ButtonAssignment).bottom);
-static_assert(kDpiPanelOrigin.y == InitialStrip(Item::DpiSetting).bottom);
+static_assert(InitialStrip(Item::kDpiSetting).TopLeft() == kRightColumnOrigin);
+static_assert(InitialStrip(Item::kButtonAssignment).TopLeft() == kLeftColumnOrigin);
+static_assert(kButtonAssignmentPanelOrigin.y == InitialStrip(Item::kButtonAssignment).bottom);
+static_assert(kDpiPanelOrigin.y == InitialStrip(Item::kDpiSetting).bottom);
 
 // Rows are 130 x 16 boxes every 20 px; each function list opens beside its row.
 static_assert(AssignmentRow(1).Extent() == Size{130, 16});
 static_assert(AssignmentListArea(1).top == AssignmentRow(1).top);
 static_assert(AssignmentListArea(12).left == kMiddleBackground.left);
-
-// The dialogs' buttons never overlap.
-static_assert(!assign::kKeyDialogOk.Intersects(assign::kKeyDialogCancel));
-static_assert(!assign::kMacroOk.Intersects(assign::kMacroCancel));
-static_assert(!assign::kMacroNew.Intersects(assign::kMacroDelete));
-static_assert(!dialogs::kHelpOk.Intersects(dialogs::kHelpCancel));
-
-// The profile list dialog is three strips stacked without gaps.
-static_assert(dialogs::kConfigTitleStrip.bottom == dialogs::kConfigList.top);
-static_assert(dialogs::kConfigList.bottom == dialogs::kConfigNewStrip.top);
 
 }  // namespace
 }  // namespace zalvane::pages

@@ -3,38 +3,38 @@
 #include <algorithm>
 #include <string_view>
 
-#include "dialogs/language_tables.h"
+#include "language/language_tables.h"
 #include "pages/main_window_geometry.h"
-#include "ui/skin_catalogue.h"
+#include "pages/skin_catalogue.h"
 
 namespace zalvane::pages {
 namespace {
 
-using ui::kFrontSpotNormalPattern;
-using ui::kFrontSpotOverPattern;
-using ui::kSideSpotNormalPattern;
-using ui::kSideSpotOverPattern;
-using ui::SkinImageName;
+using pages::kFrontSpotNormalPattern;
+using pages::kFrontSpotOverPattern;
+using pages::kSideSpotNormalPattern;
+using pages::kSideSpotOverPattern;
+using pages::SkinImageName;
 
 struct ButtonLook {
     HotElement element;
-    pages::Rect rect;
+    ui::Rect rect;
     std::string_view overImage;
     std::string_view normalImage;
-    std::optional<dialogs::TextSlot> label;
+    std::optional<language::TextSlot> label;
 };
 
 // In the order a hover tests them.
 constexpr std::array<ButtonLook, kHoverButtonCount> kButtons{{
-    {HotElement::kReset, pages::kResetButton, ui::kCancelOverImage, ui::kCancelNormalImage, dialogs::TextSlot::Reset},
-    {HotElement::kCancel, pages::kCancelButton, ui::kCancelOverImage, ui::kCancelNormalImage,
-     dialogs::TextSlot::Cancel},
-    {HotElement::kSave, pages::kSaveButton, ui::kSaveOverImage, ui::kSaveNormalImage, dialogs::TextSlot::Save},
-    {HotElement::kHelp, pages::kHelpButton, ui::kHelpOverImage, ui::kHelpNormalImage, std::nullopt},
-    {HotElement::kClose, pages::kCloseButton, ui::kCloseOverImage, ui::kCloseNormalImage, std::nullopt},
-    {HotElement::kMinimise, pages::kMinimiseButton, ui::kMinimiseOverImage, ui::kMinimiseNormalImage, std::nullopt},
-    {HotElement::kConfig, pages::kConfigButton, ui::kConfigOverImage, ui::kConfigNormalImage,
-     dialogs::TextSlot::Config},
+    {HotElement::kReset, pages::kResetButton, pages::kCancelOverImage, pages::kCancelNormalImage, language::TextSlot::kReset},
+    {HotElement::kCancel, pages::kCancelButton, pages::kCancelOverImage, pages::kCancelNormalImage,
+     language::TextSlot::kCancel},
+    {HotElement::kSave, pages::kSaveButton, pages::kSaveOverImage, pages::kSaveNormalImage, language::TextSlot::kSave},
+    {HotElement::kHelp, pages::kHelpButton, pages::kHelpOverImage, pages::kHelpNormalImage, std::nullopt},
+    {HotElement::kClose, pages::kCloseButton, pages::kCloseOverImage, pages::kCloseNormalImage, std::nullopt},
+    {HotElement::kMinimise, pages::kMinimiseButton, pages::kMinimiseOverImage, pages::kMinimiseNormalImage, std::nullopt},
+    {HotElement::kConfig, pages::kConfigButton, pages::kConfigOverImage, pages::kConfigNormalImage,
+     language::TextSlot::kConfig},
 }};
 
 // The order of a restore pass.
@@ -60,7 +60,7 @@ int RowCount(MouseView view)
     return view == MouseView::kFront ? pages::kAssignmentFrontRowCount : pages::kAssignmentRowCount;
 }
 
-pages::Point SpotOf(std::size_t button)
+ui::Point SpotOf(std::size_t button)
 {
     return button < pages::kFrontSpotCount ? pages::kFrontSpots[button]
                                            : pages::kSideSpots[button - pages::kFrontSpotCount];
@@ -96,7 +96,7 @@ std::optional<std::size_t> RowButton(MouseView view, int row)
 
 }  // namespace
 
-std::optional<HotElement> HotElementAt(pages::Point point, const HoverPage& page)
+std::optional<HotElement> HotElementAt(ui::Point point, const HoverPage& page)
 {
     const auto button =
         std::ranges::find_if(kButtons, [point](const ButtonLook& look) { return look.rect.Contains(point); });
@@ -111,7 +111,7 @@ std::optional<HotElement> HotElementAt(pages::Point point, const HoverPage& page
     return std::nullopt;
 }
 
-pages::Rect HotElementRect(HotElement element)
+ui::Rect HotElementRect(HotElement element)
 {
     if (const auto row = RowOf(element))
         return pages::AssignmentRow(*row);
@@ -130,7 +130,7 @@ HoverStep HoverMachine::Restore(HotElement element, const HoverPage& page, bool 
     return step;
 }
 
-HoverOutcome HoverMachine::PointerMoved(pages::Point point, const HoverPage& page)
+HoverOutcome HoverMachine::PointerMoved(ui::Point point, const HoverPage& page)
 {
     if (HotElementAt(point, page))
         return {.armTracking = true, .steps = {}};
@@ -153,7 +153,7 @@ HoverOutcome HoverMachine::PointerMoved(pages::Point point, const HoverPage& pag
     return outcome;
 }
 
-HoverOutcome HoverMachine::Hovered(pages::Point point, const HoverPage& page)
+HoverOutcome HoverMachine::Hovered(ui::Point point, const HoverPage& page)
 {
     HoverOutcome outcome;
     if (!page.pagesReady)
@@ -199,12 +199,12 @@ void PaintHover(ui::Canvas& canvas, ui::TextMeasure& measure, const HoverPaintCo
     canvas.SetTextStyle(ui::FontRole::kMain, context.skin.textColour);
     for (const HoverStep& step : steps) {
         const bool over = step.look == HoverLook::kOver;
-        const pages::Rect rect = HotElementRect(step.element);
+        const ui::Rect rect = HotElementRect(step.element);
         if (RowOf(step.element)) {
-            canvas.DrawImage(context.skin.ImagePath(over ? ui::kDropdownOverImage : ui::kDropdownNormalImage),
+            canvas.DrawImage(context.skin.ImagePath(over ? pages::kDropdownOverImage : pages::kDropdownNormalImage),
                              rect.left, rect.top);
             if (step.spot) {
-                const pages::Point spot = SpotOf(step.button);
+                const ui::Point spot = SpotOf(step.button);
                 canvas.DrawImage(context.skin.ImagePath(SpotNormalImage(step.button)), spot.x, spot.y);
             }
             const std::string& caption = context.captions[step.button];
@@ -215,7 +215,7 @@ void PaintHover(ui::Canvas& canvas, ui::TextMeasure& measure, const HoverPaintCo
         canvas.DrawImage(context.skin.ImagePath(over ? look.overImage : look.normalImage), rect.left, rect.top);
         if (!look.label)
             continue;
-        const std::string_view label = dialogs::SlotText(*look.label, context.language);
+        const std::string_view label = language::SlotText(*look.label, context.language);
         if (step.element == HotElement::kConfig)
             canvas.DrawText(label, {rect.left + pages::kConfigLabelInset, rect.top, rect.right, rect.bottom},
                             ui::TextAlignment::kLeft);

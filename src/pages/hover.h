@@ -13,10 +13,10 @@
 #include <span>
 #include <vector>
 
-#include "dialogs/language.h"
+#include "language/language.h"
 #include "pages/main_window_geometry.h"
 #include "pages/page_state.h"
-#include "pages/rect.h"
+#include "pages/geometry_types.h"
 #include "settings/profile_record.h"
 #include "settings/text_settings.h"
 #include "ui/canvas.h"
@@ -83,13 +83,13 @@ public:
     // (another element's highlight stays). Elsewhere: restore every highlighted element
     // of what the window shows now: the buttons, and the rows of the current view while
     // the fold-out is open (rows 1-7 in the front view, 1-12 in the side view).
-    HoverOutcome PointerMoved(pages::Point point, const HoverPage& page);
+    HoverOutcome PointerMoved(ui::Point point, const HoverPage& page);
 
     // WM_MOUSEHOVER at a client point: highlight the element there, restoring the
     // neighbours the element replaces (Reset, Cancel and Save each other; a row the other
     // rows of its view). Nothing while the element is already highlighted, before the
     // pages are ready, and for front-view rows 8-12.
-    HoverOutcome Hovered(pages::Point point, const HoverPage& page);
+    HoverOutcome Hovered(ui::Point point, const HoverPage& page);
 
     // WM_MOUSELEAVE needs no call: highlights stay until the next move over a point
     // that is not hot.
@@ -109,14 +109,14 @@ private:
 
 // The element under `point`, tested as Reset, Cancel, Save, Help, Close, Minimise,
 // Config, then the rows (only while the fold-out is open, in either view).
-std::optional<HotElement> HotElementAt(pages::Point point, const HoverPage& page);
+std::optional<HotElement> HotElementAt(ui::Point point, const HoverPage& page);
 
 // The element's rectangle in the main window's client area.
-pages::Rect HotElementRect(HotElement element);
+ui::Rect HotElementRect(HotElement element);
 
 struct HoverPaintContext {
     const ui::SkinState& skin;                 // image root and text colour
-    dialogs::Language language;                // the Reset, Cancel, Save and Config labels
+    language::Language language;                // the Reset, Cancel, Save and Config labels
     const settings::ButtonCaptions& captions;  // the row labels
 };
 

@@ -5,9 +5,11 @@
 
 #include <array>
 
-#include "pages/rect.h"
+#include "pages/geometry_types.h"
 
 namespace zalvane::pages {
+
+// Page geometry is in the toolkit's rectangles, also known here as ui::Rect.
 
 inline constexpr int kLightingRowCount = 3;
 inline constexpr int kLightingRowPitch = 29;

@@ -12,7 +12,7 @@
 #include "pages/panel_drawing.h"
 #include "pages/pointer_panel_geometry.h"
 #include "pages/sensor_panel_geometry.h"
-#include "ui/skin_catalogue.h"
+#include "pages/skin_catalogue.h"
 
 namespace zalvane::pages {
 namespace {
@@ -152,7 +152,7 @@ void MainPage::DrawClosedState(PagePainter& painter)
 
 void MainPage::DrawMouseView(PagePainter& painter) const
 {
-    painter.Image(ui::kMainMidImage, kMiddleBackground.TopLeft());
+    painter.Image(pages::kMainMidImage, kMiddleBackground.TopLeft());
     DrawMouseSwitches(painter, m_state.mouseView);
     DrawMousePicture(painter, m_state.mouseView);
 }
@@ -160,18 +160,18 @@ void MainPage::DrawMouseView(PagePainter& painter) const
 void MainPage::DrawLeftColumn(PagePainter& painter)
 {
     LayoutLeftColumn(m_state, m_sizes);
-    painter.Image(ui::kMainLeftImage, kLeftColumnOrigin);
-    DrawItemStrip(painter, Item::ButtonAssignment, m_state.Strip(Item::ButtonAssignment));
+    painter.Image(pages::kMainLeftImage, kLeftColumnOrigin);
+    DrawItemStrip(painter, Item::kButtonAssignment, m_state.Strip(Item::kButtonAssignment));
     if (m_state.buttonAssignmentOpen) {
         const bool side = m_state.mouseView == MouseView::kSide;
-        painter.Image(side ? ui::kAssignmentSideBackground : ui::kAssignmentFrontBackground,
+        painter.Image(side ? pages::kAssignmentSideBackground : pages::kAssignmentFrontBackground,
                       kButtonAssignmentPanelOrigin);
         if (m_rows)
             m_rows->DrawRows(painter.Canvas(), m_state.mouseView);
     }
-    DrawItemStrip(painter, Item::MacroManager, m_state.Strip(Item::MacroManager));
-    const Rect& xy = m_state.Strip(Item::XySensitivity);
-    DrawItemStrip(painter, Item::XySensitivity, xy);
+    DrawItemStrip(painter, Item::kMacroManager, m_state.Strip(Item::kMacroManager));
+    const Rect& xy = m_state.Strip(Item::kXySensitivity);
+    DrawItemStrip(painter, Item::kXySensitivity, xy);
     if (m_state.xyOpen)
         DrawXyPanel(painter, xy, m_context.record);
 }
@@ -179,7 +179,7 @@ void MainPage::DrawLeftColumn(PagePainter& painter)
 void MainPage::DrawTopView(PagePainter& painter)
 {
     const TopViewPass pass = LayoutTopView(m_state, m_sizes);
-    painter.Image(ui::kMainRightImage, kRightColumnOrigin);
+    painter.Image(pages::kMainRightImage, kRightColumnOrigin);
     for (std::size_t index = 0; index < pass.drawnItems; ++index)
         DrawRightItem(painter, index);
     if (pass.stopped)
@@ -189,7 +189,7 @@ void MainPage::DrawTopView(PagePainter& painter)
 void MainPage::DrawBottomView(PagePainter& painter)
 {
     LayoutBottomView(m_state, m_sizes);
-    painter.Image(ui::kMainRightImage, m_state.Strip(Item::DpiSetting).TopLeft());
+    painter.Image(pages::kMainRightImage, m_state.Strip(Item::kDpiSetting).TopLeft());
     DestroySwatches();
     for (std::size_t index = kTopOnlyItemCount; index < kRightItemCount; ++index)
         DrawRightItem(painter, index);
@@ -262,7 +262,7 @@ void MainPage::Apply(const PageAction& action, PagePainter& painter)
                 DrawMouseView(painter);
                 DrawLeftColumn(painter);
             } else if constexpr (std::is_same_v<A, ToggleLeftItem>) {
-                bool& open = a.item == Item::ButtonAssignment ? m_state.buttonAssignmentOpen : m_state.xyOpen;
+                bool& open = a.item == Item::kButtonAssignment ? m_state.buttonAssignmentOpen : m_state.xyOpen;
                 open = !open;
                 DrawLeftColumn(painter);
             } else if constexpr (std::is_same_v<A, ClickRightItem>) {
@@ -326,10 +326,10 @@ void MainPage::Apply(const SetSetting& action, PagePainter& painter)
             DrawAngleSnapSwitches(painter, strip(kAngleSnapIndex), action.value);
             break;
         case Setting::kSensitivityX:
-            DrawXySlider(painter, XSlider(m_state.Strip(Item::XySensitivity)), action.value);
+            DrawXySlider(painter, XSlider(m_state.Strip(Item::kXySensitivity)), action.value);
             break;
         case Setting::kSensitivityY:
-            DrawXySlider(painter, YSlider(m_state.Strip(Item::XySensitivity)), action.value);
+            DrawXySlider(painter, YSlider(m_state.Strip(Item::kXySensitivity)), action.value);
             break;
         case Setting::kGestureCorrection:
             DrawGestureSlider(painter, strip(kGestureIndex), action.value);

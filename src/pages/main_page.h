@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "dialogs/language.h"
+#include "language/language.h"
 #include "pages/assignment_rows.h"
 #include "pages/page_actions.h"
 #include "pages/page_painter.h"
@@ -28,7 +28,7 @@ namespace zalvane::pages {
 struct PageContext {
     settings::ProfileRecord& record;
     const ui::SkinState& skin;
-    const dialogs::Language& language;
+    const language::Language& language;
     ui::ChildControlPort& controls;
     ui::ImageSizePort& imageSizes;
 };

@@ -6,9 +6,11 @@
 #include <array>
 #include <cstddef>
 
-#include "pages/rect.h"
+#include "pages/geometry_types.h"
 
 namespace zalvane::pages {
+
+// Page geometry is in the toolkit's rectangles, also known here as ui::Rect.
 
 // Frame.
 inline constexpr Rect kLogo{20, 32, 262, 102};
@@ -45,17 +47,17 @@ inline constexpr int kScrollThumbId = 161;            // its child window id
 
 // Item strips, in the order of the fold-out items. Their live copies move as panels open.
 enum class Item : std::size_t {
-    ButtonAssignment,
-    MacroManager,
-    XySensitivity,
-    DpiSetting,
-    Lighting,
-    UsbReportRate,
-    MouseSpeed,
-    DoubleClickSpeed,
-    ScrollSpeed,
-    AngleSnap,
-    GestureCorrection,
+    kButtonAssignment,
+    kMacroManager,
+    kXySensitivity,
+    kDpiSetting,
+    kLighting,
+    kUsbReportRate,
+    kMouseSpeed,
+    kDoubleClickSpeed,
+    kScrollSpeed,
+    kAngleSnap,
+    kGestureCorrection,
 };
 inline constexpr std::size_t kItemCount = 11;
 inline constexpr std::size_t kRightItemCount = 8;

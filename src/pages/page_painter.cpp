@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/skin_catalogue.h"
+#include "pages/skin_catalogue.h"
 
 namespace zalvane::pages {
 
@@ -12,7 +12,7 @@ void PagePainter::Image(std::string_view name, Point at)
     (void)m_canvas.DrawImage(m_skin.ImagePath(name), at.x, at.y);
 }
 
-void PagePainter::Image(std::string_view pattern, int value, Point at) { Image(ui::SkinImageName(pattern, value), at); }
+void PagePainter::Image(std::string_view pattern, int value, Point at) { Image(pages::SkinImageName(pattern, value), at); }
 
 void PagePainter::Text(std::string_view text, const Rect& rect, ui::TextAlignment alignment, ui::FontRole font)
 {
@@ -24,9 +24,9 @@ void PagePainter::Text(std::string_view text, const Rect& rect, ui::TextAlignmen
     m_canvas.DrawText(text, rect, alignment);
 }
 
-void PagePainter::Text(dialogs::TextSlot slot, const Rect& rect, ui::TextAlignment alignment, ui::FontRole font)
+void PagePainter::Text(language::TextSlot slot, const Rect& rect, ui::TextAlignment alignment, ui::FontRole font)
 {
-    Text(dialogs::SlotText(slot, m_language), rect, alignment, font);
+    Text(language::SlotText(slot, m_language), rect, alignment, font);
 }
 
 }  // namespace zalvane::pages

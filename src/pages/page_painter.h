@@ -4,9 +4,9 @@
 
 #include <string_view>
 
-#include "dialogs/language.h"
-#include "dialogs/language_tables.h"
-#include "pages/rect.h"
+#include "language/language.h"
+#include "language/language_tables.h"
+#include "pages/geometry_types.h"
 #include "ui/canvas.h"
 #include "ui/skin_state.h"
 
@@ -14,7 +14,7 @@ namespace zalvane::pages {
 
 class PagePainter {
 public:
-    PagePainter(ui::Canvas& canvas, const ui::SkinState& skin, dialogs::Language language)
+    PagePainter(ui::Canvas& canvas, const ui::SkinState& skin, language::Language language)
         : m_canvas(canvas), m_skin(skin), m_language(language)
     {
     }
@@ -25,7 +25,7 @@ public:
     void Image(std::string_view pattern, int value, Point at);
 
     void Text(std::string_view text, const Rect& rect, ui::TextAlignment alignment, ui::FontRole font);
-    void Text(dialogs::TextSlot slot, const Rect& rect, ui::TextAlignment alignment,
+    void Text(language::TextSlot slot, const Rect& rect, ui::TextAlignment alignment,
               ui::FontRole font = ui::FontRole::kMain);
 
     ui::Canvas& Canvas() { return m_canvas; }
@@ -33,7 +33,7 @@ public:
 private:
     ui::Canvas& m_canvas;
     const ui::SkinState& m_skin;
-    dialogs::Language m_language;
+    language::Language m_language;
     bool m_styled = false;
     ui::FontRole m_font = ui::FontRole::kMain;
 };

@@ -22,7 +22,7 @@ enum class RightView { kTop = 1, kBottom = 3 };
 // Right item i (0..7), in the order of the column: "DPI Setting" ... "Gesture Correction".
 constexpr Item RightItem(std::size_t index)
 {
-    return static_cast<Item>(static_cast<std::size_t>(Item::DpiSetting) + index);
+    return static_cast<Item>(static_cast<std::size_t>(Item::kDpiSetting) + index);
 }
 
 inline constexpr std::size_t kDpiIndex = 0;

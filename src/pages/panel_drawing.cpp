@@ -10,12 +10,12 @@
 #include "pages/panel_rules.h"
 #include "pages/pointer_panel_geometry.h"
 #include "pages/sensor_panel_geometry.h"
-#include "ui/skin_catalogue.h"
+#include "pages/skin_catalogue.h"
 
 namespace zalvane::pages {
 namespace {
 
-using dialogs::TextSlot;
+using language::TextSlot;
 using ui::FontRole;
 using ui::TextAlignment;
 
@@ -27,19 +27,19 @@ constexpr std::array<std::array<std::string_view, kLightingScaleLabelCount>, kLi
     {"4S", "5S", "6S", "7S", "8S"},
     {"3S", "6S", "9S", "12S", "15S"},
 }};
-constexpr std::array<TextSlot, kLightingRowCount> kLightingModes{TextSlot::Standard, TextSlot::Respiration,
-                                                                 TextSlot::Neon};
+constexpr std::array<TextSlot, kLightingRowCount> kLightingModes{TextSlot::kStandard, TextSlot::kRespiration,
+                                                                 TextSlot::kNeon};
 constexpr std::array<std::string_view, kGestureScaleLabelCount> kGestureScale{"-2", "-1", "0", "1", "2"};
 
 Point Below(const Rect& strip) { return {strip.left, strip.bottom}; }
 
-std::string_view SwitchImage(bool selected) { return selected ? ui::kEnableImage : ui::kDisableImage; }
+std::string_view SwitchImage(bool selected) { return selected ? pages::kEnableImage : pages::kDisableImage; }
 
 }  // namespace
 
 void DrawDpiPanel(PagePainter& painter, const ProfileRecord& record)
 {
-    painter.Image(ui::kDpiBackground, kDpiPanelOrigin);
+    painter.Image(pages::kDpiBackground, kDpiPanelOrigin);
     for (int stage = 0; stage < kStageCount; ++stage) {
         const auto at = static_cast<std::size_t>(stage);
         DrawDpiStageValue(painter, stage, record[ProfileRecord::kStageValue + at]);
@@ -49,9 +49,9 @@ void DrawDpiPanel(PagePainter& painter, const ProfileRecord& record)
 
 void DrawDpiStageValue(PagePainter& painter, int stage, std::uint8_t value)
 {
-    painter.Image(ui::kDpiStagePattern, value, DpiStageSlider(stage).TopLeft());
+    painter.Image(pages::kDpiStagePattern, value, DpiStageSlider(stage).TopLeft());
     const Rect box = DpiValueBox(stage);
-    painter.Image(ui::kDpiValueImage, box.TopLeft());
+    painter.Image(pages::kDpiValueImage, box.TopLeft());
     // "12000" is wider than its box: centred on it and not cut.
     painter.Text(std::to_string(value * kDpiPerStep), box, TextAlignment::kCentreUnclipped, FontRole::kValue);
 }
@@ -63,7 +63,7 @@ void DrawStageEnable(PagePainter& painter, int stage, std::uint8_t enabled)
 
 void DrawLightingPanel(PagePainter& painter, const Rect& strip, const ProfileRecord& record)
 {
-    painter.Image(ui::kLightingBackground, Below(strip));
+    painter.Image(pages::kLightingBackground, Below(strip));
     DrawLightingSwitches(painter, strip, record[ProfileRecord::kLightingMode]);
     for (int row = 1; row <= kLightingRowCount; ++row) {
         const auto r = static_cast<std::size_t>(row - 1);
@@ -87,12 +87,12 @@ void DrawLightingSwitches(PagePainter& painter, const Rect& strip, std::uint8_t 
 
 void DrawLightingSlider(PagePainter& painter, const Rect& strip, int row, std::uint8_t value)
 {
-    painter.Image(ui::kLightingPattern, value, LightingSlider(strip, row).TopLeft());
+    painter.Image(pages::kLightingPattern, value, LightingSlider(strip, row).TopLeft());
 }
 
 void DrawReportRatePanel(PagePainter& painter, const Rect& strip, int width, std::uint8_t interval)
 {
-    painter.Image(ui::kReportRateBackground, Below(strip));
+    painter.Image(pages::kReportRateBackground, Below(strip));
     DrawReportRateDial(painter, strip, width, interval);
 }
 
@@ -100,41 +100,41 @@ void DrawReportRateDial(PagePainter& painter, const Rect& strip, int width, std:
 {
     // An interval the mouse has no rate for shows the bare background.
     if (const auto rate = ReportRateOf(interval))
-        painter.Image(ui::kReportRatePattern, *rate, ReportRateDial(strip, width).TopLeft());
+        painter.Image(pages::kReportRatePattern, *rate, ReportRateDial(strip, width).TopLeft());
 }
 
 void DrawSpeedPanel(PagePainter& painter, const Rect& strip, int width, std::uint8_t speed)
 {
-    painter.Image(ui::kMouseAttributeBackground, Below(strip));
+    painter.Image(pages::kMouseAttributeBackground, Below(strip));
     const Rect dial = SpeedDial(strip, width);
-    painter.Image(ui::kSpeedPattern, speed, dial.TopLeft());
-    painter.Text(TextSlot::Slow, SlowCaption(dial), TextAlignment::kCentre);
-    painter.Text(TextSlot::Fast, FastCaption(dial), TextAlignment::kCentre);
+    painter.Image(pages::kSpeedPattern, speed, dial.TopLeft());
+    painter.Text(TextSlot::kSlow, SlowCaption(dial), TextAlignment::kCentre);
+    painter.Text(TextSlot::kFast, FastCaption(dial), TextAlignment::kCentre);
 }
 
 void DrawScrollSpeedPanel(PagePainter& painter, const Rect& strip, std::uint8_t mode)
 {
-    painter.Image(ui::kScrollSpeedBackground, Below(strip));
+    painter.Image(pages::kScrollSpeedBackground, Below(strip));
     DrawScrollModeSwitches(painter, strip, mode);
-    painter.Text(TextSlot::NumberOfRows, LineModeCaption(strip), TextAlignment::kLeft);
-    painter.Text(TextSlot::ScrollOneScreen, PageModeCaption(strip), TextAlignment::kLeft);
-    painter.Image(ui::kScrollLinesImage, ScrollLinesBox(strip).TopLeft());
+    painter.Text(TextSlot::kNumberOfRows, LineModeCaption(strip), TextAlignment::kLeft);
+    painter.Text(TextSlot::kScrollOneScreen, PageModeCaption(strip), TextAlignment::kLeft);
+    painter.Image(pages::kScrollLinesImage, ScrollLinesBox(strip).TopLeft());
 }
 
 void DrawScrollModeSwitches(PagePainter& painter, const Rect& strip, std::uint8_t mode)
 {
     // Any mode but 0 scrolls by screens when saved, so it shows as the page mode.
     const bool lineMode = mode == 0;
-    painter.Image(lineMode ? ui::kScrollModeOnImage : ui::kScrollModeOffImage, LineModeSwitch(strip).TopLeft());
-    painter.Image(lineMode ? ui::kScrollModeOffImage : ui::kScrollModeOnImage, PageModeSwitch(strip).TopLeft());
+    painter.Image(lineMode ? pages::kScrollModeOnImage : pages::kScrollModeOffImage, LineModeSwitch(strip).TopLeft());
+    painter.Image(lineMode ? pages::kScrollModeOffImage : pages::kScrollModeOnImage, PageModeSwitch(strip).TopLeft());
 }
 
 void DrawAngleSnapPanel(PagePainter& painter, const Rect& strip, std::uint8_t snap)
 {
-    painter.Image(ui::kAngleSnapBackground, Below(strip));
+    painter.Image(pages::kAngleSnapBackground, Below(strip));
     DrawAngleSnapSwitches(painter, strip, snap);
-    painter.Text(TextSlot::On, AngleSnapOnCaption(strip), TextAlignment::kLeft);
-    painter.Text(TextSlot::Off, AngleSnapOffCaption(strip), TextAlignment::kLeft);
+    painter.Text(TextSlot::kOn, AngleSnapOnCaption(strip), TextAlignment::kLeft);
+    painter.Text(TextSlot::kOff, AngleSnapOffCaption(strip), TextAlignment::kLeft);
 }
 
 void DrawAngleSnapSwitches(PagePainter& painter, const Rect& strip, std::uint8_t snap)
@@ -145,7 +145,7 @@ void DrawAngleSnapSwitches(PagePainter& painter, const Rect& strip, std::uint8_t
 
 void DrawGesturePanel(PagePainter& painter, const Rect& strip, std::uint8_t value)
 {
-    painter.Image(ui::kGestureBackground, Below(strip));
+    painter.Image(pages::kGestureBackground, Below(strip));
     DrawGestureSlider(painter, strip, value);
     for (int label = 0; label < kGestureScaleLabelCount; ++label) {
         painter.Text(kGestureScale[static_cast<std::size_t>(label)], GestureScaleLabel(strip, label),
@@ -155,15 +155,15 @@ void DrawGesturePanel(PagePainter& painter, const Rect& strip, std::uint8_t valu
 
 void DrawGestureSlider(PagePainter& painter, const Rect& strip, std::uint8_t value)
 {
-    painter.Image(ui::kGesturePattern, value, GestureSlider(strip).TopLeft());
+    painter.Image(pages::kGesturePattern, value, GestureSlider(strip).TopLeft());
 }
 
 void DrawXyPanel(PagePainter& painter, const Rect& strip, const ProfileRecord& record)
 {
-    painter.Image(ui::kXyBackground, Below(strip));
-    painter.Text(TextSlot::XAxis, XAxisCaption(strip), TextAlignment::kLeft);
+    painter.Image(pages::kXyBackground, Below(strip));
+    painter.Text(TextSlot::kXAxis, XAxisCaption(strip), TextAlignment::kLeft);
     DrawXySlider(painter, XSlider(strip), record[ProfileRecord::kSensitivityX]);
-    painter.Text(TextSlot::YAxis, YAxisCaption(strip), TextAlignment::kLeft);
+    painter.Text(TextSlot::kYAxis, YAxisCaption(strip), TextAlignment::kLeft);
     DrawXySlider(painter, YSlider(strip), record[ProfileRecord::kSensitivityY]);
     for (int label = 0; label < kXyScaleLabelCount; ++label) {
         const std::string text = std::to_string(label + 1);
@@ -174,7 +174,7 @@ void DrawXyPanel(PagePainter& painter, const Rect& strip, const ProfileRecord& r
 
 void DrawXySlider(PagePainter& painter, const Rect& slider, std::uint8_t value)
 {
-    painter.Image(ui::kStageSliderPattern, value, slider.TopLeft());
+    painter.Image(pages::kStageSliderPattern, value, slider.TopLeft());
 }
 
 }  // namespace zalvane::pages

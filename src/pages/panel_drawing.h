@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "pages/page_painter.h"
-#include "pages/rect.h"
+#include "pages/geometry_types.h"
 #include "settings/profile_record.h"
 
 namespace zalvane::pages {

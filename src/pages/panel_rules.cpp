@@ -4,11 +4,11 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/main_window_rules.h"
 #include "pages/dpi_panel_geometry.h"
 #include "pages/lighting_panel_geometry.h"
 #include "pages/pointer_panel_geometry.h"
 #include "pages/sensor_panel_geometry.h"
+#include "platform/text_parsing.h"
 #include "settings/profile_record.h"
 
 namespace zalvane::pages {
@@ -152,7 +152,7 @@ ScrollLinesEntry ReadScrollLinesText(std::string_view text)
 {
     if (text.empty())
         return {};
-    const int lines = app::DecimalFromText(text);
+    const std::int64_t lines = platform::DecimalValue(text);
     if (lines < kScrollLinesMin || lines > kScrollLinesMax)
         return {std::uint8_t{kScrollLinesMin}, std::to_string(kScrollLinesMin)};
     return {static_cast<std::uint8_t>(lines), std::nullopt};

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "pages/rect.h"
+#include "pages/geometry_types.h"
 
 namespace zalvane::pages {
 

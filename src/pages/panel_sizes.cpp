@@ -1,22 +1,22 @@
 #include "pages/panel_sizes.h"
 
 #include "pages/main_window_geometry.h"
-#include "ui/skin_catalogue.h"
+#include "pages/skin_catalogue.h"
 
 namespace zalvane::pages {
 namespace {
 
 constexpr std::array<std::string_view, kPanelCount> kBackgrounds{
-    ui::kAssignmentFrontBackground,
-    ui::kAssignmentSideBackground,
-    ui::kXyBackground,
-    ui::kDpiBackground,
-    ui::kLightingBackground,
-    ui::kReportRateBackground,
-    ui::kMouseAttributeBackground,
-    ui::kScrollSpeedBackground,
-    ui::kAngleSnapBackground,
-    ui::kGestureBackground,
+    pages::kAssignmentFrontBackground,
+    pages::kAssignmentSideBackground,
+    pages::kXyBackground,
+    pages::kDpiBackground,
+    pages::kLightingBackground,
+    pages::kReportRateBackground,
+    pages::kMouseAttributeBackground,
+    pages::kScrollSpeedBackground,
+    pages::kAngleSnapBackground,
+    pages::kGestureBackground,
 };
 
 constexpr std::array<Panel, kRightItemCount> kRightPanels{

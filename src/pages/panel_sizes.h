@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "pages/rect.h"
+#include "pages/geometry_types.h"
 #include "ui/image_size.h"
 #include "ui/skin_state.h"
 

@@ -3,9 +3,11 @@
 // Rectangles hang from the item strip (left edge L, bottom edge B) and, for the dials, from
 // the width W of the panel's background image: each dial is centred on W / 2.
 
-#include "pages/rect.h"
+#include "pages/geometry_types.h"
 
 namespace zalvane::pages {
+
+// Page geometry is in the toolkit's rectangles, also known here as ui::Rect.
 
 // Report-rate dial: a 128 px square; a click counts on the ring 35..64 px from its centre.
 inline constexpr int kReportDialSize = 128;

@@ -2,9 +2,11 @@
 // The "X/Y Sensitivity Setting", "Angle Snap" and "Gesture Correction" panels. Every
 // rectangle hangs from the item strip: left edge L, right edge R, bottom edge B.
 
-#include "pages/rect.h"
+#include "pages/geometry_types.h"
 
 namespace zalvane::pages {
+
+// Page geometry is in the toolkit's rectangles, also known here as ui::Rect.
 
 // X/Y sliders: value 1 on the first 9 px, then one step per 21 px, 11 on the last 10 px.
 inline constexpr int kXySliderOffset = 9;

@@ -4,20 +4,10 @@
 #include <iterator>
 
 #include "platform/text_encoding.h"
+#include "platform/text_parsing.h"
 
 namespace zalvane::platform {
 namespace {
-
-constexpr bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
-
-std::string_view Trim(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 std::string_view CutAtNul(std::string_view text) { return text.substr(0, text.find('\0')); }
 

@@ -2,6 +2,7 @@
 
 #include "platform/file_io.h"
 #include "platform/text_encoding.h"
+#include "platform/text_parsing.h"
 
 namespace zalvane::platform {
 namespace {
@@ -11,27 +12,20 @@ bool HasLineBreakOrNul(std::string_view text)
     return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
-std::string_view TrimBlanks(std::string_view text)
-{
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 bool IsWritableSection(std::string_view section)
 {
-    section = TrimBlanks(section);
-    return !section.empty() && !HasLineBreakOrNul(section) && section.find(']') == std::string_view::npos;
+    if (HasLineBreakOrNul(section))
+        return false;
+    section = Trim(section);
+    return !section.empty() && section.find(']') == std::string_view::npos;
 }
 
 bool IsWritableKey(std::string_view key)
 {
-    key = TrimBlanks(key);
-    return !key.empty() && !HasLineBreakOrNul(key) && key.find('=') == std::string_view::npos && key.front() != '[' &&
-           key.front() != ';';
+    if (HasLineBreakOrNul(key))
+        return false;
+    key = Trim(key);
+    return !key.empty() && key.find('=') == std::string_view::npos && key.front() != '[' && key.front() != ';';
 }
 
 // What the caller gets for a value: a value in matching single or double quotes loses

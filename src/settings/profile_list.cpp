@@ -1,9 +1,9 @@
 #include "settings/profile_list.h"
 
-#include "assign/macro_file.h"
 #include "platform/file_io.h"
 #include "platform/ini_document.h"
 #include "platform/text_encoding.h"
+#include "platform/text_parsing.h"
 
 namespace zalvane::settings {
 namespace {
@@ -27,8 +27,8 @@ std::string ProfileItemKey(std::size_t position) { return "Item" + std::to_strin
 
 std::optional<std::size_t> ReadProfileCount(platform::IniStore& store, const std::string& listPath)
 {
-    const std::int64_t count = assign::DecimalValue(store.GetString(listPath, kProfileSection, kProfileCountKey));
-    if (count < 1 || count > static_cast<std::int64_t>(kMaxProfileCount))
+    const std::int64_t count = platform::DecimalValue(store.GetString(listPath, kProfileSection, kProfileCountKey));
+    if (count < 1 || count > static_cast<std::int64_t>(kProfileSlotCount))
         return std::nullopt;
     return static_cast<std::size_t>(count);
 }
@@ -90,7 +90,7 @@ bool WriteProfileList(platform::IniStore& store, ProfileFiles& files, std::span<
 {
     const std::optional<std::string>& listPath = files.paths.listFile;
     // More names than the readers accept would make them drop the whole list.
-    if (!listPath || !platform::PathExists(*listPath) || names.size() > kMaxProfileCount)
+    if (!listPath || !platform::PathExists(*listPath) || names.size() > kProfileSlotCount)
         return false;
     bool written = store.DeleteSection(*listPath, kProfileSection);
     const std::size_t current = selected && *selected < names.size() ? *selected : 0;

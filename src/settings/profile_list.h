@@ -20,8 +20,7 @@ namespace zalvane::settings {
 inline constexpr std::string_view kProfileSection = "Profile";
 inline constexpr std::string_view kCurrentProfileKey = "CurProfileName";
 inline constexpr std::string_view kProfileCountKey = "ItemCount";
-// A count outside 1-6 makes every reader ignore the whole list.
-inline constexpr std::size_t kMaxProfileCount = 6;
+// A count outside 1 to kProfileSlotCount makes every reader ignore the whole list.
 
 // "Item%d" of list position `position`.
 std::string ProfileItemKey(std::size_t position);

@@ -16,6 +16,7 @@ inline constexpr std::string_view kFactoryProfileFileName = "config.bin";
 // The factory text file, which also keeps the profile list.
 inline constexpr std::string_view kListFileName = "str.ini";
 inline constexpr std::string_view kRecordFileName = "record.ini";
+// Profile indexes 0-5, each with its pair of files; the list names at most this many.
 inline constexpr std::size_t kProfileSlotCount = 6;
 
 // "config%d.bin" and "str%d.ini" of profile index `index`.

@@ -1,14 +1,18 @@
 #include "settings/text_settings.h"
 
-#include "assign/function_lists.h"
-#include "dialogs/language_tables.h"
+#include "language/language_tables.h"
 
 namespace zalvane::settings {
+
+std::string_view ButtonLabelSection(language::Language language)
+{
+    return language::InLanguage(language, "Setting-EN", "Setting-CHS", "Setting-CHT");
+}
 
 std::string CaptionKey(std::size_t button) { return "Item" + std::to_string(button + 1); }
 
 TextSettings ReadTextSettings(platform::IniStore& store, const std::optional<std::string>& textPath,
-                              dialogs::Language language)
+                              language::Language language)
 {
     TextSettings settings;
     if (!textPath)
@@ -16,7 +20,7 @@ TextSettings ReadTextSettings(platform::IniStore& store, const std::optional<std
     const auto read = [&](std::string_view section, std::string_view key) {
         return store.GetString(*textPath, section, key);
     };
-    const std::string_view captionSection = dialogs::ButtonLabelSection(language);
+    const std::string_view captionSection = ButtonLabelSection(language);
     for (std::size_t button = 0; button < kButtonCount; ++button)
         settings.captions[button] = read(captionSection, CaptionKey(button));
     settings.red = read(kSkinsSection, kRedKey);
@@ -33,26 +37,17 @@ std::string ReadLanguageCode(platform::IniStore& store, const std::optional<std:
     return textPath ? store.GetString(*textPath, kSkinsSection, kLanguageKey) : std::string();
 }
 
-bool WriteCaptions(platform::IniStore& store, const std::optional<std::string>& textPath, dialogs::Language language,
+bool WriteCaptions(platform::IniStore& store, const std::optional<std::string>& textPath, language::Language language,
                    const ButtonCaptions& captions)
 {
     if (!textPath)
         return false;
-    const std::string_view section = dialogs::ButtonLabelSection(language);
+    const std::string_view section = ButtonLabelSection(language);
     for (std::size_t button = 0; button < kButtonCount; ++button) {
         if (!store.WriteString(*textPath, section, CaptionKey(button), captions[button]))
             return false;
     }
     return true;
-}
-
-ButtonCaptions FirstRunCaptions(dialogs::Language language)
-{
-    ButtonCaptions captions;
-    const auto defaults = assign::DefaultCaptions(language);
-    for (std::size_t button = 0; button < kButtonCount; ++button)
-        captions[button] = std::string(defaults[button]);
-    return captions;
 }
 
 }  // namespace zalvane::settings

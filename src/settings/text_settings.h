@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "dialogs/language.h"
+#include "language/language.h"
 #include "platform/ini_store.h"
 #include "settings/profile_record.h"
 
@@ -27,6 +27,10 @@ inline constexpr std::size_t kSliderRowCount = 4;
 // the mouse-speed dial.
 inline constexpr std::array<std::string_view, kSliderRowCount> kSliderRowKeys = {"SensitivityX_Y", "SensitivityY_Y",
                                                                                  "Sensitivity_Y", "MouseSpeed_Y"};
+
+// The text-file section that keeps the nineteen button captions of `language`:
+// "Setting-EN", "Setting-CHS" or "Setting-CHT".
+std::string_view ButtonLabelSection(language::Language language);
 
 using ButtonCaptions = std::array<std::string, kButtonCount>;
 
@@ -50,18 +54,14 @@ struct TextSettings {
 // "Path", then the slider rows. A missing file or key reads as empty; so does every
 // value when `textPath` names no file.
 TextSettings ReadTextSettings(platform::IniStore& store, const std::optional<std::string>& textPath,
-                              dialogs::Language language);
+                              language::Language language);
 
 // "Lan" of "Skins": the UI language code, read once at start-up.
 std::string ReadLanguageCode(platform::IniStore& store, const std::optional<std::string>& textPath);
 
 // Writes "Item1" ... "Item19" of `language`'s section, creating a missing file. False
 // when `textPath` names no file or a write failed (the writes stop there).
-bool WriteCaptions(platform::IniStore& store, const std::optional<std::string>& textPath, dialogs::Language language,
+bool WriteCaptions(platform::IniStore& store, const std::optional<std::string>& textPath, language::Language language,
                    const ButtonCaptions& captions);
-
-// The captions a first run shows: the mouse's usual functions on buttons 1-7 and
-// "Button Off" on the side buttons, in `language`.
-ButtonCaptions FirstRunCaptions(dialogs::Language language);
 
 }  // namespace zalvane::settings

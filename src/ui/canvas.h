@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "pages/rect.h"
+#include "ui/rect.h"
 #include "ui/skin_state.h"
 
 namespace zalvane::ui {
@@ -37,10 +37,10 @@ public:
     virtual bool DrawImage(const std::string& path, int x, int y) = 0;
 
     // One line of text (UTF-8) in the current font and colour with a transparent background.
-    virtual void DrawText(std::string_view text, const pages::Rect& rect, TextAlignment alignment) = 0;
+    virtual void DrawText(std::string_view text, const ui::Rect& rect, TextAlignment alignment) = 0;
     virtual void SetTextStyle(FontRole font, SkinColour colour) = 0;
 
-    virtual void Fill(const pages::Rect& rect, SkinColour colour) = 0;
+    virtual void Fill(const ui::Rect& rect, SkinColour colour) = 0;
 };
 
 // How wide a text is drawn, for decisions that depend on whether it fits. The Windows
@@ -54,7 +54,7 @@ public:
 
 // A caption is centred in its box; one wider than the box is drawn from the box's left
 // edge and ends in an ellipsis.
-inline TextAlignment CaptionAlignment(TextMeasure& measure, std::string_view text, const pages::Rect& box,
+inline TextAlignment CaptionAlignment(TextMeasure& measure, std::string_view text, const ui::Rect& box,
                                       FontRole font = FontRole::kMain)
 {
     return measure.TextWidth(text, font) <= box.Width() ? TextAlignment::kCentre : TextAlignment::kLeftEllipsis;

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "pages/rect.h"
+#include "ui/rect.h"
 
 namespace zalvane::ui {
 
@@ -19,7 +19,7 @@ enum class ChildKind {
 struct ChildControlArgs {
     int id = 0;
     ChildKind kind = ChildKind::kColourSwatch;
-    pages::Rect rect;  // parent client pixels
+    ui::Rect rect;  // parent client pixels
     std::string text;  // UTF-8; what a number box shows
     bool enabled = true;
     int maxChars = 0;  // a number box's text limit; 0: none
@@ -33,7 +33,7 @@ public:
     [[nodiscard]] virtual bool Create(const ChildControlArgs& args) = 0;
     // The calls below do nothing for an id that has no window.
     virtual void Destroy(int id) = 0;
-    virtual void Move(int id, const pages::Rect& rect) = 0;
+    virtual void Move(int id, const ui::Rect& rect) = 0;
     virtual void Enable(int id, bool enabled) = 0;
     // A number box reports every text change it sees, this one included (see the page's
     // handling of its edits).

@@ -8,9 +8,9 @@ constexpr std::string_view kHeiTi = "黑体";
 
 // The Chinese faces of the main window and the dialogs are the same; from Windows 6.2
 // on, Simplified Chinese takes Hei instead of Song.
-FontSpec ChineseFont(dialogs::Language language, WindowsVersion version)
+FontChoice ChineseFont(language::Language language, WindowsVersion version)
 {
-    if (language == dialogs::Language::TraditionalChinese)
+    if (language == language::Language::kTraditionalChinese)
         return {kHeiTi, 14, 400};
     const bool from62 = version.major > 6 || (version.major == 6 && version.minor >= 2);
     return {from62 ? kHeiTi : kSongTi, 13, 400};
@@ -18,18 +18,18 @@ FontSpec ChineseFont(dialogs::Language language, WindowsVersion version)
 
 }  // namespace
 
-FontSpec ChooseFont(FontUse use, dialogs::Language language, WindowsVersion version)
+FontChoice ChooseFont(FontUse use, language::Language language, WindowsVersion version)
 {
     if (use == FontUse::kValue)
         return {"Arial", 12, 0};
-    if (language != dialogs::Language::English)
+    if (language != language::Language::kEnglish)
         return ChineseFont(language, version);
     if (use == FontUse::kSingleKeyDialog)
         return {"Segoe UI", 15, 400};
     if (use == FontUse::kMacroManager) {
         return {"Segoe UI", 15, 700};
     }
-    return use == FontUse::kMain ? FontSpec{"Segoe UI", 15, 300} : FontSpec{"Arial", 14, 400};
+    return use == FontUse::kMain ? FontChoice{"Segoe UI", 15, 300} : FontChoice{"Arial", 14, 400};
 }
 
 }  // namespace zalvane::ui

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "dialogs/language.h"
+#include "language/language.h"
 
 namespace zalvane::ui {
 
@@ -23,13 +23,13 @@ enum class FontUse {
 
 // The face is UTF-8. Every font is otherwise alike: width 0, no escapement, not italic,
 // underlined or struck out, character set 0, default precisions and quality, FF_SWISS.
-struct FontSpec {
+struct FontChoice {
     std::string_view face;
     int height = 0;  // character cell height in logical units
     int weight = 0;
-    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+    friend bool operator==(const FontChoice&, const FontChoice&) = default;
 };
 
-FontSpec ChooseFont(FontUse use, dialogs::Language language, WindowsVersion version);
+FontChoice ChooseFont(FontUse use, language::Language language, WindowsVersion version);
 
 }  // namespace zalvane::ui

@@ -4,8 +4,6 @@
 
 #include <optional>
 
-#include "pages/main_window_geometry.h"
-
 namespace zalvane::ui {
 
 enum class ButtonPicture {
@@ -49,17 +47,18 @@ private:
     bool m_toggled = false;
 };
 
-// The track of the main window's scroll thumb, in parent client pixels.
+// The track of a scroll thumb, in parent client pixels; the page that shows the thumb
+// says where it lies.
 struct ThumbTrack {
-    int left = pages::kScrollThumb.left;                 // a thumb moved off this column no longer drags
-    int top = pages::kScrollThumb.top;                   // smallest accepted top
-    int lowestBottom = pages::kScrollThumbLowestBottom;  // largest accepted bottom
+    int left = 0;          // a thumb moved off this column no longer drags
+    int top = 0;           // smallest accepted top
+    int lowestBottom = 0;  // largest accepted bottom
 };
 
 // Vertical dragging, fed with the pointer's screen position from each message.
 class ThumbDrag {
 public:
-    explicit ThumbDrag(ThumbTrack track = {}) : m_track(track) {}
+    explicit ThumbDrag(ThumbTrack track) : m_track(track) {}
 
     // Left press or double-click; only the vertical position matters.
     void Press(int screenY);

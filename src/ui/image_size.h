@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "pages/rect.h"
+#include "ui/rect.h"
 
 namespace zalvane::ui {
 
@@ -13,7 +13,7 @@ class ImageSizePort {
 public:
     virtual ~ImageSizePort() = default;
     // The width and height of the image at `path`; nothing when it does not load.
-    [[nodiscard]] virtual std::optional<pages::Size> SizeOf(const std::string& path) = 0;
+    [[nodiscard]] virtual std::optional<ui::Size> SizeOf(const std::string& path) = 0;
 };
 
 }  // namespace zalvane::ui

@@ -1,5 +1,8 @@
 #include "ui/skin_state.h"
 
+#include "platform/text_parsing.h"
+#include "settings/program_paths.h"
+
 namespace zalvane::ui {
 
 using settings::kExecutableName;
@@ -20,34 +23,14 @@ std::string SkinRootFromModulePath(std::string_view modulePath, std::string_view
     return root;
 }
 
-std::uint8_t ColourComponentFromText(std::string_view text)
-{
-    std::size_t pos = 0;
-    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t'))
-        ++pos;
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        negative = text[pos] == '-';
-        ++pos;
-    }
-    // Only the low 8 bits are kept, so the number is taken modulo 256 as it is read: no
-    // overflow however long the digits run.
-    unsigned value = 0;
-    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos)
-        value = (value * 10 + static_cast<unsigned>(text[pos] - '0')) % 256;
-    if (negative)
-        value = (256 - value) % 256;
-    return static_cast<std::uint8_t>(value);
-}
+std::uint8_t ColourComponentFromText(std::string_view text) { return platform::ReadLeadingDecimal(text).LowByte(); }
 
-SkinState ReadSkinState(platform::IniStore& store, const std::string& textFilePath, std::string_view modulePath)
+SkinState SkinStateFor(const settings::TextSettings& text, std::string_view modulePath)
 {
-    auto read = [&](std::string_view key) { return store.GetString(textFilePath, kSkinsSection, key); };
     SkinState state;
-    state.name = read("Path");
-    state.language = read("Lan");
-    state.textColour = {ColourComponentFromText(read("RColor")), ColourComponentFromText(read("GColor")),
-                        ColourComponentFromText(read("BColor"))};
+    state.name = text.skinPath;
+    state.textColour = {ColourComponentFromText(text.red), ColourComponentFromText(text.green),
+                        ColourComponentFromText(text.blue)};
     state.root = SkinRootFromModulePath(modulePath, state.name);
     return state;
 }

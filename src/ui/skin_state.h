@@ -6,8 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/ini_store.h"
-#include "settings/program_paths.h"
+#include "settings/text_settings.h"
 
 namespace zalvane::ui {
 
@@ -21,12 +20,9 @@ struct SkinColour {
 // The text colour until the text file has been read.
 inline constexpr SkinColour kDefaultTextColour{0, 255, 0};
 
-inline constexpr std::string_view kSkinsSection = "Skins";
-
 struct SkinState {
-    std::string root;      // skin folder, no trailing separator
-    std::string name;      // "Path"
-    std::string language;  // "Lan"
+    std::string root;  // skin folder, no trailing separator
+    std::string name;  // "Path"
     SkinColour textColour = kDefaultTextColour;
 
     // Image names begin with "/" ("/main.png", "/Mouse/Front/F-1-over.png").
@@ -38,13 +34,12 @@ struct SkinState {
 // in front of "/Skins/", so it finds no skin.
 std::string SkinRootFromModulePath(std::string_view modulePath, std::string_view skinName);
 
-// The low 8 bits of a decimal integer text ("300" gives 44, "-1" gives 255). Leading
-// blanks and a sign are read, reading stops at the first other character; empty gives 0.
+// The low 8 bits of the number a text starts with ("300" gives 44, "-1" gives 255).
 std::uint8_t ColourComponentFromText(std::string_view text);
 
-// Reads "Path", "Lan", "RColor", "GColor" and "BColor" of the "Skins" section of the
-// current text file (a missing key reads as empty) and builds the skin root.
-SkinState ReadSkinState(platform::IniStore& store, const std::string& textFilePath, std::string_view modulePath);
+// The skin named by "Path" of the current text file, coloured by "RColor", "GColor" and
+// "BColor", with its root found from the module path.
+SkinState SkinStateFor(const settings::TextSettings& text, std::string_view modulePath);
 
 // What the main window tells the user, once, when an image it is drawn from is missing:
 // without it the window has no size and nothing to show.

@@ -43,6 +43,9 @@ WinPath() { local path=$1; echo "Z:${path//\//\\}"; }
 
 StartSession() {
   mkdir -p "$E2E_WORK" "$E2E_ARTIFACTS"
+  # A scenario that stops early (a failed start, an unset variable) still ends what it
+  # started: a program left running would hold the prefix's single-instance mutex.
+  trap EndSession EXIT
   rm -f "$E2E_ARTIFACTS"/*.png "$E2E_ARTIFACTS"/trace.txt
   export WINEPREFIX="$E2E_WORK/wineprefix"
   local number
@@ -75,8 +78,10 @@ EndSession() {
   if [ -n "$xvfbPid" ]; then
     kill "$xvfbPid" 2>/dev/null
     wait "$xvfbPid" 2>/dev/null
+    xvfbPid=""
   fi
   echo "$passed $failed" >"$E2E_WORK/result"
+  trap - EXIT
 }
 
 Wine() { "$E2E_ROOT/scripts/wine-run" "$@" </dev/null 2>/dev/null; }
@@ -170,4 +175,12 @@ NewWindow() {  # BEFORE SECONDS
     sleep 0.1
   done
   return 1
+}
+
+# A program folder as scripts/e2e makes one: the program, the default skin and the shipped
+# data files. For the scripts that run the program outside the e2e tier.
+MakeProgramFolder() {  # EXE SKIN-FOLDER ZALVANE-CLI DEST
+  rm -rf "$4"
+  mkdir -p "$4/Skins"
+  cp "$1" "$4/Zalvane.exe" && cp -r "$2" "$4/Skins/Default" && "$3" init-folder "$4" >/dev/null
 }

@@ -16,8 +16,8 @@
 #include "pages/main_window_geometry.h"
 #include "pages/pointer_panel_geometry.h"
 #include "pages/sensor_panel_geometry.h"
+#include "pages/skin_catalogue.h"
 #include "skin_files.h"
-#include "ui/skin_catalogue.h"
 
 namespace zalvane::skingen::testing {
 namespace {
@@ -37,59 +37,63 @@ std::vector<OnBackground> Placements()
 {
     using namespace assign;
     const Rect strip{0, -20, 242, 0};
-    const std::string main(ui::kMainImage);
-    const std::string macro(ui::kMacroManagerBackground);
+    const std::string main(pages::kMainImage);
+    const std::string macro(pages::kMacroManagerBackground);
     std::vector<OnBackground> all{
-        {std::string(ui::kItemStripImage), std::string(ui::kMainRightImage), {0, 0}},
-        {std::string(ui::kMacroManagerStripImage), std::string(ui::kMainLeftImage),
-         Minus(InitialStrip(Item::MacroManager).TopLeft(), kLeftColumnOrigin)},
-        {std::string(ui::kDpiBackground), std::string(ui::kMainRightImage), Minus(kDpiPanelOrigin, kRightColumnOrigin),
-         true},
-        {std::string(ui::kAssignmentSideBackground), std::string(ui::kMainLeftImage),
+        {std::string(pages::kItemStripImage), std::string(pages::kMainRightImage), {0, 0}},
+        {std::string(pages::kMacroManagerStripImage), std::string(pages::kMainLeftImage),
+         Minus(InitialStrip(Item::kMacroManager).TopLeft(), kLeftColumnOrigin)},
+        {std::string(pages::kDpiBackground), std::string(pages::kMainRightImage),
+         Minus(kDpiPanelOrigin, kRightColumnOrigin), true},
+        {std::string(pages::kAssignmentSideBackground), std::string(pages::kMainLeftImage),
          Minus(kButtonAssignmentPanelOrigin, kLeftColumnOrigin), true},
-        {std::string(ui::kCancelNormalImage), main, kResetButton.TopLeft()},
-        {std::string(ui::kCancelOverImage), main, kCancelButton.TopLeft()},
-        {std::string(ui::kSaveNormalImage), main, kSaveButton.TopLeft()},
-        {std::string(ui::kSaveOverImage), main, kSaveButton.TopLeft()},
-        {std::string(ui::kConfigNormalImage), main, kConfigButton.TopLeft()},
-        {std::string(ui::kConfigOverImage), main, kConfigButton.TopLeft()},
-        {std::string(ui::kMouseSwitchNormalImage), main, kSideSwitch.TopLeft()},
-        {std::string(ui::kMouseSwitchSelectedImage), main, kFrontSwitch.TopLeft()},
-        {std::string(ui::kDialogButtonNormalImage), std::string(ui::kSingleKeyBackground), kKeyDialogOk.TopLeft()},
-        {std::string(ui::kDialogButtonOverImage), std::string(ui::kComboKeyBackground), kKeyDialogCancel.TopLeft()},
-        {std::string(ui::kDialogButtonNormalImage), macro, kMacroNew.TopLeft()},
-        {std::string(ui::kMacroCancelNormalImage), macro, kMacroOk.TopLeft()},
-        {std::string(ui::kMacroCancelOverImage), macro, kMacroCancel.TopLeft()},
-        {std::string(ui::kRecordImage), macro, kRecordButton.TopLeft()},
-        {std::string(ui::kMacroCloseNormalImage), macro, kMacroClose.TopLeft()},
-        {std::string(ui::kMacroCloseOverImage), macro, kMacroClose.TopLeft()},
-        {std::string(ui::kMacroTickOffImage), macro, kDelayTick.TopLeft()},
-        {std::string(ui::kMacroTickOnImage), macro, kLoopTick.TopLeft()},
-        {std::string(ui::kTickOffImage), std::string(ui::kMacroKeyBackground), MacroModeTick(1).TopLeft()},
-        {std::string(ui::kTickOnImage), std::string(ui::kMacroKeyBackground), MacroModeTick(2).TopLeft()},
-        {std::string(ui::kConfigNewImage), std::string(ui::kConfigBackground), dialogs::kConfigNewImage},
-        {std::string(ui::kDpiValueImage), std::string(ui::kDpiBackground),
+        {std::string(pages::kCancelNormalImage), main, kResetButton.TopLeft()},
+        {std::string(pages::kCancelOverImage), main, kCancelButton.TopLeft()},
+        {std::string(pages::kSaveNormalImage), main, kSaveButton.TopLeft()},
+        {std::string(pages::kSaveOverImage), main, kSaveButton.TopLeft()},
+        {std::string(pages::kConfigNormalImage), main, kConfigButton.TopLeft()},
+        {std::string(pages::kConfigOverImage), main, kConfigButton.TopLeft()},
+        {std::string(pages::kMouseSwitchNormalImage), main, kSideSwitch.TopLeft()},
+        {std::string(pages::kMouseSwitchSelectedImage), main, kFrontSwitch.TopLeft()},
+        {std::string(pages::kDialogButtonNormalImage), std::string(pages::kSingleKeyBackground),
+         kKeyDialogOk.TopLeft()},
+        {std::string(pages::kDialogButtonOverImage), std::string(pages::kComboKeyBackground),
+         kKeyDialogCancel.TopLeft()},
+        {std::string(pages::kDialogButtonNormalImage), macro, kMacroNew.TopLeft()},
+        {std::string(pages::kMacroCancelNormalImage), macro, kMacroOk.TopLeft()},
+        {std::string(pages::kMacroCancelOverImage), macro, kMacroCancel.TopLeft()},
+        {std::string(pages::kRecordImage), macro, kRecordButton.TopLeft()},
+        {std::string(pages::kMacroCloseNormalImage), macro, kMacroClose.TopLeft()},
+        {std::string(pages::kMacroCloseOverImage), macro, kMacroClose.TopLeft()},
+        {std::string(pages::kMacroTickOffImage), macro, kDelayTick.TopLeft()},
+        {std::string(pages::kMacroTickOnImage), macro, kLoopTick.TopLeft()},
+        {std::string(pages::kTickOffImage), std::string(pages::kMacroKeyBackground), MacroModeTick(1).TopLeft()},
+        {std::string(pages::kTickOnImage), std::string(pages::kMacroKeyBackground), MacroModeTick(2).TopLeft()},
+        {std::string(pages::kConfigNewImage), std::string(pages::kConfigBackground), dialogs::kConfigNewImage},
+        {std::string(pages::kDpiValueImage), std::string(pages::kDpiBackground),
          Minus(DpiValueBox(3).TopLeft(), kDpiPanelOrigin)},
-        {ui::SkinImageName(ui::kDpiStagePattern, 60), std::string(ui::kDpiBackground),
+        {pages::SkinImageName(pages::kDpiStagePattern, 60), std::string(pages::kDpiBackground),
          Minus(DpiStageSlider(5).TopLeft(), kDpiPanelOrigin)},
-        {ui::SkinImageName(ui::kLightingPattern, 3), std::string(ui::kLightingBackground),
+        {pages::SkinImageName(pages::kLightingPattern, 3), std::string(pages::kLightingBackground),
          LightingSlider(strip, 3).TopLeft()},
-        {ui::SkinImageName(ui::kReportRatePattern, 250), std::string(ui::kReportRateBackground),
+        {pages::SkinImageName(pages::kReportRatePattern, 250), std::string(pages::kReportRateBackground),
          ReportRateDial(strip, 242).TopLeft()},
-        {ui::SkinImageName(ui::kSpeedPattern, 5), std::string(ui::kMouseAttributeBackground),
+        {pages::SkinImageName(pages::kSpeedPattern, 5), std::string(pages::kMouseAttributeBackground),
          SpeedDial(strip, 242).TopLeft()},
-        {std::string(ui::kScrollModeOnImage), std::string(ui::kScrollSpeedBackground), LineModeSwitch(strip).TopLeft()},
-        {std::string(ui::kScrollModeOffImage), std::string(ui::kScrollSpeedBackground),
+        {std::string(pages::kScrollModeOnImage), std::string(pages::kScrollSpeedBackground),
+         LineModeSwitch(strip).TopLeft()},
+        {std::string(pages::kScrollModeOffImage), std::string(pages::kScrollSpeedBackground),
          PageModeSwitch(strip).TopLeft()},
-        {ui::SkinImageName(ui::kStageSliderPattern, 6), std::string(ui::kXyBackground), YSlider(strip).TopLeft()},
-        {ui::SkinImageName(ui::kGesturePattern, 2), std::string(ui::kGestureBackground),
+        {pages::SkinImageName(pages::kStageSliderPattern, 6), std::string(pages::kXyBackground),
+         YSlider(strip).TopLeft()},
+        {pages::SkinImageName(pages::kGesturePattern, 2), std::string(pages::kGestureBackground),
          GestureSlider(strip).TopLeft()},
     };
     for (int row : {1, 7}) {
         const Point at = Minus(AssignmentRow(row).TopLeft(), kButtonAssignmentPanelOrigin);
-        all.push_back({std::string(ui::kDropdownNormalImage), std::string(ui::kAssignmentFrontBackground), at});
-        all.push_back({std::string(ui::kDropdownOverImage), std::string(ui::kAssignmentFrontBackground), at});
-        all.push_back({std::string(ui::kDropdownChosenImage), std::string(ui::kAssignmentSideBackground), at});
+        all.push_back({std::string(pages::kDropdownNormalImage), std::string(pages::kAssignmentFrontBackground), at});
+        all.push_back({std::string(pages::kDropdownOverImage), std::string(pages::kAssignmentFrontBackground), at});
+        all.push_back({std::string(pages::kDropdownChosenImage), std::string(pages::kAssignmentSideBackground), at});
     }
     return all;
 }
@@ -121,23 +125,23 @@ TEST(SkinBlend, ImageCornersCarryTheColourOfWhatLiesUnderThem)
 TEST(SkinBlend, EachOverPictureCoversExactlyItsNormalPicture)
 {
     const std::pair<std::string_view, std::string_view> pairs[] = {
-        {ui::kHelpNormalImage, ui::kHelpOverImage},
-        {ui::kMinimiseNormalImage, ui::kMinimiseOverImage},
-        {ui::kCloseNormalImage, ui::kCloseOverImage},
-        {ui::kCancelNormalImage, ui::kCancelOverImage},
-        {ui::kSaveNormalImage, ui::kSaveOverImage},
-        {ui::kConfigNormalImage, ui::kConfigOverImage},
-        {ui::kMouseSwitchNormalImage, ui::kMouseSwitchSelectedImage},
-        {ui::kDropdownNormalImage, ui::kDropdownOverImage},
-        {ui::kDropdownNormalImage, ui::kDropdownChosenImage},
-        {ui::kDialogButtonNormalImage, ui::kDialogButtonOverImage},
-        {ui::kMacroCancelNormalImage, ui::kMacroCancelOverImage},
-        {ui::kMacroCloseNormalImage, ui::kMacroCloseOverImage},
-        {ui::kInsertMacroNormalImage, ui::kInsertMacroOverImage},
-        {ui::kTickOffImage, ui::kTickOnImage},
-        {ui::kMacroTickOffImage, ui::kMacroTickOnImage},
-        {ui::kEnableImage, ui::kDisableImage},
-        {ui::kScrollModeOnImage, ui::kScrollModeOffImage},
+        {pages::kHelpNormalImage, pages::kHelpOverImage},
+        {pages::kMinimiseNormalImage, pages::kMinimiseOverImage},
+        {pages::kCloseNormalImage, pages::kCloseOverImage},
+        {pages::kCancelNormalImage, pages::kCancelOverImage},
+        {pages::kSaveNormalImage, pages::kSaveOverImage},
+        {pages::kConfigNormalImage, pages::kConfigOverImage},
+        {pages::kMouseSwitchNormalImage, pages::kMouseSwitchSelectedImage},
+        {pages::kDropdownNormalImage, pages::kDropdownOverImage},
+        {pages::kDropdownNormalImage, pages::kDropdownChosenImage},
+        {pages::kDialogButtonNormalImage, pages::kDialogButtonOverImage},
+        {pages::kMacroCancelNormalImage, pages::kMacroCancelOverImage},
+        {pages::kMacroCloseNormalImage, pages::kMacroCloseOverImage},
+        {pages::kInsertMacroNormalImage, pages::kInsertMacroOverImage},
+        {pages::kTickOffImage, pages::kTickOnImage},
+        {pages::kMacroTickOffImage, pages::kMacroTickOnImage},
+        {pages::kEnableImage, pages::kDisableImage},
+        {pages::kScrollModeOnImage, pages::kScrollModeOffImage},
     };
     for (const auto& [normal, over] : pairs) {
         EXPECT_EQ(SkinImage(normal).Extent(), SkinImage(over).Extent()) << normal << " and " << over;

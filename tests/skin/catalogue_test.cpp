@@ -7,15 +7,15 @@
 #include <set>
 #include <string>
 
+#include "pages/skin_catalogue.h"
 #include "skin_files.h"
-#include "ui/skin_catalogue.h"
 
 namespace zalvane::skingen::testing {
 namespace {
 
 TEST(SkinCatalogue, NamesAreRootedUniqueAndFullyFormatted)
 {
-    const auto names = ui::AllSkinImageNames();
+    const auto names = pages::AllSkinImageNames();
     std::set<std::string> seen;
     for (const std::string& name : names) {
         EXPECT_EQ(name.front(), '/') << name;
@@ -34,29 +34,30 @@ TEST(SkinCatalogue, ValueFamiliesCoverEveryValueThePagesDraw)
     // Stage values 1..120, X/Y 1..11, lighting 1..6 (the slider's last pixels give 6),
     // speeds 1..12 (a profile file may hold 1), gesture 1..5, and the four report rates.
     const Expect ranges[] = {
-        {ui::kDpiStagePattern, 1, 120},    {ui::kStageSliderPattern, 1, 11}, {ui::kLightingPattern, 1, 6},
-        {ui::kSpeedPattern, 1, 12},        {ui::kGesturePattern, 1, 5},      {ui::kFrontSpotOverPattern, 1, 7},
-        {ui::kSideSpotOverPattern, 1, 12},
+        {pages::kDpiStagePattern, 1, 120},    {pages::kStageSliderPattern, 1, 11}, {pages::kLightingPattern, 1, 6},
+        {pages::kSpeedPattern, 1, 12},        {pages::kGesturePattern, 1, 5},      {pages::kFrontSpotOverPattern, 1, 7},
+        {pages::kSideSpotOverPattern, 1, 12},
     };
-    const auto names = ui::AllSkinImageNames();
+    const auto names = pages::AllSkinImageNames();
     const std::set<std::string> all(names.begin(), names.end());
     for (const Expect& range : ranges) {
         for (int value = range.first - 1; value <= range.last + 1; ++value) {
             const bool inside = value >= range.first && value <= range.last;
-            EXPECT_EQ(all.contains(ui::SkinImageName(range.pattern, value)), inside) << range.pattern << " " << value;
+            EXPECT_EQ(all.contains(pages::SkinImageName(range.pattern, value)), inside)
+                << range.pattern << " " << value;
         }
     }
     for (int rate : {125, 250, 500, 1000}) {
-        EXPECT_TRUE(all.contains(ui::SkinImageName(ui::kReportRatePattern, rate)));
+        EXPECT_TRUE(all.contains(pages::SkinImageName(pages::kReportRatePattern, rate)));
     }
-    EXPECT_EQ(ui::SkinImageName(ui::kReportRatePattern, 1000), "/USBReportRate/1000HZ.png");
-    EXPECT_EQ(ui::SkinImageName(ui::kSideSpotOverPattern, 12), "/Mouse/Side/S-12-over.png");
+    EXPECT_EQ(pages::SkinImageName(pages::kReportRatePattern, 1000), "/USBReportRate/1000HZ.png");
+    EXPECT_EQ(pages::SkinImageName(pages::kSideSpotOverPattern, 12), "/Mouse/Side/S-12-over.png");
 }
 
 TEST(GeneratedSkin, HoldsEveryNameAsADecodablePngAndNothingElse)
 {
     namespace fs = std::filesystem;
-    const auto names = ui::AllSkinImageNames();
+    const auto names = pages::AllSkinImageNames();
     for (const std::string& name : names) {
         const Image& image = SkinImage(name);
         EXPECT_TRUE(image) << "missing or not a PNG: " << name;
@@ -73,16 +74,16 @@ TEST(GeneratedSkin, HoldsEveryNameAsADecodablePngAndNothingElse)
 // Every picture of one family is drawn at the same place, so all must share one size.
 TEST(GeneratedSkin, EachValueFamilySharesOneSize)
 {
-    for (const ui::SkinImageFamily& family : ui::SkinImageFamilies()) {
+    for (const pages::SkinImageFamily& family : pages::SkinImageFamilies()) {
         // Spots are sized to their buttons.
         if (family.values.empty() || family.pattern.starts_with("/Mouse/")) {
             continue;
         }
-        const Image& first = SkinImage(ui::SkinImageName(family.pattern, family.values.front()));
+        const Image& first = SkinImage(pages::SkinImageName(family.pattern, family.values.front()));
         ASSERT_TRUE(first) << family.pattern;
         for (int value : family.values) {
-            const Image& image = SkinImage(ui::SkinImageName(family.pattern, value));
-            EXPECT_EQ(image.Extent(), first.Extent()) << ui::SkinImageName(family.pattern, value);
+            const Image& image = SkinImage(pages::SkinImageName(family.pattern, value));
+            EXPECT_EQ(image.Extent(), first.Extent()) << pages::SkinImageName(family.pattern, value);
         }
     }
 }
@@ -90,16 +91,16 @@ TEST(GeneratedSkin, EachValueFamilySharesOneSize)
 // A value must be visible: neighbouring values never share a picture.
 TEST(GeneratedSkin, NeighbouringValuesLookDifferent)
 {
-    const std::string_view patterns[] = {ui::kDpiStagePattern, ui::kStageSliderPattern, ui::kLightingPattern,
-                                         ui::kSpeedPattern, ui::kGesturePattern};
-    for (const ui::SkinImageFamily& family : ui::SkinImageFamilies()) {
+    const std::string_view patterns[] = {pages::kDpiStagePattern, pages::kStageSliderPattern, pages::kLightingPattern,
+                                         pages::kSpeedPattern, pages::kGesturePattern};
+    for (const pages::SkinImageFamily& family : pages::SkinImageFamilies()) {
         if (std::find(std::begin(patterns), std::end(patterns), family.pattern) == std::end(patterns) &&
-            family.pattern != ui::kReportRatePattern) {
+            family.pattern != pages::kReportRatePattern) {
             continue;
         }
         for (std::size_t i = 1; i < family.values.size(); ++i) {
-            const Image& a = SkinImage(ui::SkinImageName(family.pattern, family.values[i - 1]));
-            const Image& b = SkinImage(ui::SkinImageName(family.pattern, family.values[i]));
+            const Image& a = SkinImage(pages::SkinImageName(family.pattern, family.values[i - 1]));
+            const Image& b = SkinImage(pages::SkinImageName(family.pattern, family.values[i]));
             bool differs = false;
             for (int y = 0; y < a.Height() && !differs; ++y) {
                 for (int x = 0; x < a.Width() && !differs; ++x) {

@@ -17,8 +17,8 @@
 #include "pages/main_window_geometry.h"
 #include "pages/pointer_panel_geometry.h"
 #include "pages/sensor_panel_geometry.h"
+#include "pages/skin_catalogue.h"
 #include "skin_files.h"
-#include "ui/skin_catalogue.h"
 
 namespace zalvane::skingen::testing {
 namespace {
@@ -39,7 +39,7 @@ std::vector<Placement> PanelControls()
 {
     std::vector<Placement> all;
 
-    Placement dpi{std::string(ui::kDpiBackground), {}};
+    Placement dpi{std::string(pages::kDpiBackground), {}};
     for (int stage = 0; stage < 7; ++stage) {
         for (const Rect& r :
              {DpiStageSlider(stage), DpiValueBox(stage), DpiEnableSwitch(stage), DpiColourSwatch(stage)}) {
@@ -48,8 +48,8 @@ std::vector<Placement> PanelControls()
     }
     all.push_back(dpi);
 
-    const Rect light = PanelStrip(ui::kLightingBackground);
-    Placement lighting{std::string(ui::kLightingBackground), {}};
+    const Rect light = PanelStrip(pages::kLightingBackground);
+    Placement lighting{std::string(pages::kLightingBackground), {}};
     for (int row = 1; row <= kLightingRowCount; ++row) {
         lighting.controls.push_back(LightingModeSwitch(light, row));
         lighting.controls.push_back(LightingModeCaption(light, row));
@@ -64,32 +64,32 @@ std::vector<Placement> PanelControls()
     }
     all.push_back(lighting);
 
-    all.push_back({std::string(ui::kReportRateBackground),
-                   {ReportRateDial(PanelStrip(ui::kReportRateBackground), WidthOf(ui::kReportRateBackground))}});
+    all.push_back({std::string(pages::kReportRateBackground),
+                   {ReportRateDial(PanelStrip(pages::kReportRateBackground), WidthOf(pages::kReportRateBackground))}});
 
-    const Rect speedStrip = PanelStrip(ui::kMouseAttributeBackground);
-    const Rect dial = SpeedDial(speedStrip, WidthOf(ui::kMouseAttributeBackground));
-    all.push_back({std::string(ui::kMouseAttributeBackground), {dial, SlowCaption(dial), FastCaption(dial)}});
+    const Rect speedStrip = PanelStrip(pages::kMouseAttributeBackground);
+    const Rect dial = SpeedDial(speedStrip, WidthOf(pages::kMouseAttributeBackground));
+    all.push_back({std::string(pages::kMouseAttributeBackground), {dial, SlowCaption(dial), FastCaption(dial)}});
 
-    const Rect scroll = PanelStrip(ui::kScrollSpeedBackground);
-    all.push_back({std::string(ui::kScrollSpeedBackground),
+    const Rect scroll = PanelStrip(pages::kScrollSpeedBackground);
+    all.push_back({std::string(pages::kScrollSpeedBackground),
                    {LineModeSwitch(scroll), LineModeCaption(scroll), PageModeSwitch(scroll), PageModeCaption(scroll),
                     ScrollLinesBox(scroll), ScrollUpArrow(scroll), ScrollDownArrow(scroll)}});
 
-    const Rect snap = PanelStrip(ui::kAngleSnapBackground);
+    const Rect snap = PanelStrip(pages::kAngleSnapBackground);
     all.push_back(
-        {std::string(ui::kAngleSnapBackground),
+        {std::string(pages::kAngleSnapBackground),
          {AngleSnapOnSwitch(snap), AngleSnapOnCaption(snap), AngleSnapOffSwitch(snap), AngleSnapOffCaption(snap)}});
 
-    const Rect gesture = PanelStrip(ui::kGestureBackground);
-    Placement gestures{std::string(ui::kGestureBackground), {GestureSlider(gesture)}};
+    const Rect gesture = PanelStrip(pages::kGestureBackground);
+    Placement gestures{std::string(pages::kGestureBackground), {GestureSlider(gesture)}};
     for (int label = 0; label < kGestureScaleLabelCount; ++label) {
         gestures.controls.push_back(GestureScaleLabel(gesture, label));
     }
     all.push_back(gestures);
 
-    const Rect xy = PanelStrip(ui::kXyBackground);
-    Placement sensitivity{std::string(ui::kXyBackground),
+    const Rect xy = PanelStrip(pages::kXyBackground);
+    Placement sensitivity{std::string(pages::kXyBackground),
                           {XAxisCaption(xy), XSlider(xy), YAxisCaption(xy), YSlider(xy)}};
     for (int label = 0; label < kXyScaleLabelCount; ++label) {
         sensitivity.controls.push_back(XScaleLabel(xy, label));
@@ -98,7 +98,7 @@ std::vector<Placement> PanelControls()
     all.push_back(sensitivity);
 
     for (bool side : {false, true}) {
-        Placement rows{std::string(side ? ui::kAssignmentSideBackground : ui::kAssignmentFrontBackground), {}};
+        Placement rows{std::string(side ? pages::kAssignmentSideBackground : pages::kAssignmentFrontBackground), {}};
         for (int row = 1; row <= (side ? kAssignmentRowCount : kAssignmentFrontRowCount); ++row) {
             rows.controls.push_back(
                 AssignmentRow(row).Offset(-kButtonAssignmentPanelOrigin.x, -kButtonAssignmentPanelOrigin.y));
@@ -118,25 +118,26 @@ std::vector<Placement> DialogControls()
         extra.insert(extra.end(), frame.begin(), frame.end());
         return extra;
     };
-    all.push_back({std::string(ui::kSingleKeyBackground), with({kSingleKeyDisplay, kSingleKeyPrompt})});
-    all.push_back({std::string(ui::kComboKeyBackground), with({kComboModifierDisplay, kComboModifierArea,
-                                                               kComboModifierList, kComboKey1Field, kComboKey2Field})});
+    all.push_back({std::string(pages::kSingleKeyBackground), with({kSingleKeyDisplay, kSingleKeyPrompt})});
+    all.push_back(
+        {std::string(pages::kComboKeyBackground),
+         with({kComboModifierDisplay, kComboModifierArea, kComboModifierList, kComboKey1Field, kComboKey2Field})});
     std::vector<Rect> macroKey{kMacroKeyDisplay, kMacroKeyArea, kMacroKeyList};
     for (int mode = 0; mode < kMacroRepeatModeCount; ++mode) {
         macroKey.push_back(MacroModeTick(mode));
         macroKey.push_back(MacroModeText(mode));
     }
-    all.push_back({std::string(ui::kMacroKeyBackground), with(macroKey)});
+    all.push_back({std::string(pages::kMacroKeyBackground), with(macroKey)});
     std::vector<Rect> manager{kMacroTitleBand, kMacroClose, kMacroOk,   kMacroCancel,   kMacroNew,
                               kMacroDelete,    kMacroList,  kEventList, kRecordButton,  kDelayTick,
                               kDelayLabel,     kLoopTick,   kLoopLabel, kLoopTimesField};
     manager.insert(manager.end(), kMacroColumnHeaders.begin(), kMacroColumnHeaders.end());
-    all.push_back({std::string(ui::kMacroManagerBackground), manager});
-    all.push_back({std::string(ui::kConfigBackground),
+    all.push_back({std::string(pages::kMacroManagerBackground), manager});
+    all.push_back({std::string(pages::kConfigBackground),
                    {kConfigClose, kConfigTitleStrip, kConfigTitleText, kConfigList, kConfigNewStrip, kConfigNewText,
-                    Rect::At(kConfigNewImage, SkinImage(ui::kConfigNewImage).Extent())}});
+                    Rect::At(dialogs::kConfigNewImage, SkinImage(pages::kConfigNewImage).Extent())}});
     // The help panel's close, OK and Cancel areas only count on a background large enough.
-    all.push_back({std::string(ui::kHelpBackground), {kHelpAddressLine, kHelpUpdateLine, kHelpVersionLine}});
+    all.push_back({std::string(pages::kHelpBackground), {kHelpAddressLine, kHelpUpdateLine, kHelpVersionLine}});
     return all;
 }
 
@@ -158,7 +159,7 @@ TEST(SkinGeometry, EveryControlLiesOnItsPanelOrDialogBackground)
 
 TEST(SkinGeometry, MainWindowHoldsTheFrameAndThePictures)
 {
-    const Rect window = Bounds(SkinImage(ui::kMainImage));
+    const Rect window = Bounds(SkinImage(pages::kMainImage));
     const std::vector<Rect> frame{kLogo,        kHelpButton,   kMinimiseButton,   kCloseButton,
                                   kResetButton, kCancelButton, kSaveButton,       kConfigButton,
                                   kFrontSwitch, kSideSwitch,   kMiddleBackground, kScrollBar};
@@ -169,12 +170,12 @@ TEST(SkinGeometry, MainWindowHoldsTheFrameAndThePictures)
         EXPECT_TRUE(window.Encloses(strip)) << Describe(strip);
     }
     // Each mouse picture lies on the stage that is redrawn under it, and every row's list opens inside the window.
-    EXPECT_TRUE(kMiddleBackground.Encloses(Rect::At(kFrontPictureOrigin, SkinImage(ui::kMouseFrontImage).Extent())));
-    EXPECT_TRUE(kMiddleBackground.Encloses(Rect::At(kSidePictureOrigin, SkinImage(ui::kMouseSideImage).Extent())));
+    EXPECT_TRUE(kMiddleBackground.Encloses(Rect::At(kFrontPictureOrigin, SkinImage(pages::kMouseFrontImage).Extent())));
+    EXPECT_TRUE(kMiddleBackground.Encloses(Rect::At(kSidePictureOrigin, SkinImage(pages::kMouseSideImage).Extent())));
     for (int row = 1; row <= kAssignmentRowCount; ++row) {
         EXPECT_TRUE(window.Encloses(AssignmentListArea(row)));
     }
-    const Rect help = Rect::At(kHelpPanelOrigin, SkinImage(ui::kHelpBackground).Extent());
+    const Rect help = Rect::At(kHelpPanelOrigin, SkinImage(pages::kHelpBackground).Extent());
     EXPECT_TRUE(window.Encloses(help)) << Describe(help);
 }
 
@@ -188,65 +189,65 @@ std::vector<Fit> Fits()
     using namespace assign;
     const Rect strip{0, -20, 242, 0};
     std::vector<Fit> fits{
-        {std::string(ui::kLogoImage), kLogo},
-        {std::string(ui::kScrollBarImage), kScrollBar},
-        {std::string(ui::kMainMidImage), kMiddleBackground},
-        {std::string(ui::kItemStripImage), InitialStrip(Item::DpiSetting)},
-        {std::string(ui::kMacroManagerStripImage), InitialStrip(Item::MacroManager)},
-        {std::string(ui::kHelpNormalImage), kHelpButton},
-        {std::string(ui::kHelpOverImage), kHelpButton},
-        {std::string(ui::kMinimiseNormalImage), kMinimiseButton},
-        {std::string(ui::kMinimiseOverImage), kMinimiseButton},
-        {std::string(ui::kCloseNormalImage), kCloseButton},
-        {std::string(ui::kCloseOverImage), kCloseButton},
-        {std::string(ui::kCloseNormalImage), dialogs::kConfigClose},
-        {std::string(ui::kCloseNormalImage), kKeyDialogClose},
-        {std::string(ui::kCloseOverImage), kKeyDialogClose},
-        {std::string(ui::kCancelNormalImage), kResetButton},
-        {std::string(ui::kCancelOverImage), kCancelButton},
-        {std::string(ui::kSaveNormalImage), kSaveButton},
-        {std::string(ui::kSaveOverImage), kSaveButton},
-        {std::string(ui::kConfigNormalImage), kConfigButton},
-        {std::string(ui::kConfigOverImage), kConfigButton},
-        {std::string(ui::kMouseSwitchNormalImage), kFrontSwitch},
-        {std::string(ui::kMouseSwitchSelectedImage), kSideSwitch},
-        {std::string(ui::kEnableImage), DpiEnableSwitch(0)},
-        {std::string(ui::kDisableImage), DpiEnableSwitch(0)},
-        {std::string(ui::kEnableImage), LightingModeSwitch(strip, 1)},
-        {std::string(ui::kDisableImage), AngleSnapOffSwitch(strip)},
-        {std::string(ui::kDpiValueImage), DpiValueBox(0)},
-        {std::string(ui::kScrollModeOnImage), LineModeSwitch(strip)},
-        {std::string(ui::kScrollModeOffImage), PageModeSwitch(strip)},
-        {std::string(ui::kScrollLinesImage), ScrollLinesBox(strip)},
-        {std::string(ui::kDropdownNormalImage), AssignmentRow(1)},
-        {std::string(ui::kDropdownOverImage), AssignmentRow(12)},
-        {std::string(ui::kDropdownChosenImage), AssignmentRow(7)},
-        {std::string(ui::kDialogButtonNormalImage), kKeyDialogOk},
-        {std::string(ui::kDialogButtonOverImage), kKeyDialogCancel},
-        {std::string(ui::kDialogButtonNormalImage), kMacroNew},
-        {std::string(ui::kDialogButtonOverImage), kMacroDelete},
-        {std::string(ui::kTickOffImage), MacroModeTick(0)},
-        {std::string(ui::kTickOnImage), MacroModeTick(2)},
-        {std::string(ui::kMacroTickOffImage), kDelayTick},
-        {std::string(ui::kMacroTickOnImage), kLoopTick},
-        {std::string(ui::kRecordImage), kRecordButton},
-        {std::string(ui::kMacroCancelNormalImage), kMacroOk},
-        {std::string(ui::kMacroCancelOverImage), kMacroCancel},
-        {std::string(ui::kMacroCloseNormalImage), kMacroClose},
-        {std::string(ui::kMacroCloseOverImage), kMacroClose},
+        {std::string(pages::kLogoImage), kLogo},
+        {std::string(pages::kScrollBarImage), kScrollBar},
+        {std::string(pages::kMainMidImage), kMiddleBackground},
+        {std::string(pages::kItemStripImage), InitialStrip(Item::kDpiSetting)},
+        {std::string(pages::kMacroManagerStripImage), InitialStrip(Item::kMacroManager)},
+        {std::string(pages::kHelpNormalImage), kHelpButton},
+        {std::string(pages::kHelpOverImage), kHelpButton},
+        {std::string(pages::kMinimiseNormalImage), kMinimiseButton},
+        {std::string(pages::kMinimiseOverImage), kMinimiseButton},
+        {std::string(pages::kCloseNormalImage), kCloseButton},
+        {std::string(pages::kCloseOverImage), kCloseButton},
+        {std::string(pages::kCloseNormalImage), dialogs::kConfigClose},
+        {std::string(pages::kCloseNormalImage), kKeyDialogClose},
+        {std::string(pages::kCloseOverImage), kKeyDialogClose},
+        {std::string(pages::kCancelNormalImage), kResetButton},
+        {std::string(pages::kCancelOverImage), kCancelButton},
+        {std::string(pages::kSaveNormalImage), kSaveButton},
+        {std::string(pages::kSaveOverImage), kSaveButton},
+        {std::string(pages::kConfigNormalImage), kConfigButton},
+        {std::string(pages::kConfigOverImage), kConfigButton},
+        {std::string(pages::kMouseSwitchNormalImage), kFrontSwitch},
+        {std::string(pages::kMouseSwitchSelectedImage), kSideSwitch},
+        {std::string(pages::kEnableImage), DpiEnableSwitch(0)},
+        {std::string(pages::kDisableImage), DpiEnableSwitch(0)},
+        {std::string(pages::kEnableImage), LightingModeSwitch(strip, 1)},
+        {std::string(pages::kDisableImage), AngleSnapOffSwitch(strip)},
+        {std::string(pages::kDpiValueImage), DpiValueBox(0)},
+        {std::string(pages::kScrollModeOnImage), LineModeSwitch(strip)},
+        {std::string(pages::kScrollModeOffImage), PageModeSwitch(strip)},
+        {std::string(pages::kScrollLinesImage), ScrollLinesBox(strip)},
+        {std::string(pages::kDropdownNormalImage), AssignmentRow(1)},
+        {std::string(pages::kDropdownOverImage), AssignmentRow(12)},
+        {std::string(pages::kDropdownChosenImage), AssignmentRow(7)},
+        {std::string(pages::kDialogButtonNormalImage), kKeyDialogOk},
+        {std::string(pages::kDialogButtonOverImage), kKeyDialogCancel},
+        {std::string(pages::kDialogButtonNormalImage), kMacroNew},
+        {std::string(pages::kDialogButtonOverImage), kMacroDelete},
+        {std::string(pages::kTickOffImage), MacroModeTick(0)},
+        {std::string(pages::kTickOnImage), MacroModeTick(2)},
+        {std::string(pages::kMacroTickOffImage), kDelayTick},
+        {std::string(pages::kMacroTickOnImage), kLoopTick},
+        {std::string(pages::kRecordImage), kRecordButton},
+        {std::string(pages::kMacroCancelNormalImage), kMacroOk},
+        {std::string(pages::kMacroCancelOverImage), kMacroCancel},
+        {std::string(pages::kMacroCloseNormalImage), kMacroClose},
+        {std::string(pages::kMacroCloseOverImage), kMacroClose},
     };
     const auto family = [&](std::string_view pattern, int first, int last, const Rect& rect) {
         for (int value = first; value <= last; ++value) {
-            fits.push_back({ui::SkinImageName(pattern, value), rect});
+            fits.push_back({pages::SkinImageName(pattern, value), rect});
         }
     };
-    family(ui::kDpiStagePattern, kDpiStageMinValue, kDpiStageMaxValue, DpiStageSlider(3));
-    family(ui::kLightingPattern, kLightingMinValue, kLightingMaxValue, LightingSlider(strip, 2));
-    family(ui::kSpeedPattern, kSpeedMinValue, kSpeedMaxValue, SpeedDial(strip, 242));
-    family(ui::kStageSliderPattern, kXyMinValue, kXyMaxValue, XSlider(strip));
-    family(ui::kGesturePattern, kGestureMinValue, kGestureMaxValue, GestureSlider(strip));
+    family(pages::kDpiStagePattern, kDpiStageMinValue, kDpiStageMaxValue, DpiStageSlider(3));
+    family(pages::kLightingPattern, kLightingMinValue, kLightingMaxValue, LightingSlider(strip, 2));
+    family(pages::kSpeedPattern, kSpeedMinValue, kSpeedMaxValue, SpeedDial(strip, 242));
+    family(pages::kStageSliderPattern, kXyMinValue, kXyMaxValue, XSlider(strip));
+    family(pages::kGesturePattern, kGestureMinValue, kGestureMaxValue, GestureSlider(strip));
     for (int rate : {125, 250, 500, 1000}) {
-        fits.push_back({ui::SkinImageName(ui::kReportRatePattern, rate), ReportRateDial(strip, 242)});
+        fits.push_back({pages::SkinImageName(pages::kReportRatePattern, rate), ReportRateDial(strip, 242)});
     }
     return fits;
 }
@@ -309,7 +310,7 @@ TEST(SkinGeometry, PanelsHaveTheSizesTheProgramFallsBackOn)
 
 TEST(SkinGeometry, RightColumnBackgroundHoldsEveryLayoutAndNothingElse)
 {
-    const Rect column = Rect::At(kRightColumnOrigin, SkinImage(ui::kMainRightImage).Extent());
+    const Rect column = Rect::At(kRightColumnOrigin, SkinImage(pages::kMainRightImage).Extent());
     for (unsigned flags = 0; flags < 256; ++flags) {
         for (bool bottomView : {false, true}) {
             for (const Rect& r : RightColumnLayout(flags, bottomView)) {
@@ -326,12 +327,13 @@ TEST(SkinGeometry, RightColumnBackgroundHoldsEveryLayoutAndNothingElse)
 
 TEST(SkinGeometry, LeftColumnBackgroundHoldsEveryLayoutAndNothingElse)
 {
-    const Rect column = Rect::At(kLeftColumnOrigin, SkinImage(ui::kMainLeftImage).Extent());
+    const Rect column = Rect::At(kLeftColumnOrigin, SkinImage(pages::kMainLeftImage).Extent());
     for (bool side : {false, true}) {
         for (bool assignmentOpen : {false, true}) {
             for (bool xyOpen : {false, true}) {
-                const Rect assignment = InitialStrip(Item::ButtonAssignment);
-                const std::string_view panel = side ? ui::kAssignmentSideBackground : ui::kAssignmentFrontBackground;
+                const Rect assignment = InitialStrip(Item::kButtonAssignment);
+                const std::string_view panel =
+                    side ? pages::kAssignmentSideBackground : pages::kAssignmentFrontBackground;
                 std::vector<Rect> drawn{assignment};
                 int top = assignment.bottom + kItemGap;
                 if (assignmentOpen) {
@@ -343,7 +345,7 @@ TEST(SkinGeometry, LeftColumnBackgroundHoldsEveryLayoutAndNothingElse)
                 drawn.push_back(macro);
                 drawn.push_back(xy);
                 if (xyOpen) {
-                    drawn.push_back(Rect::At({xy.left, xy.bottom}, SkinImage(ui::kXyBackground).Extent()));
+                    drawn.push_back(Rect::At({xy.left, xy.bottom}, SkinImage(pages::kXyBackground).Extent()));
                 }
                 for (const Rect& r : drawn) {
                     EXPECT_TRUE(column.Encloses(r)) << (side ? "side " : "front ") << Describe(r);

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "pages/main_window_geometry.h"
+#include "pages/skin_catalogue.h"
 #include "skin_files.h"
-#include "ui/skin_catalogue.h"
 
 namespace zalvane::skingen::testing {
 namespace {
@@ -27,9 +27,10 @@ struct View {
 };
 
 const View kViews[] = {
-    {"front", ui::kMouseFrontImage, kFrontPictureOrigin, kFrontSpots, ui::kFrontSpotNormalPattern,
-     ui::kFrontSpotOverPattern},
-    {"side", ui::kMouseSideImage, kSidePictureOrigin, kSideSpots, ui::kSideSpotNormalPattern, ui::kSideSpotOverPattern},
+    {"front", pages::kMouseFrontImage, kFrontPictureOrigin, kFrontSpots, pages::kFrontSpotNormalPattern,
+     pages::kFrontSpotOverPattern},
+    {"side", pages::kMouseSideImage, kSidePictureOrigin, kSideSpots, pages::kSideSpotNormalPattern,
+     pages::kSideSpotOverPattern},
 };
 
 bool SameColour(const Colour& a, const Colour& b) { return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a; }
@@ -37,7 +38,7 @@ bool SameColour(const Colour& a, const Colour& b) { return a.r == b.r && a.g == 
 Rect SpotRect(const View& view, int spot)
 {
     return Rect::At(view.spots[static_cast<std::size_t>(spot - 1)],
-                    SkinImage(ui::SkinImageName(view.normal, spot)).Extent());
+                    SkinImage(pages::SkinImageName(view.normal, spot)).Extent());
 }
 
 // The program draws spots in no promised order (one lit, the rest normal), so no two spots
@@ -62,8 +63,8 @@ TEST(MouseSpots, NormalSpotsAreThePictureItselfAtTheirPositions)
         const Image& picture = SkinImage(view.picture);
         const Rect pictureRect = Rect::At(view.origin, picture.Extent());
         for (int spot = 1; spot <= static_cast<int>(view.spots.size()); ++spot) {
-            const Image& normal = SkinImage(ui::SkinImageName(view.normal, spot));
-            const Image& over = SkinImage(ui::SkinImageName(view.over, spot));
+            const Image& normal = SkinImage(pages::SkinImageName(view.normal, spot));
+            const Image& over = SkinImage(pages::SkinImageName(view.over, spot));
             ASSERT_TRUE(normal && over) << view.name << " " << spot;
             EXPECT_EQ(normal.Extent(), over.Extent()) << view.name << " " << spot;
             const Rect rect = SpotRect(view, spot);
@@ -86,8 +87,8 @@ TEST(MouseSpots, OverSpotsLightUpInTheAccentInsideTheirOwnSpotOnly)
     for (const View& view : kViews) {
         const int count = static_cast<int>(view.spots.size());
         for (int spot = 1; spot <= count; ++spot) {
-            const Image& normal = SkinImage(ui::SkinImageName(view.normal, spot));
-            const Image& over = SkinImage(ui::SkinImageName(view.over, spot));
+            const Image& normal = SkinImage(pages::SkinImageName(view.normal, spot));
+            const Image& over = SkinImage(pages::SkinImageName(view.over, spot));
             const Rect rect = SpotRect(view, spot);
             int changed = 0;
             long redExcess = 0;
@@ -118,7 +119,7 @@ TEST(MouseSpots, OverSpotsLightUpInTheAccentInsideTheirOwnSpotOnly)
 // stage (the mouse and its shadow end inside), or a seam would show around it.
 TEST(MouseSpots, PicturesMeltIntoTheStageAtTheirEdges)
 {
-    const Image& stage = SkinImage(ui::kMainMidImage);
+    const Image& stage = SkinImage(pages::kMainMidImage);
     for (const View& view : kViews) {
         const Image& picture = SkinImage(view.picture);
         int worst = 0;

@@ -15,9 +15,9 @@
 #include "pages/main_window_geometry.h"
 #include "pages/pointer_panel_geometry.h"
 #include "pages/sensor_panel_geometry.h"
+#include "pages/skin_catalogue.h"
 #include "palette.h"
 #include "skin_files.h"
-#include "ui/skin_catalogue.h"
 
 namespace zalvane::skingen::testing {
 namespace {
@@ -28,10 +28,10 @@ bool PureWhite(const Colour& c) { return c.a > 0 && c.r == 255 && c.g == 255 && 
 
 TEST(SkinPixels, PureWhiteOnlyOutlinesTheSplash)
 {
-    for (const std::string& name : ui::AllSkinImageNames()) {
+    for (const std::string& name : pages::AllSkinImageNames()) {
         const Image& image = SkinImage(name);
         ASSERT_TRUE(image) << name;
-        const bool splash = name == ui::kStartImage;
+        const bool splash = name == pages::kStartImage;
         // The splash's holes round its corners; nowhere else may a pixel be pure white.
         constexpr int kCorner = 16;
         int holes = 0;
@@ -55,7 +55,7 @@ TEST(SkinPixels, PureWhiteOnlyOutlinesTheSplash)
 
 TEST(SkinPixels, EveryImageIsOpaque)
 {
-    for (const std::string& name : ui::AllSkinImageNames()) {
+    for (const std::string& name : pages::AllSkinImageNames()) {
         const Image& image = SkinImage(name);
         ASSERT_TRUE(image) << name;
         int seeThrough = 0;
@@ -94,44 +94,44 @@ std::vector<TextArea> TextAreas()
     const Rect strip{0, -20, 242, 0};
     const Rect speedDial = SpeedDial(strip, 242);
     std::vector<TextArea> areas{
-        {std::string(ui::kItemStripImage), {kItemCaptionInset, 2, 160, 18}},
-        {std::string(ui::kMacroManagerStripImage), {kItemCaptionInset, 2, 160, 36}},
-        {std::string(ui::kCancelNormalImage), {6, 4, 51, 26}},
-        {std::string(ui::kCancelOverImage), {6, 4, 51, 26}},
-        {std::string(ui::kSaveNormalImage), {6, 4, 51, 26}},
-        {std::string(ui::kSaveOverImage), {6, 4, 51, 26}},
-        {std::string(ui::kConfigNormalImage), {kConfigLabelInset, 4, 68, 26}},
-        {std::string(ui::kConfigOverImage), {kConfigLabelInset, 4, 68, 26}},
-        {std::string(ui::kMouseSwitchNormalImage), {8, 4, 54, 25}},
-        {std::string(ui::kMouseSwitchSelectedImage), {8, 4, 54, 25}},
-        {std::string(ui::kDropdownNormalImage), {12, 2, 110, 14}},
-        {std::string(ui::kDropdownOverImage), {12, 2, 110, 14}},
-        {std::string(ui::kDropdownChosenImage), {12, 2, 110, 14}},
-        {std::string(ui::kDpiValueImage), {2, 2, 23, 9}},
-        {std::string(ui::kLightingBackground), LightingModeCaption(strip, 1)},
-        {std::string(ui::kLightingBackground), LightingScaleLabel(strip, 3, 0)},
-        {std::string(ui::kMouseAttributeBackground), SlowCaption(speedDial)},
-        {std::string(ui::kMouseAttributeBackground), FastCaption(speedDial)},
-        {std::string(ui::kScrollSpeedBackground), LineModeCaption(strip)},
-        {std::string(ui::kScrollSpeedBackground), PageModeCaption(strip)},
-        {std::string(ui::kAngleSnapBackground), AngleSnapOnCaption(strip)},
-        {std::string(ui::kGestureBackground), GestureScaleLabel(strip, 2)},
-        {std::string(ui::kXyBackground), XAxisCaption(strip)},
-        {std::string(ui::kXyBackground), YScaleLabel(strip, 4)},
-        {std::string(ui::kConfigBackground), dialogs::kConfigTitleText},
-        {std::string(ui::kConfigBackground), dialogs::kConfigNewText},
-        {std::string(ui::kMacroManagerBackground), {assign::kMacroTitleInset, 4, 200, 28}},
-        {std::string(ui::kMacroManagerBackground), assign::kMacroColumnHeaders[2]},
-        {std::string(ui::kMacroManagerBackground), assign::kDelayLabel},
-        {std::string(ui::kMacroManagerBackground), assign::kLoopLabel},
-        {std::string(ui::kRecordImage), {12, 4, 77, 20}},
-        {std::string(ui::kMacroCancelNormalImage), {6, 4, 48, 24}},
-        {std::string(ui::kMacroCancelOverImage), {6, 4, 48, 24}},
-        {std::string(ui::kDialogButtonNormalImage), {6, 4, 52, 21}},
-        {std::string(ui::kDialogButtonOverImage), {6, 4, 52, 21}},
+        {std::string(pages::kItemStripImage), {kItemCaptionInset, 2, 160, 18}},
+        {std::string(pages::kMacroManagerStripImage), {kItemCaptionInset, 2, 160, 36}},
+        {std::string(pages::kCancelNormalImage), {6, 4, 51, 26}},
+        {std::string(pages::kCancelOverImage), {6, 4, 51, 26}},
+        {std::string(pages::kSaveNormalImage), {6, 4, 51, 26}},
+        {std::string(pages::kSaveOverImage), {6, 4, 51, 26}},
+        {std::string(pages::kConfigNormalImage), {kConfigLabelInset, 4, 68, 26}},
+        {std::string(pages::kConfigOverImage), {kConfigLabelInset, 4, 68, 26}},
+        {std::string(pages::kMouseSwitchNormalImage), {8, 4, 54, 25}},
+        {std::string(pages::kMouseSwitchSelectedImage), {8, 4, 54, 25}},
+        {std::string(pages::kDropdownNormalImage), {12, 2, 110, 14}},
+        {std::string(pages::kDropdownOverImage), {12, 2, 110, 14}},
+        {std::string(pages::kDropdownChosenImage), {12, 2, 110, 14}},
+        {std::string(pages::kDpiValueImage), {2, 2, 23, 9}},
+        {std::string(pages::kLightingBackground), LightingModeCaption(strip, 1)},
+        {std::string(pages::kLightingBackground), LightingScaleLabel(strip, 3, 0)},
+        {std::string(pages::kMouseAttributeBackground), SlowCaption(speedDial)},
+        {std::string(pages::kMouseAttributeBackground), FastCaption(speedDial)},
+        {std::string(pages::kScrollSpeedBackground), LineModeCaption(strip)},
+        {std::string(pages::kScrollSpeedBackground), PageModeCaption(strip)},
+        {std::string(pages::kAngleSnapBackground), AngleSnapOnCaption(strip)},
+        {std::string(pages::kGestureBackground), GestureScaleLabel(strip, 2)},
+        {std::string(pages::kXyBackground), XAxisCaption(strip)},
+        {std::string(pages::kXyBackground), YScaleLabel(strip, 4)},
+        {std::string(pages::kConfigBackground), dialogs::kConfigTitleText},
+        {std::string(pages::kConfigBackground), dialogs::kConfigNewText},
+        {std::string(pages::kMacroManagerBackground), {assign::kMacroTitleInset, 4, 200, 28}},
+        {std::string(pages::kMacroManagerBackground), assign::kMacroColumnHeaders[2]},
+        {std::string(pages::kMacroManagerBackground), assign::kDelayLabel},
+        {std::string(pages::kMacroManagerBackground), assign::kLoopLabel},
+        {std::string(pages::kRecordImage), {12, 4, 77, 20}},
+        {std::string(pages::kMacroCancelNormalImage), {6, 4, 48, 24}},
+        {std::string(pages::kMacroCancelOverImage), {6, 4, 48, 24}},
+        {std::string(pages::kDialogButtonNormalImage), {6, 4, 52, 21}},
+        {std::string(pages::kDialogButtonOverImage), {6, 4, 52, 21}},
         // The help panel writes in black.
-        {std::string(ui::kHelpBackground), dialogs::kHelpAddressLine, {0, 0, 0}},
-        {std::string(ui::kHelpBackground), dialogs::kHelpVersionLine, {0, 0, 0}},
+        {std::string(pages::kHelpBackground), dialogs::kHelpAddressLine, {0, 0, 0}},
+        {std::string(pages::kHelpBackground), dialogs::kHelpVersionLine, {0, 0, 0}},
     };
     return areas;
 }

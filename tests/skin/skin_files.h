@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "canvas.h"
-#include "pages/rect.h"
+#include "ui/rect.h"
 
 namespace zalvane::skingen::testing {
 
@@ -26,9 +26,9 @@ inline const Image& SkinImage(std::string_view name)
     return it->second;
 }
 
-inline pages::Rect Bounds(const Image& image) { return {0, 0, image.Width(), image.Height()}; }
+inline ui::Rect Bounds(const Image& image) { return {0, 0, image.Width(), image.Height()}; }
 
-inline std::string Describe(const pages::Rect& r)
+inline std::string Describe(const ui::Rect& r)
 {
     return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " + std::to_string(r.right) + ", " +
            std::to_string(r.bottom) + ")";

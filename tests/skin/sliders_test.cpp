@@ -9,9 +9,9 @@
 #include "pages/dpi_panel_geometry.h"
 #include "pages/lighting_panel_geometry.h"
 #include "pages/sensor_panel_geometry.h"
+#include "pages/skin_catalogue.h"
 #include "panel_art.h"
 #include "skin_files.h"
-#include "ui/skin_catalogue.h"
 
 namespace zalvane::skingen::testing {
 namespace {
@@ -57,7 +57,7 @@ TEST(SliderPictures, ClickingAKnobGivesItsValue)
 TEST(SliderPictures, DpiKnobSitsOnTheValuesRow)
 {
     for (int value : {1, 2, 37, 119, 120}) {
-        const Image& image = SkinImage(ui::SkinImageName(ui::kDpiStagePattern, value));
+        const Image& image = SkinImage(pages::SkinImageName(pages::kDpiStagePattern, value));
         ASSERT_TRUE(image);
         const int column = image.Width() / 2;
         int first = -1, last = -1;

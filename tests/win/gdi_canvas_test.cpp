@@ -26,7 +26,7 @@ struct Ink {
     bool outside = false;
 };
 
-Ink FindInk(const PixelSurface& surface, int width, int height, const pages::Rect& inside)
+Ink FindInk(const PixelSurface& surface, int width, int height, const ui::Rect& inside)
 {
     Ink ink;
     for (int y = 0; y < height; ++y)
@@ -46,7 +46,7 @@ Ink FindInk(const PixelSurface& surface, int width, int height, const pages::Rec
 TEST(GdiCanvasTest, TextIsAlignedInItsRectangleOverAnUntouchedBackground)
 {
     const platform::win::UniqueHFont main = CreateSkinFont({"Segoe UI", 15, 300});
-    const pages::Rect area{40, 5, 160, 35};
+    const ui::Rect area{40, 5, 160, 35};
     for (const TextAlignment alignment : {TextAlignment::kLeft, TextAlignment::kCentre, TextAlignment::kRight}) {
         SCOPED_TRACE(::testing::Message() << "alignment " << static_cast<int>(alignment));
         PixelSurface surface(200, 40, kBackground);
@@ -81,7 +81,7 @@ TEST(GdiCanvasTest, WrappedTextTakesSeveralLinesCentredAsABlock)
 {
     const platform::win::UniqueHFont main = CreateSkinFont({"Segoe UI", 15, 700});
     // Room for the whole block, then a rectangle lower than the block: it stays whole.
-    for (const pages::Rect area : {pages::Rect{20, 10, 100, 70}, pages::Rect{20, 30, 100, 50}}) {
+    for (const ui::Rect area : {ui::Rect{20, 10, 100, 70}, ui::Rect{20, 30, 100, 50}}) {
         PixelSurface surface(200, 80, kBackground);
         {
             GdiCanvas canvas(surface.Dc(), main.get(), nullptr);
@@ -101,7 +101,7 @@ TEST(GdiCanvasTest, MeasuresInItsFontsAndCutsALongCaptionWithAnEllipsis)
 {
     const platform::win::UniqueHFont main = CreateSkinFont({"Segoe UI", 15, 300});
     const platform::win::UniqueHFont value = CreateSkinFont({"Segoe UI", 30, 300});
-    const pages::Rect row{20, 5, 150, 21};
+    const ui::Rect row{20, 5, 150, 21};
     const std::string caption = "A caption much too long for its row";
     PixelSurface surface(200, 40, kBackground);
     {

@@ -2,7 +2,7 @@
 // ends (each told once, after the box is gone), the keys it takes before the dialog's
 // own handling, and one editor at a time.
 
-#include "dialogs/win/lb_editor_wnd.h"
+#include "ui/win/lb_editor_wnd.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include "ui/win/dialog.h"
 #include "win/test_dialog_ids.h"
 
-namespace zalvane::dialogs::win {
+namespace zalvane::ui::win {
 namespace {
 
 constexpr int kItemHeight = 16;
@@ -223,4 +223,4 @@ TEST(LBEditorWndTest, OneEditorAtATimeAndOnlyOverALineThatIsThere)
 }
 
 }  // namespace
-}  // namespace zalvane::dialogs::win
+}  // namespace zalvane::ui::win

@@ -142,7 +142,7 @@ void Notice(HWND dialog, HWND list, int line, WORD code)
 // Types `text` over the open editor of `list` and ends the edit with `key`.
 void EditAndPress(HWND list, const wchar_t* text, WPARAM key)
 {
-    const HWND editor = ::GetDlgItem(list, static_cast<int>(dialogs::win::CLBEditorWnd::kEditorId));
+    const HWND editor = ::GetDlgItem(list, static_cast<int>(ui::win::CLBEditorWnd::kEditorId));
     ASSERT_NE(editor, nullptr);
     ::SetWindowTextW(editor, text);
     MSG down{editor, WM_KEYDOWN, key, 0, 0, {}};
@@ -163,7 +163,7 @@ protected:
 
     void WriteMacros(std::string_view sections) { test::WriteRawFile(m_path, test::Utf16LeFile(sections)); }
 
-    MacroManagerContext Context() { return {m_store, m_path, dialogs::Language::English, m_skin, m_names}; }
+    MacroManagerContext Context() { return {m_store, m_path, language::Language::kEnglish, m_skin, m_names}; }
 
     HWND Item(const CMacroProgramDialog& dialog, int id) { return ::GetDlgItem(dialog.Hwnd(), id); }
 
@@ -299,12 +299,12 @@ TEST_F(MacroProgramDialogTest, DelaysAndNamesAreEditedInPlace)
     EXPECT_TRUE(::IsWindow(dialog.Hwnd()));
     Notice(dialog.Hwnd(), macros, 0, LBN_DBLCLK);
     Notice(dialog.Hwnd(), macros, 0, LBN_DBLCLK);
-    ::SetWindowTextW(::GetDlgItem(macros, static_cast<int>(dialogs::win::CLBEditorWnd::kEditorId)), L"Hop");
+    ::SetWindowTextW(::GetDlgItem(macros, static_cast<int>(ui::win::CLBEditorWnd::kEditorId)), L"Hop");
     MouseClick(dialog.Hwnd(), {kMacroList.left + 20, kMacroList.top + kManagerListItemHeight + 8});
     EXPECT_EQ(ReadMacroNames(m_store, m_path), (Lines{"Jump", "Macro_1"}));
     EXPECT_EQ(::SendMessageW(macros, LB_GETCURSEL, 0, 0), 1);
     EXPECT_EQ(ListLines(events), (Lines{"B   Dn"}));
-    EXPECT_EQ(::GetDlgItem(macros, static_cast<int>(dialogs::win::CLBEditorWnd::kEditorId)), nullptr);
+    EXPECT_EQ(::GetDlgItem(macros, static_cast<int>(ui::win::CLBEditorWnd::kEditorId)), nullptr);
 }
 
 TEST_F(MacroProgramDialogTest, RecordsThroughTheKeyboardHookAndCtrlBreakStops)

@@ -8,8 +8,10 @@
 #include <algorithm>
 
 #include "platform/win/unique_handle.h"
+#include "platform/win/wide_text.h"
 #include "ui/pixel_math.h"
 #include "ui/win/mem_dc.h"
+#include "ui/win/skin_image_sizes.h"
 #include "win/png_writer.h"
 #include "win/win_test_support.h"
 
@@ -169,6 +171,61 @@ TEST_F(SkinImageTest, MemDcShowsNothingUntilItEndsThenCopiesItsRectangle)
         EXPECT_EQ(whole.Rect().right, 8);
         EXPECT_EQ(whole.Rect().bottom, 8);
     }
+}
+
+TEST_F(SkinImageTest, CacheDrawsWhatTheFileHeldWithoutReadingItAgain)
+{
+    const std::vector<TestPixel> pixels{{255, 0, 0, 128}, {0, 255, 0, 255}};
+    const std::wstring path = Png(L"cached.png", 2, 1, pixels, true);
+    PixelSurface direct(4, 2, kBackground);
+    ASSERT_TRUE(DrawSkinImage(direct.Dc(), path, 1, 1));
+    SkinImageCache cache;
+    PixelSurface first(4, 2, kBackground);
+    ASSERT_TRUE(cache.Draw(first.Dc(), path, 1, 1));
+    ASSERT_TRUE(::DeleteFileW(path.c_str()));
+    PixelSurface second(4, 2, kBackground);
+    ASSERT_TRUE(cache.Draw(second.Dc(), path, 1, 1));
+    for (int x = 0; x < 4; ++x) {
+        EXPECT_TRUE(ColourNear(first.At(x, 1), direct.At(x, 1), 0)) << x;
+        EXPECT_TRUE(ColourNear(second.At(x, 1), direct.At(x, 1), 0)) << x;
+    }
+    // A missing image draws nothing, every time.
+    EXPECT_FALSE(cache.Draw(second.Dc(), m_folder.File(L"missing.png"), 0, 0));
+    EXPECT_FALSE(cache.Draw(second.Dc(), m_folder.File(L"missing.png"), 0, 0));
+    EXPECT_EQ(cache.Size(), 2u);
+}
+
+// The main window draws on its kept background: the picture stays in that bitmap, and the
+// target gets the whole rectangle once, at the end.
+TEST_F(SkinImageTest, MemDcOnAKeptBitmapLeavesThePictureInIt)
+{
+    PixelSurface target(8, 8, kBackground);
+    PixelSurface kept(8, 8, {0, 255, 0, 255});
+    const platform::win::UniqueHBrush red(::CreateSolidBrush(RGB(255, 0, 0)));
+    // The kept bitmap must not be selected elsewhere: take it out of its own surface.
+    const HBITMAP bitmap = static_cast<HBITMAP>(::GetCurrentObject(kept.Dc(), OBJ_BITMAP));
+    const platform::win::UniqueHBitmap spare(::CreateCompatibleBitmap(kept.Dc(), 1, 1));
+    const HGDIOBJ previous = ::SelectObject(kept.Dc(), spare.get());
+    {
+        const RECT whole{0, 0, 8, 8};
+        const CMemDC buffer(target.Dc(), &whole, bitmap);
+        const RECT corner{0, 0, 4, 4};
+        ::FillRect(buffer.get(), &corner, red.get());
+        EXPECT_TRUE(ColourNear(target.At(1, 1), kBackground, 0));
+    }
+    EXPECT_TRUE(ColourNear(target.At(1, 1), {255, 0, 0, 255}, 0));
+    EXPECT_TRUE(ColourNear(target.At(6, 6), {0, 255, 0, 255}, 0));
+    ::SelectObject(kept.Dc(), previous);
+    EXPECT_TRUE(ColourNear(kept.At(1, 1), {255, 0, 0, 255}, 0));
+    EXPECT_TRUE(ColourNear(kept.At(6, 6), {0, 255, 0, 255}, 0));
+}
+
+TEST_F(SkinImageTest, ImageSizesAsDecoded)
+{
+    SkinImageSizes sizes;
+    const std::wstring path = Png(L"panel.png", 7, 3, std::vector<TestPixel>(21), true);
+    EXPECT_EQ(sizes.SizeOf(platform::win::Narrow(path)), (ui::Size{7, 3}));
+    EXPECT_FALSE(sizes.SizeOf(platform::win::Narrow(m_folder.File(L"missing.png"))));
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ TEST_F(SystemPointerSettingsTest, EveryValueSetIsWhatTheSystemReports)
     };
     const Case cases[] = {
         {{6, 10, 1}, 1, 3, 900},
-        {{0, 0, 0}, 20, app::kScrollOneScreen, 130},
+        {{0, 0, 0}, 20, platform::kScrollOneScreen, 130},
         {{6, 10, 1}, 12, 9, 550},
     };
     for (const Case& c : cases) {

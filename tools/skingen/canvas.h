@@ -9,13 +9,13 @@
 #include <string>
 #include <utility>
 
-#include "pages/rect.h"
+#include "ui/rect.h"
 
 namespace zalvane::skingen {
 
-using pages::Point;
-using pages::Rect;
-using pages::Size;
+using ui::Point;
+using ui::Rect;
+using ui::Size;
 
 struct SurfaceRelease {
     void operator()(cairo_surface_t* surface) const { cairo_surface_destroy(surface); }

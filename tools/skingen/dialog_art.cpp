@@ -6,9 +6,9 @@
 #include "assign/macro_manager_layout.h"
 #include "dialogs/config_dialog_layout.h"
 #include "dialogs/help_dialog_layout.h"
+#include "pages/skin_catalogue.h"
 #include "palette.h"
 #include "skin_sizes.h"
-#include "ui/skin_catalogue.h"
 #include "widgets.h"
 
 namespace zalvane::skingen {
@@ -208,12 +208,12 @@ Image HelpBackground()
 
 void AddDialogImages(SkinSet& skin)
 {
-    skin.Add(ui::kSingleKeyBackground, SingleKeyBackground());
-    skin.Add(ui::kComboKeyBackground, ComboKeyBackground());
-    skin.Add(ui::kMacroKeyBackground, MacroKeyBackground());
-    skin.Add(ui::kMacroManagerBackground, MacroManagerBackground());
-    skin.Add(ui::kConfigBackground, ConfigBackground());
-    skin.Add(ui::kHelpBackground, HelpBackground());
+    skin.Add(pages::kSingleKeyBackground, SingleKeyBackground());
+    skin.Add(pages::kComboKeyBackground, ComboKeyBackground());
+    skin.Add(pages::kMacroKeyBackground, MacroKeyBackground());
+    skin.Add(pages::kMacroManagerBackground, MacroManagerBackground());
+    skin.Add(pages::kConfigBackground, ConfigBackground());
+    skin.Add(pages::kHelpBackground, HelpBackground());
 }
 
 }  // namespace zalvane::skingen

@@ -4,9 +4,9 @@
 
 #include "glyphs.h"
 #include "pages/main_window_geometry.h"
+#include "pages/skin_catalogue.h"
 #include "palette.h"
 #include "skin_sizes.h"
-#include "ui/skin_catalogue.h"
 #include "widgets.h"
 
 namespace zalvane::skingen {
@@ -137,19 +137,19 @@ Image RenderMainFrame()
 
 void AddFrameImages(SkinSet& skin, const Image& frame)
 {
-    skin.Add(ui::kMainImage, frame.Copy());
-    skin.Add(ui::kLogoImage, frame.Crop(kLogo));
-    skin.Add(ui::kScrollBarImage, frame.Crop(kScrollBar));
-    skin.Add(ui::kMainMidImage, frame.Crop(kMiddleBackground));
-    skin.Add(ui::kMainLeftImage, frame.Crop(Rect::At(kLeftColumnOrigin, sizes::kLeftColumn)));
-    skin.Add(ui::kMainRightImage, frame.Crop(Rect::At(kRightColumnOrigin, sizes::kRightColumn)));
+    skin.Add(pages::kMainImage, frame.Copy());
+    skin.Add(pages::kLogoImage, frame.Crop(kLogo));
+    skin.Add(pages::kScrollBarImage, frame.Crop(kScrollBar));
+    skin.Add(pages::kMainMidImage, frame.Crop(kMiddleBackground));
+    skin.Add(pages::kMainLeftImage, frame.Crop(Rect::At(kLeftColumnOrigin, sizes::kLeftColumn)));
+    skin.Add(pages::kMainRightImage, frame.Crop(Rect::At(kRightColumnOrigin, sizes::kRightColumn)));
 
-    const Size strip = InitialStrip(Item::DpiSetting).Extent();
-    skin.Add(ui::kItemStripImage, MakeImage(strip, p::kBase, [&](cairo_t* cr) {
+    const Size strip = InitialStrip(Item::kDpiSetting).Extent();
+    skin.Add(pages::kItemStripImage, MakeImage(strip, p::kBase, [&](cairo_t* cr) {
                  DrawItemStrip(cr, {0, 0, strip.width, strip.height}, false);
              }));
-    const Size tall = InitialStrip(Item::MacroManager).Extent();
-    skin.Add(ui::kMacroManagerStripImage, MakeImage(tall, p::kBase, [&](cairo_t* cr) {
+    const Size tall = InitialStrip(Item::kMacroManager).Extent();
+    skin.Add(pages::kMacroManagerStripImage, MakeImage(tall, p::kBase, [&](cairo_t* cr) {
                  DrawItemStrip(cr, {0, 0, tall.width, tall.height}, true);
                  // A record mark at the right end: this strip opens the macro recorder.
                  const double cx = tall.width - 22;

@@ -10,7 +10,7 @@ constexpr double kPi = std::numbers::pi;
 
 // One path step in glyph units: the cap height is 1, y grows downwards.
 struct Step {
-    enum Kind { Move, Line, Arc, ArcBack, Close } kind;
+    enum Kind { kMove, kLine, kArc, kArcBack, kClose } kind;
     double x = 0;
     double y = 0;
     double radius = 0;
@@ -18,14 +18,14 @@ struct Step {
     double to = 0;
 };
 
-constexpr Step M(double x, double y) { return {Step::Move, x, y}; }
-constexpr Step L(double x, double y) { return {Step::Line, x, y}; }
-constexpr Step A(double cx, double cy, double r, double from, double to) { return {Step::Arc, cx, cy, r, from, to}; }
+constexpr Step M(double x, double y) { return {Step::kMove, x, y}; }
+constexpr Step L(double x, double y) { return {Step::kLine, x, y}; }
+constexpr Step A(double cx, double cy, double r, double from, double to) { return {Step::kArc, cx, cy, r, from, to}; }
 constexpr Step B(double cx, double cy, double r, double from, double to)
 {
-    return {Step::ArcBack, cx, cy, r, from, to};
+    return {Step::kArcBack, cx, cy, r, from, to};
 }
-constexpr Step Z() { return {Step::Close}; }
+constexpr Step Z() { return {Step::kClose}; }
 
 struct Glyph {
     double width;
@@ -116,21 +116,21 @@ void LetteringPath(cairo_t* cr, std::string_view text, double x, double y, const
         auto py = [&](double gy) { return y + half + gy * scale; };
         for (const Step& step : glyph.steps) {
             switch (step.kind) {
-                case Step::Move:
+                case Step::kMove:
                     cairo_move_to(cr, px(step.x, step.y), py(step.y));
                     break;
-                case Step::Line:
+                case Step::kLine:
                     cairo_line_to(cr, px(step.x, step.y), py(step.y));
                     break;
-                case Step::Arc:
+                case Step::kArc:
                     cairo_arc(cr, px(step.x, step.y), py(step.y), step.radius * scale, step.from * kPi / 180,
                               step.to * kPi / 180);
                     break;
-                case Step::ArcBack:
+                case Step::kArcBack:
                     cairo_arc_negative(cr, px(step.x, step.y), py(step.y), step.radius * scale, step.from * kPi / 180,
                                        step.to * kPi / 180);
                     break;
-                case Step::Close:
+                case Step::kClose:
                     cairo_close_path(cr);
                     break;
             }

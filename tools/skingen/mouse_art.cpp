@@ -44,7 +44,7 @@ constexpr std::array<Size, pages::kSideSpotCount> kSideSpotSizes{{
 }};
 
 template <std::size_t N>
-constexpr std::array<Rect, N> MakeSpots(const std::array<pages::Point, N>& corners, const std::array<Size, N>& sizes)
+constexpr std::array<Rect, N> MakeSpots(const std::array<ui::Point, N>& corners, const std::array<Size, N>& sizes)
 {
     std::array<Rect, N> rects{};
     for (std::size_t i = 0; i < N; ++i) {
@@ -534,7 +534,7 @@ void ClipToOwnSpot(cairo_t* cr, std::span<const Rect> spots, int lit)
 
 std::span<const Rect> SpotRects(MouseView view)
 {
-    if (view == MouseView::Front) {
+    if (view == MouseView::kFront) {
         return kFrontSpotRects;
     }
     return kSideSpotRects;
@@ -542,7 +542,7 @@ std::span<const Rect> SpotRects(MouseView view)
 
 Rect PictureRect(MouseView view)
 {
-    if (view == MouseView::Front) {
+    if (view == MouseView::kFront) {
         return Rect::At(pages::kFrontPictureOrigin, sizes::kMouseFrontPicture);
     }
     return Rect::At(pages::kSidePictureOrigin, sizes::kMouseSidePicture);
@@ -553,7 +553,7 @@ Image RenderMousePicture(MouseView view, int litSpot, const Image& frame)
     const Rect area = PictureRect(view);
     const Point origin = area.TopLeft();
     Image picture = frame.Crop(area);
-    if (view == MouseView::Front) {
+    if (view == MouseView::kFront) {
         DrawFrontMouse(picture, origin);
     } else {
         DrawSideMouse(picture, origin);
@@ -563,8 +563,8 @@ Image RenderMousePicture(MouseView view, int litSpot, const Image& frame)
     }
 
     Image layer(picture.Width(), picture.Height());
-    const Key& key = view == MouseView::Front ? FrontKeys()[static_cast<std::size_t>(litSpot - 1)]
-                                              : SideKeys()[static_cast<std::size_t>(litSpot - 1)];
+    const Key& key = view == MouseView::kFront ? FrontKeys()[static_cast<std::size_t>(litSpot - 1)]
+                                               : SideKeys()[static_cast<std::size_t>(litSpot - 1)];
     DrawLitKey(layer, origin, key.path, key.top, key.bottom);
 
     ContextPtr cr = picture.Draw();

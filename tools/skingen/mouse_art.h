@@ -10,7 +10,7 @@
 
 namespace zalvane::skingen {
 
-enum class MouseView { Front, Side };
+enum class MouseView { kFront, kSide };
 
 // Spot rectangles in main-window pixels, spot 1 first.
 std::span<const Rect> SpotRects(MouseView view);

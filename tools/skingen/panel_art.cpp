@@ -10,9 +10,9 @@
 #include "pages/main_window_geometry.h"
 #include "pages/pointer_panel_geometry.h"
 #include "pages/sensor_panel_geometry.h"
+#include "pages/skin_catalogue.h"
 #include "palette.h"
 #include "skin_sizes.h"
-#include "ui/skin_catalogue.h"
 #include "widgets.h"
 
 namespace zalvane::skingen {
@@ -258,48 +258,48 @@ double HorizontalKnob(int value, int offset, int step, int maxLabelledValue, int
 
 void AddPanelImages(SkinSet& skin)
 {
-    skin.Add(ui::kDpiBackground, DpiBackground());
+    skin.Add(pages::kDpiBackground, DpiBackground());
     for (int value = kDpiStageMinValue; value <= kDpiStageMaxValue; ++value) {
-        skin.Add(ui::SkinImageName(ui::kDpiStagePattern, value), DpiStage(value));
+        skin.Add(pages::SkinImageName(pages::kDpiStagePattern, value), DpiStage(value));
     }
 
-    skin.Add(ui::kLightingBackground, Panel(sizes::kLightingPanelHeight));
+    skin.Add(pages::kLightingBackground, Panel(sizes::kLightingPanelHeight));
     const Size lighting = LightingSlider(kStrip, 1).Extent();
     for (int value = kLightingMinValue; value <= kLightingMaxValue; ++value) {
         const double knob =
             HorizontalKnob(value, kLightingSliderOffset, kLightingSliderStep, kLightingScaleLabelCount, lighting.width);
-        skin.Add(ui::SkinImageName(ui::kLightingPattern, value), HorizontalSlider(lighting, knob));
+        skin.Add(pages::SkinImageName(pages::kLightingPattern, value), HorizontalSlider(lighting, knob));
     }
 
-    skin.Add(ui::kReportRateBackground, Panel(sizes::kReportRatePanelHeight));
+    skin.Add(pages::kReportRateBackground, Panel(sizes::kReportRatePanelHeight));
     for (int rate : {125, 250, 500, 1000}) {
-        skin.Add(ui::SkinImageName(ui::kReportRatePattern, rate), ReportRateDial(rate));
+        skin.Add(pages::SkinImageName(pages::kReportRatePattern, rate), ReportRateDial(rate));
     }
 
-    skin.Add(ui::kMouseAttributeBackground, Panel(sizes::kMouseAttributePanelHeight));
+    skin.Add(pages::kMouseAttributeBackground, Panel(sizes::kMouseAttributePanelHeight));
     for (int value = kSpeedMinValue; value <= kSpeedMaxValue; ++value) {
-        skin.Add(ui::SkinImageName(ui::kSpeedPattern, value), SpeedDial(value));
+        skin.Add(pages::SkinImageName(pages::kSpeedPattern, value), SpeedDial(value));
     }
-    skin.Add(ui::kScrollSpeedBackground, ScrollSpeedBackground());
-    skin.Add(ui::kAngleSnapBackground, Panel(sizes::kAngleSnapPanelHeight));
+    skin.Add(pages::kScrollSpeedBackground, ScrollSpeedBackground());
+    skin.Add(pages::kAngleSnapBackground, Panel(sizes::kAngleSnapPanelHeight));
 
-    skin.Add(ui::kGestureBackground, Panel(sizes::kGesturePanelHeight));
+    skin.Add(pages::kGestureBackground, Panel(sizes::kGesturePanelHeight));
     const Size gesture = GestureSlider(kStrip).Extent();
     for (int value = kGestureMinValue; value <= kGestureMaxValue; ++value) {
         const double knob =
             HorizontalKnob(value, kGestureSliderOffset, kGestureSliderStep, kGestureScaleLabelCount, gesture.width);
-        skin.Add(ui::SkinImageName(ui::kGesturePattern, value), HorizontalSlider(gesture, knob));
+        skin.Add(pages::SkinImageName(pages::kGesturePattern, value), HorizontalSlider(gesture, knob));
     }
 
-    skin.Add(ui::kXyBackground, Panel(sizes::kXyPanelHeight));
+    skin.Add(pages::kXyBackground, Panel(sizes::kXyPanelHeight));
     const Size xy = XSlider(kStrip).Extent();
     for (int value = kXyMinValue; value <= kXyMaxValue; ++value) {
         const double knob = HorizontalKnob(value, kXySliderOffset, kXySliderStep, kXyScaleLabelCount, xy.width);
-        skin.Add(ui::SkinImageName(ui::kStageSliderPattern, value), HorizontalSlider(xy, knob));
+        skin.Add(pages::SkinImageName(pages::kStageSliderPattern, value), HorizontalSlider(xy, knob));
     }
 
-    skin.Add(ui::kAssignmentFrontBackground, AssignmentBackground(sizes::kAssignmentFrontPanelHeight, false));
-    skin.Add(ui::kAssignmentSideBackground, AssignmentBackground(sizes::kAssignmentSidePanelHeight, true));
+    skin.Add(pages::kAssignmentFrontBackground, AssignmentBackground(sizes::kAssignmentFrontPanelHeight, false));
+    skin.Add(pages::kAssignmentSideBackground, AssignmentBackground(sizes::kAssignmentSidePanelHeight, true));
 }
 
 }  // namespace zalvane::skingen

@@ -9,9 +9,9 @@
 #include "frame_art.h"
 #include "icon_art.h"
 #include "mouse_art.h"
+#include "pages/skin_catalogue.h"
 #include "panel_art.h"
 #include "preview.h"
-#include "ui/skin_catalogue.h"
 
 namespace zalvane::skingen {
 namespace {
@@ -25,8 +25,8 @@ void AddMouseImages(SkinSet& skin, const Image& frame)
         std::string_view over;
     };
     const View views[] = {
-        {MouseView::Front, ui::kMouseFrontImage, ui::kFrontSpotNormalPattern, ui::kFrontSpotOverPattern},
-        {MouseView::Side, ui::kMouseSideImage, ui::kSideSpotNormalPattern, ui::kSideSpotOverPattern},
+        {MouseView::kFront, pages::kMouseFrontImage, pages::kFrontSpotNormalPattern, pages::kFrontSpotOverPattern},
+        {MouseView::kSide, pages::kMouseSideImage, pages::kSideSpotNormalPattern, pages::kSideSpotOverPattern},
     };
     for (const View& v : views) {
         const Image picture = RenderMousePicture(v.view, 0, frame);
@@ -35,8 +35,8 @@ void AddMouseImages(SkinSet& skin, const Image& frame)
         for (std::size_t i = 0; i < spots.size(); ++i) {
             const int spot = static_cast<int>(i) + 1;
             const Rect local = spots[i].Offset(-origin.x, -origin.y);
-            skin.Add(ui::SkinImageName(v.normal, spot), picture.Crop(local));
-            skin.Add(ui::SkinImageName(v.over, spot), RenderMousePicture(v.view, spot, frame).Crop(local));
+            skin.Add(pages::SkinImageName(v.normal, spot), picture.Crop(local));
+            skin.Add(pages::SkinImageName(v.over, spot), RenderMousePicture(v.view, spot, frame).Crop(local));
         }
         skin.Add(v.picture, picture.Copy());
     }
@@ -65,7 +65,7 @@ SkinSet BuildDefaultSkin()
     SkinSet skin;
     const Image frame = RenderMainFrame();
     AddFrameImages(skin, frame);
-    skin.Add(ui::kStartImage, RenderSplash());
+    skin.Add(pages::kStartImage, RenderSplash());
     AddButtonImages(skin);
     AddPanelImages(skin);
     AddDialogImages(skin);

@@ -5,7 +5,7 @@
 #include <set>
 #include <system_error>
 
-#include "ui/skin_catalogue.h"
+#include "pages/skin_catalogue.h"
 
 namespace zalvane::skingen {
 
@@ -23,7 +23,7 @@ const Image* SkinSet::Find(std::string_view name) const
 std::vector<std::string> SkinSet::Missing() const
 {
     std::vector<std::string> missing;
-    for (const std::string& name : ui::AllSkinImageNames()) {
+    for (const std::string& name : pages::AllSkinImageNames()) {
         if (!m_images.contains(name)) {
             missing.push_back(name);
         }
@@ -33,7 +33,7 @@ std::vector<std::string> SkinSet::Missing() const
 
 std::vector<std::string> SkinSet::Unexpected() const
 {
-    const std::vector<std::string> names = ui::AllSkinImageNames();
+    const std::vector<std::string> names = pages::AllSkinImageNames();
     const std::set<std::string, std::less<>> known(names.begin(), names.end());
     std::vector<std::string> unexpected;
     for (const auto& [name, image] : m_images) {

@@ -18,15 +18,15 @@ struct FaceColours {
 FaceColours ColoursFor(ButtonLook look)
 {
     switch (look) {
-        case ButtonLook::Neutral:
+        case ButtonLook::kNeutral:
             return {p::kRaisedTop, p::kRaised, p::kEdge, p::kLine};
-        case ButtonLook::NeutralOver:
+        case ButtonLook::kNeutralOver:
             return {p::kHoverTop, p::kHover, p::kAccent, p::kHighlight};
-        case ButtonLook::Primary:
+        case ButtonLook::kPrimary:
             return {{180, 32, 52}, {142, 24, 40}, {100, 16, 28}, {216, 64, 84}};
-        case ButtonLook::PrimaryOver:
+        case ButtonLook::kPrimaryOver:
             return {{204, 42, 64}, {164, 30, 50}, {236, 92, 110}, {240, 104, 120}};
-        case ButtonLook::DangerOver:
+        case ButtonLook::kDangerOver:
             return {{206, 40, 62}, {168, 28, 48}, {120, 20, 34}, {236, 90, 108}};
     }
     return {};

@@ -12,7 +12,7 @@ namespace zalvane::skingen {
 // A new opaque image of `size` filled with `background`, then drawn on by `draw`.
 Image MakeImage(Size size, const Colour& background, const std::function<void(cairo_t*)>& draw = {});
 
-enum class ButtonLook { Neutral, NeutralOver, Primary, PrimaryOver, DangerOver };
+enum class ButtonLook { kNeutral, kNeutralOver, kPrimary, kPrimaryOver, kDangerOver };
 
 void DrawButtonFace(cairo_t* cr, const Rect& rect, ButtonLook look, double radius = 3);
 

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/win/vornic_dlg.h"
+#include "platform/file_io.h"
 #include "platform/win/message_box.h"
 #include "platform/win/module_path.h"
 #include "platform/win/wide_text.h"
@@ -57,9 +58,8 @@ bool CVornicApp::InitInstance()
     m_state.files.modulePath = platform::win::Narrow(platform::win::ModuleFilePath());
     if (m_options.shellTrace) {
         m_trace.emplace(*m_options.shellTrace);
-        ui::win::SetHandlerFailureReport([trace = &*m_trace](UINT message, std::string_view what) {
-            trace->WriteHandlerFailure(message, what);
-        });
+        ui::win::SetHandlerFailureReport(
+            [trace = &*m_trace](UINT message, std::string_view what) { trace->WriteHandlerFailure(message, what); });
     }
     device::HidBus* bus = &m_systemBus;
     if (m_options.virtualMouseFolder) {
@@ -73,11 +73,26 @@ bool CVornicApp::InitInstance()
         m_virtualMouse.emplace(std::move(*mouse));
         bus = &m_virtualMouse->Bus();
     }
-    m_link.emplace(*bus, m_pacer, [this] { m_listener.Wake(); });
+    if (m_options.drawTiming) {
+        m_drawTiming.emplace(*m_options.drawTiming);
+    }
+    platform::Pacer* pacer = &m_pacer;
+    DeviceLink::PortWrapper wrapPort;
+    if (m_options.deviceTrace) {
+        m_deviceTraceFile.open(platform::PathFromUtf8(*m_options.deviceTrace), std::ios::binary | std::ios::app);
+        m_deviceTraceFile << std::unitbuf;  // readable while the program runs
+        device::TraceLog& log = m_deviceTrace.emplace(m_deviceTraceFile);
+        pacer = &m_tracingPacer.emplace(m_pacer, log);
+        wrapPort = [&log](std::unique_ptr<platform::HidPort> port) -> std::unique_ptr<platform::HidPort> {
+            return std::make_unique<device::TracingHidPort>(std::move(port), log);
+        };
+    }
+    m_link.emplace(
+        *bus, *pacer, [this] { m_listener.Wake(); }, std::move(wrapPort));
 
     {
         CVornicDlg dialog(ShellContext{m_state, *m_link, m_listener, m_virtualMouse ? &*m_virtualMouse : nullptr,
-                                       m_trace ? &*m_trace : nullptr});
+                                       m_trace ? &*m_trace : nullptr, m_drawTiming ? &*m_drawTiming : nullptr});
         dialog.DoModal();
     }
     // The window is gone: nothing more is sent to it.

@@ -3,15 +3,18 @@
 // window's class, GDI+), keeps the process-wide records and the device link, and runs the
 // main window as a modal dialog; the program ends when that dialog ends.
 
+#include <fstream>
 #include <optional>
 
 #include "app/app_state.h"
 #include "app/device_link.h"
 #include "app/program_options.h"
+#include "app/win/draw_timing.h"
 #include "app/win/event_listener_thread.h"
 #include "app/win/shell_trace.h"
 #include "app/win/single_instance.h"
 #include "app/win/virtual_mouse_mode.h"
+#include "device/trace.h"
 #include "device/win/setupapi_hid_bus.h"
 #include "platform/pacer.h"
 #include "platform/win/gdiplus_session.h"
@@ -43,6 +46,11 @@ private:
     device::win::SetupApiHidBus m_systemBus;
     std::optional<VirtualMouseMode> m_virtualMouse;
     std::optional<ShellTrace> m_trace;
+    std::optional<DrawTiming> m_drawTiming;
+    // --device-trace: the file, its log, and the pacer that writes the pauses into it.
+    std::ofstream m_deviceTraceFile;
+    std::optional<device::TraceLog> m_deviceTrace;
+    std::optional<device::TracingPacer> m_tracingPacer;
     // The link outlives the listener, which reads its connection state.
     std::optional<DeviceLink> m_link;
     EventListenerThread m_listener;

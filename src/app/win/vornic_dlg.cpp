@@ -5,7 +5,8 @@
 #include "app/device_change.h"
 #include "app/win/device_broadcast.h"
 #include "app/win/firmware_updater.h"
-#include "dialogs/language_tables.h"
+#include "language/language_tables.h"
+#include "pages/skin_catalogue.h"
 #include "platform/win/gdi_guards.h"
 #include "platform/win/hid_handles.h"
 #include "platform/win/wide_text.h"
@@ -26,9 +27,9 @@ using ui::win::OnRawMessage;
 constexpr COLORREF kSplashColourKey = RGB(255, 255, 255);
 constexpr BYTE kOpaque = 255;
 
-std::wstring WideSlotText(dialogs::TextSlot slot, dialogs::Language language)
+std::wstring WideSlotText(language::TextSlot slot, language::Language language)
 {
-    return Widen(dialogs::SlotText(slot, language));
+    return Widen(language::SlotText(slot, language));
 }
 
 }  // namespace
@@ -38,7 +39,8 @@ CVornicDlg::CVornicDlg(const ShellContext& context)
       m_context(context),
       m_state(context.state),
       m_ports{m_ini, m_messages, m_pointer, m_fileDialog, *this},
-      m_tray(context.trace)
+      m_tray(context.trace),
+      m_page(pages::PageContext{m_state.record, m_skin, m_state.language, m_controls, m_imageSizes})
 {
     const HINSTANCE module = ::GetModuleHandleW(nullptr);
     m_icon = ::LoadIconW(module, MAKEINTRESOURCEW(IDI_MAIN_ICON));
@@ -60,6 +62,9 @@ std::span<const ui::win::MessageEntry> CVornicDlg::Messages() const
         OnMessage<WM_PAINT, &CVornicDlg::OnPaint>(),
         OnMessage<WM_ERASEBKGND, &CVornicDlg::OnEraseBackground>(),
         OnMessage<WM_LBUTTONDOWN, &CVornicDlg::OnLeftButtonDown>(),
+        // The window class asks for double clicks: the second press of one is a press too.
+        OnMessage<WM_LBUTTONDBLCLK, &CVornicDlg::OnLeftButtonDown>(),
+        OnRawMessage<ui::win::kThumbMovedMessage, &CVornicDlg::OnThumbMoved>(),
         OnMessage<WM_CTLCOLORSTATIC, &CVornicDlg::OnCtlColorStatic>(),
         OnMessage<WM_CTLCOLORBTN, &CVornicDlg::OnCtlColorButton>(),
         OnMessage<WM_CTLCOLOREDIT, &CVornicDlg::OnCtlColorEdit>(),
@@ -84,7 +89,7 @@ BOOL CVornicDlg::OnInitDialog()
     ::SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
     ::SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon));
     // No caption is drawn; the title names the window for the system and for tests.
-    ::SetWindowTextW(window, WideSlotText(dialogs::TextSlot::AppTitle, m_state.language).c_str());
+    ::SetWindowTextW(window, WideSlotText(language::TextSlot::kAppTitle, m_state.language).c_str());
 
     LONG_PTR exStyle = ::GetWindowLongPtrW(window, GWL_EXSTYLE);
     exStyle = (exStyle & ~static_cast<LONG_PTR>(WS_EX_APPWINDOW)) | WS_EX_TOOLWINDOW | WS_EX_LAYERED;
@@ -115,28 +120,26 @@ BOOL CVornicDlg::OnInitDialog()
 
     LoadAtStartUp(m_state, m_ports);
 
-    m_skin.root = ui::SkinRootFromModulePath(m_state.files.modulePath, m_state.text.skinPath);
-    m_skin.name = m_state.text.skinPath;
-    LoadWindowBackground("/start.png");
+    m_skin = ui::SkinStateFor(m_state.text, m_state.files.modulePath);
+    LoadWindowBackground(pages::kStartImage);
 
     RECT work{};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     m_workArea = {work.left, work.top, work.right, work.bottom};
 
-    m_skin.textColour = {ui::ColourComponentFromText(m_state.text.red), ui::ColourComponentFromText(m_state.text.green),
-                         ui::ColourComponentFromText(m_state.text.blue)};
-    for (std::size_t row = 0; row < m_sliderRows.size(); ++row)
-        m_sliderRows[row] = DecimalFromText(m_state.text.sliderRows[row]);
+    // The four "Point" slider rows of the text file are not converted: the panels place
+    // every slider from its item strip.
 
     const ui::WindowsVersion version = ui::win::CurrentWindowsVersion();
     m_mainFont = ui::win::CreateSkinFont(ui::ChooseFont(ui::FontUse::kMain, m_state.language, version));
     m_valueFont = ui::win::CreateSkinFont(ui::ChooseFont(ui::FontUse::kValue, m_state.language, version));
+    MakePageFeatures();
 
     ::SetTimer(window, kSplashTimer, kSplashMs, nullptr);
 
     m_taskbarCreatedMessage = ::RegisterWindowMessageW(L"TaskbarCreated");
     m_tray.Add(window, ui::win::kTrayCallbackMessage, m_smallIcon,
-               WideSlotText(dialogs::TextSlot::AppTitle, m_state.language));
+               WideSlotText(language::TextSlot::kAppTitle, m_state.language));
     if (m_context.virtualMouse)
         m_context.virtualMouse->StartServing(window);
     return TRUE;
@@ -178,94 +181,7 @@ void CVornicDlg::OnDestroy()
     ContinueDefault();
 }
 
-// --- drawing -----------------------------------------------------------------------------
-
-void CVornicDlg::OnPaint()
-{
-    const platform::win::PaintGuard paint(Hwnd());
-    if (!m_background)
-        return;
-    BITMAP info{};
-    ::GetObjectW(m_background.get(), sizeof info, &info);
-    const platform::win::UniqueHdc surface(::CreateCompatibleDC(paint.get()));
-    if (!surface)
-        return;
-    const platform::win::SelectGuard selected(surface.get(), m_background.get());
-    ::BitBlt(paint.get(), 0, 0, info.bmWidth, info.bmHeight, surface.get(), 0, 0, SRCCOPY);
-}
-
-bool CVornicDlg::OnEraseBackground(HDC) { return true; }
-
-// Until the pages are ready every click only drags the window; so does every click that
-// no element of a page takes.
-void CVornicDlg::OnLeftButtonDown(UINT, POINT point)
-{
-    ::ClientToScreen(Hwnd(), &point);
-    ::PostMessageW(Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
-}
-
-HBRUSH CVornicDlg::OnCtlColorStatic(HDC dc, HWND control) { return ColourControl(ControlKind::kStatic, dc, control); }
-HBRUSH CVornicDlg::OnCtlColorButton(HDC dc, HWND control) { return ColourControl(ControlKind::kButton, dc, control); }
-HBRUSH CVornicDlg::OnCtlColorEdit(HDC dc, HWND control) { return ColourControl(ControlKind::kEdit, dc, control); }
-HBRUSH CVornicDlg::OnCtlColorListBox(HDC dc, HWND control) { return ColourControl(ControlKind::kListBox, dc, control); }
-
-HBRUSH CVornicDlg::ColourControl(ControlKind kind, HDC dc, HWND control)
-{
-    const ControlColours colours = ControlColoursFor(kind, ::GetDlgCtrlID(control), m_state.record, m_skin.textColour);
-    if (colours.text)
-        ::SetTextColor(dc, *colours.text);
-    if (colours.transparent)
-        ::SetBkMode(dc, TRANSPARENT);
-    if (colours.background)
-        ::SetBkColor(dc, *colours.background);
-    if (colours.selectMainFont && m_mainFont)
-        ::SelectObject(dc, m_mainFont.get());
-    if (!colours.brush) {
-        ContinueDefault();
-        return nullptr;
-    }
-    // The brush handed out last time has been used by now.
-    m_controlBrush.reset(::CreateSolidBrush(*colours.brush));
-    return m_controlBrush.get();
-}
-
-// The window takes the image's size; without the image it has no size at all. A window
-// that cannot be seen would leave the user guessing, so the first missing image is named
-// once, with where the program looked for it.
-void CVornicDlg::LoadWindowBackground(std::string_view imageName)
-{
-    const std::string path = m_skin.ImagePath(imageName);
-    m_background = ui::win::LoadBackground(Hwnd(), Widen(path));
-    if (m_background)
-        return;
-    ::SetWindowPos(Hwnd(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (m_toldMissingSkin)
-        return;
-    m_toldMissingSkin = true;
-    if (m_context.trace != nullptr)
-        m_context.trace->Write("message", "missing skin image", path, 0);
-    platform::win::ShowMessage(Hwnd(), Widen(ui::MissingSkinImageText(path)));
-}
-
-// The main page is the skin's main image until the pages draw on it.
-void CVornicDlg::DrawMainPage()
-{
-    if (!m_mainPageDrawn)
-        WriteFirstRunCaptions(m_state, m_ini);
-    m_mainPageDrawn = true;
-    RedrawPage();
-}
-
-void CVornicDlg::RedrawPage() { ::InvalidateRect(Hwnd(), nullptr, FALSE); }
-
-// The pages' fold-out lists and edit boxes go here once there are any.
-void CVornicDlg::ClosePageControls() {}
-
-void CVornicDlg::RefreshMainPage()
-{
-    ClosePageControls();
-    RedrawPage();
-}
+// --- flows ------------------------------------------------------------------------------
 
 void CVornicDlg::ShowWait(WaitReason reason)
 {
@@ -330,16 +246,13 @@ LRESULT CVornicDlg::OnTrayCallback(WPARAM, LPARAM mouseMessage)
 void CVornicDlg::ShowFromTray()
 {
     if (m_state.reloadOnShow) {
+        // Cancel threw the page's changes away: the profile as saved comes back.
         m_state.reloadOnShow = false;
-        ClosePageControls();
+        m_page.CloseTransientControls();
         m_state.text = settings::ReadTextSettings(m_ini, m_state.files.paths.textFile, m_state.language);
         LoadCurrentProfile(m_state, m_ports);
-        RedrawPage();
-    } else if (m_mainPageDrawn) {
-        RedrawPage();
-    } else {
-        DrawMainPage();
     }
+    ShowMainPage();
     ::SetForegroundWindow(Hwnd());
     ::ShowWindow(Hwnd(), SW_SHOW);
     if (!m_context.link.Connected())
@@ -352,7 +265,7 @@ void CVornicDlg::ShowTrayMenu()
     if (!menu)
         return;
     ::AppendMenuW(menu.get(), MF_STRING, kTrayExitCommand,
-                  WideSlotText(dialogs::TextSlot::Exit, m_state.language).c_str());
+                  WideSlotText(language::TextSlot::kExit, m_state.language).c_str());
     ::SetForegroundWindow(Hwnd());
     POINT cursor{};
     ::GetCursorPos(&cursor);
@@ -382,7 +295,7 @@ void CVornicDlg::OnTimer(UINT_PTR id)
         default:
             // The Save button works again.
             ::KillTimer(Hwnd(), kSaveBusyTimer);
-            m_saveBusy = false;
+            m_page.ClearBusy();
             break;
     }
 }
@@ -398,15 +311,15 @@ void CVornicDlg::RestoreArrowCursor(UINT_PTR timer)
 void CVornicDlg::EndSplash()
 {
     const HWND window = Hwnd();
-    LoadWindowBackground("/main.png");
+    LoadWindowBackground(pages::kMainImage);
     RECT rect{};
     ::GetWindowRect(window, &rect);
-    const pages::Size size{rect.right - rect.left, rect.bottom - rect.top};
-    const pages::Point topLeft = CentredIn(m_workArea, size);
+    const ui::Size size{rect.right - rect.left, rect.bottom - rect.top};
+    const ui::Point topLeft = CentredIn(m_workArea, size);
     ::SetWindowPos(window, nullptr, topLeft.x, topLeft.y, size.width, size.height,
                    SWP_NOREDRAW | SWP_NOZORDER | SWP_NOACTIVATE);
-    m_pagesReady = true;
-    DrawMainPage();
+    m_page.SetPagesReady();
+    ShowMainPage();
     ::SetLayeredWindowAttributes(window, 0, kOpaque, LWA_ALPHA);
     ::KillTimer(window, kSplashTimer);
 }

@@ -5,30 +5,41 @@
 // follows the mouse being plugged in and out, shows the mouse's own DPI and macro
 // switches as balloons, and starts the firmware updater on message 0xB13.
 //
-// The decisions live in the core (app/device_events.h, app/main_window_rules.h); this
-// class turns window messages into those calls and their answers into Win32 calls.
+// The decisions live in the core (app/device_events.h, app/main_window_rules.h, and the
+// main page, pages/main_page.h); this class turns window messages into those calls and
+// their answers into Win32 calls. Its page part (drawing, clicks, the page's child
+// controls and window actions) is in vornic_dlg_pages.cpp.
 
 #include <windows.h>
 
-#include <array>
+#include <functional>
+#include <memory>
 
 #include "app/app_state.h"
 #include "app/device_events.h"
 #include "app/device_link.h"
 #include "app/main_window_rules.h"
+#include "app/win/draw_timing.h"
 #include "app/win/event_listener_thread.h"
+#include "app/win/page_features.h"
 #include "app/win/shell_trace.h"
 #include "app/win/tray_icon.h"
 #include "app/win/virtual_mouse_mode.h"
-#include "pages/rect.h"
+#include "pages/main_page.h"
+#include "ui/rect.h"
 #include "platform/win/file_dialog.h"
 #include "platform/win/message_box.h"
 #include "platform/win/private_profile_store.h"
 #include "platform/win/system_pointer_settings.h"
 #include "platform/win/unique_handle.h"
 #include "settings/text_settings.h"
+#include "ui/rect.h"
 #include "ui/skin_state.h"
+#include "ui/win/child_controls.h"
+#include "ui/win/colour_dialog.h"
 #include "ui/win/dialog.h"
+#include "ui/win/skin_image.h"
+#include "ui/win/skin_image_sizes.h"
 
 namespace zalvane::app::win {
 
@@ -41,6 +52,7 @@ struct ShellContext {
     EventListenerThread& listener;
     VirtualMouseMode* virtualMouse = nullptr;  // in the demo mode only
     ShellTrace* trace = nullptr;
+    DrawTiming* drawTiming = nullptr;  // --draw-timing only
 };
 
 // Main window timers.
@@ -52,7 +64,7 @@ inline constexpr UINT kSaveBusyMs = 2000;
 inline constexpr UINT kWaitCursorMs = 6000;
 inline constexpr UINT kSplashMs = 3000;
 
-class CVornicDlg final : public ui::win::CDialog, public FlowUi, public DeviceUi {
+class CVornicDlg final : public ui::win::CDialog, public FlowUi, public DeviceUi, public PageWindow {
 public:
     explicit CVornicDlg(const ShellContext& context);
     ~CVornicDlg() override;
@@ -60,12 +72,15 @@ public:
     // FlowUi
     void ShowWait(WaitReason reason) override;
     void HideMainWindow() override;
+    // The reset flow's redraw: the page's layout reset.
     void RefreshMainPage() override;
     // DeviceUi
     void SendNotice(std::uint64_t code, std::uint64_t value) override;
     void ResumeListener() override;
-
-    bool PagesReady() const noexcept { return m_pagesReady; }
+    // PageWindow
+    HWND Window() const override { return Hwnd(); }
+    void DrawOnPage(const std::function<void(ui::Canvas&)>& draw) override;
+    void RefreshPage() override;
 
 protected:
     BOOL OnInitDialog() override;
@@ -82,19 +97,25 @@ private:
     void OnExit();
     void CloseDeviceHandles();
 
-    // Drawing.
+    // The page (vornic_dlg_pages.cpp).
+    void MakePageFeatures();
     void OnPaint();
     bool OnEraseBackground(HDC dc);
     void OnLeftButtonDown(UINT keys, POINT point);
+    LRESULT OnThumbMoved(WPARAM top, LPARAM lParam);
     HBRUSH OnCtlColorStatic(HDC dc, HWND control);
     HBRUSH OnCtlColorButton(HDC dc, HWND control);
     HBRUSH OnCtlColorEdit(HDC dc, HWND control);
     HBRUSH OnCtlColorListBox(HDC dc, HWND control);
     HBRUSH ColourControl(ControlKind kind, HDC dc, HWND control);
     void LoadWindowBackground(std::string_view imageName);
-    void DrawMainPage();
-    void RedrawPage();
-    void ClosePageControls();
+    // Draws on the kept background and copies it to the window once; `kind` names the
+    // drawing in the --draw-timing file, timed from `since`.
+    void DrawPage(const std::function<void(ui::Canvas&)>& draw, std::string_view kind, const DrawStopwatch& since = {});
+    void ShowMainPage();  // the first drawing, or a refresh once there was one
+    void CarryOut(const pages::WindowAction& action);
+    void RunSave();
+    void ChooseStageColour(int stage);
 
     // Device events, timers and tray.
     bool OnDeviceChange(UINT event, DWORD_PTR data);
@@ -119,18 +140,27 @@ private:
     HICON m_icon = nullptr;  // shared resources: never destroyed
     HICON m_smallIcon = nullptr;
     platform::win::UniqueDevNotify m_deviceNotification;
-    pages::Rect m_workArea;
+    ui::Rect m_workArea;
     platform::win::UniqueHBitmap m_background;
     ui::SkinState m_skin;
-    std::array<int, settings::kSliderRowCount> m_sliderRows{};
     platform::win::UniqueHFont m_mainFont;
     platform::win::UniqueHFont m_valueFont;
     platform::win::UniqueHBrush m_controlBrush;
     UINT m_taskbarCreatedMessage = 0;
-    bool m_pagesReady = false;
-    bool m_mainPageDrawn = false;
-    bool m_saveBusy = false;
     bool m_toldMissingSkin = false;
+    bool m_pressEnded = false;  // a modal dialog ran for the click being handled
+
+    // The page and what it works through; the page comes after what it refers to.
+    ui::win::WinChildControls m_controls;
+    ui::win::SkinImageSizes m_imageSizes;
+    ui::win::ColourDialog m_colourDialog;
+    // Decoding a skin image costs more than drawing the whole page from decoded ones.
+    ui::win::SkinImageCache m_skinImages;
+    pages::MainPage m_page;
+    std::unique_ptr<AssignmentFeature> m_assignment;
+    std::unique_ptr<MacroManagerFeature> m_macroManager;
+    std::unique_ptr<HelpFeature> m_help;
+    std::unique_ptr<ConfigFeature> m_config;
 };
 
 }  // namespace zalvane::app::win

@@ -5,15 +5,15 @@
 #include <utility>
 
 #include "assign/macro_fit_warning.h"
-#include "assign/macro_manager_painter.h"
 #include "assign/macro_manager_texts.h"
+#include "pages/macro_manager_painter.h"
+#include "pages/skin_catalogue.h"
 #include "platform/win/gdi_guards.h"
 #include "platform/win/message_box.h"
 #include "platform/win/wide_text.h"
 #include "resource_ids.h"
 #include "ui/font_choice.h"
 #include "ui/hover_look.h"
-#include "ui/skin_catalogue.h"
 #include "ui/win/fonts.h"
 #include "ui/win/gdi_canvas.h"
 #include "ui/win/mem_dc.h"
@@ -86,8 +86,8 @@ BOOL CMacroProgramDialog::OnInitDialog()
     const auto text = [this](MacroManagerText which) { return Widen(MacroManagerTextIn(which, m_context.language)); };
     ::SetWindowTextW(Hwnd(), text(MacroManagerText::kTitle).c_str());
     const std::wstring caption = Widen(kMacroManagerImageErrorCaption);
-    m_background = ui::win::LoadDialogBackground(Hwnd(), Widen(m_context.skin.ImagePath(ui::kMacroManagerBackground)),
-                                                 caption.c_str());
+    m_background = ui::win::LoadDialogBackground(
+        Hwnd(), Widen(m_context.skin.ImagePath(pages::kMacroManagerBackground)), caption.c_str());
     if (!m_background) {
         return TRUE;  // open, but without skin and controls: Cancel is all there is
     }
@@ -237,13 +237,13 @@ void CMacroProgramDialog::OnPaint()
         }
     }
     ui::win::GdiCanvas canvas(surface.get(), m_font.get(), m_font.get());
-    MacroManagerLook look{.language = m_context.language, .hot = m_hot};
+    pages::MacroManagerLook look{.language = m_context.language, .hot = m_hot};
     if (m_manager) {
         look.recording = m_manager->IsRecording();
         look.recordDelays = m_manager->RecordDelays();
         look.loopOption = m_manager->LoopOption();
     }
-    PaintMacroManager(canvas, m_context.skin, look);
+    pages::PaintMacroManager(canvas, m_context.skin, look);
 }
 
 bool CMacroProgramDialog::OnEraseBackground(HDC) { return true; }

@@ -21,20 +21,20 @@
 #include "assign/macro_manager.h"
 #include "assign/macro_manager_layout.h"
 #include "assign/win/record_hook.h"
-#include "dialogs/language.h"
-#include "dialogs/win/lb_editor_wnd.h"
+#include "language/language.h"
 #include "platform/ini_store.h"
 #include "platform/win/unique_handle.h"
 #include "ui/skin_state.h"
 #include "ui/win/control.h"
 #include "ui/win/dialog.h"
+#include "ui/win/lb_editor_wnd.h"
 
 namespace zalvane::assign::win {
 
 struct MacroManagerContext {
     platform::IniStore& store;
     std::string macroFilePath;  // record.ini in the program folder
-    dialogs::Language language = dialogs::Language::English;
+    language::Language language = language::Language::kEnglish;
     ui::SkinState skin;          // image root and text colour
     const KeyNameMap& keyNames;  // the names this system reports, for the encoding on OK
 };
@@ -124,7 +124,7 @@ private:
     std::vector<std::string> m_shownLines;
     std::optional<MacroManagerArea> m_hot;
     RecordHook m_hook;
-    dialogs::win::CLBEditorWnd m_editor;
+    ui::win::CLBEditorWnd m_editor;
     bool m_closingEditor = false;  // the manager dropped the editor: its callbacks say nothing
 };
 

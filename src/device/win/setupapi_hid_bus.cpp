@@ -103,8 +103,8 @@ public:
 
     std::unique_ptr<platform::HidPort> OpenCommandInterface(std::size_t index) override
     {
-        // Overlapped, unlike the original synchronous handle, so that a chunk the mouse
-        // never sends cannot hold the window thread forever.
+        // Overlapped, so that a chunk the mouse never sends cannot hold the window thread
+        // forever.
         UniqueFile file = Open(index, GENERIC_READ | GENERIC_WRITE, FILE_FLAG_OVERLAPPED);
         return file ? std::make_unique<WinHidCommandPort>(std::move(file)) : nullptr;
     }

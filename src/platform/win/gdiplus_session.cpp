@@ -1,6 +1,6 @@
 #include "platform/win/gdiplus_session.h"
 
-#include "ui/win/gdiplus.h"
+#include "platform/win/gdiplus.h"
 
 namespace zalvane::platform::win {
 

@@ -3,11 +3,11 @@
 // acceleration, speed and wheel lines are sent to every window; the double-click time is
 // also stored in the user's profile.
 
-#include "app/pointer_settings.h"
+#include "platform/pointer_settings.h"
 
 namespace zalvane::platform::win {
 
-class SystemPointerSettings final : public app::PointerSettingsPort {
+class SystemPointerSettings final : public PointerSettingsPort {
 public:
     bool SetMouse(const std::array<int, 3>& thresholdsAndAcceleration) override;
     bool SetMouseSpeed(std::uint32_t speed) override;

@@ -12,10 +12,10 @@ WindowsVersion CurrentWindowsVersion() noexcept
     return {LOBYTE(LOWORD(version)), HIBYTE(LOWORD(version))};
 }
 
-platform::win::UniqueHFont CreateSkinFont(const FontSpec& spec)
+platform::win::UniqueHFont CreateSkinFont(const FontChoice& font)
 {
-    const std::wstring face = platform::win::Widen(spec.face);
-    return platform::win::UniqueHFont(::CreateFontW(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE,
+    const std::wstring face = platform::win::Widen(font.face);
+    return platform::win::UniqueHFont(::CreateFontW(font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
                                                     ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                                     DEFAULT_QUALITY, FF_SWISS, face.c_str()));
 }

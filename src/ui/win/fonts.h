@@ -10,6 +10,6 @@ namespace zalvane::ui::win {
 // later report 6.2).
 WindowsVersion CurrentWindowsVersion() noexcept;
 
-platform::win::UniqueHFont CreateSkinFont(const FontSpec& spec);
+platform::win::UniqueHFont CreateSkinFont(const FontChoice& font);
 
 }  // namespace zalvane::ui::win

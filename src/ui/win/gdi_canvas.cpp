@@ -2,19 +2,18 @@
 
 #include "platform/win/unique_handle.h"
 #include "platform/win/wide_text.h"
-#include "ui/win/skin_image.h"
 
 namespace zalvane::ui::win {
 namespace {
 
 COLORREF ToColorRef(SkinColour colour) { return RGB(colour.red, colour.green, colour.blue); }
 
-RECT ToRect(const pages::Rect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+RECT ToRect(const ui::Rect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
 }  // namespace
 
-GdiCanvas::GdiCanvas(HDC dc, HFONT mainFont, HFONT valueFont) noexcept
-    : m_dc(dc), m_mainFont(mainFont), m_valueFont(valueFont)
+GdiCanvas::GdiCanvas(HDC dc, HFONT mainFont, HFONT valueFont, SkinImageCache* images) noexcept
+    : m_dc(dc), m_mainFont(mainFont), m_valueFont(valueFont), m_images(images)
 {
 }
 
@@ -26,10 +25,11 @@ GdiCanvas::~GdiCanvas()
 
 bool GdiCanvas::DrawImage(const std::string& path, int x, int y)
 {
-    return DrawSkinImage(m_dc, platform::win::Widen(path), x, y);
+    const std::wstring widePath = platform::win::Widen(path);
+    return m_images ? m_images->Draw(m_dc, widePath, x, y) : DrawSkinImage(m_dc, widePath, x, y);
 }
 
-void GdiCanvas::DrawText(std::string_view text, const pages::Rect& rect, TextAlignment alignment)
+void GdiCanvas::DrawText(std::string_view text, const ui::Rect& rect, TextAlignment alignment)
 {
     std::wstring wide = platform::win::Widen(text);
     RECT area = ToRect(rect);
@@ -96,7 +96,7 @@ int GdiCanvas::TextWidth(std::string_view text, FontRole font)
     return measured ? extent.cx : 0;
 }
 
-void GdiCanvas::Fill(const pages::Rect& rect, SkinColour colour)
+void GdiCanvas::Fill(const ui::Rect& rect, SkinColour colour)
 {
     const platform::win::UniqueHBrush brush(::CreateSolidBrush(ToColorRef(colour)));
     const RECT area = ToRect(rect);

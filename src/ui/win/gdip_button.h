@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+#include "pages/main_window_geometry.h"
 #include "ui/image_button_state.h"
 #include "ui/win/control.h"
 #include "ui/win/gdiplus_bitmap.h"
@@ -68,7 +69,7 @@ private:
     RECT RectInParent() const noexcept;
 
     ImageButtonState m_state;
-    ThumbDrag m_drag;
+    ThumbDrag m_drag{{pages::kScrollThumb.left, pages::kScrollThumb.top, pages::kScrollThumbLowestBottom}};
     bool m_hasAltImage = false;
     bool m_prepared = false;
     std::optional<CGdiPlusBitmapResource> m_altImage;

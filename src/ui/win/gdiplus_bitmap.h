@@ -5,9 +5,9 @@
 #include <memory>
 #include <string>
 
+#include "platform/win/gdiplus.h"
 #include "platform/win/unique_handle.h"
 #include "ui/colour_matrix.h"
-#include "ui/win/gdiplus.h"
 
 namespace zalvane::ui::win {
 

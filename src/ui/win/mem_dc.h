@@ -1,7 +1,8 @@
 #pragma once
 // CMemDC: a drawing surface that buffers everything drawn on it and copies the result to
 // its target in one block transfer when it goes out of scope, so that a window never
-// shows half-drawn states. Callers draw in the target's coordinates.
+// shows half-drawn states. Callers draw in the target's coordinates. It may draw on a bitmap
+// that the caller keeps, which then holds the picture afterwards.
 
 #include <windows.h>
 
@@ -13,6 +14,10 @@ class CMemDC {
 public:
     // `rect` null or empty: the target's clip box. A printer target is drawn on directly.
     explicit CMemDC(HDC target, const RECT* rect = nullptr) noexcept;
+    // Draws on `keep` instead of a buffer of its own, so that what is drawn stays in that
+    // bitmap (a window's background) after it was copied to the target. The bitmap covers
+    // the target from (0, 0); null: a buffer of its own as above.
+    CMemDC(HDC target, const RECT* rect, HBITMAP keep) noexcept;
     ~CMemDC();
     CMemDC(const CMemDC&) = delete;
     CMemDC& operator=(const CMemDC&) = delete;
@@ -21,6 +26,8 @@ public:
     const RECT& Rect() const noexcept { return m_rect; }
 
 private:
+    void Prepare(HDC target, const RECT* rect, HBITMAP keep) noexcept;
+
     HDC m_target;
     RECT m_rect{};
     bool m_direct = false;

@@ -43,6 +43,28 @@ bool MemorySurface::Create(HDC reference, int width, int height) noexcept
     return true;
 }
 
+bool MemorySurface::CreateOver(HDC reference, HBITMAP bitmap) noexcept
+{
+    Reset();
+    BITMAP info{};
+    if (!bitmap || ::GetObjectW(bitmap, sizeof info, &info) == 0) {
+        return false;
+    }
+    platform::win::UniqueHdc dc(::CreateCompatibleDC(reference));
+    if (!dc) {
+        return false;
+    }
+    const HGDIOBJ previous = ::SelectObject(dc.get(), bitmap);
+    if (!previous || previous == HGDI_ERROR) {
+        return false;  // e.g. selected into another surface already
+    }
+    m_previous = previous;
+    m_dc = std::move(dc);
+    m_width = info.bmWidth;
+    m_height = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
+    return true;
+}
+
 void MemorySurface::Reset() noexcept
 {
     // A bitmap cannot be deleted while it is selected: put the surface's first object back.

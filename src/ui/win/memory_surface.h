@@ -1,5 +1,6 @@
 #pragma once
-// An off-screen surface: a memory device context with its own bitmap selected.
+// An off-screen surface: a memory device context with its own bitmap selected, or with a
+// bitmap that someone else keeps.
 
 #include <windows.h>
 
@@ -17,6 +18,9 @@ public:
     // A surface of `width` x `height` compatible with `reference`; false (and empty) when
     // the system refuses.
     bool Create(HDC reference, int width, int height) noexcept;
+    // A surface that draws on `bitmap`, which stays the caller's (and must outlive the
+    // surface or its next Reset); false (and empty) when the system refuses.
+    bool CreateOver(HDC reference, HBITMAP bitmap) noexcept;
     void Reset() noexcept;
 
     HDC Dc() const noexcept { return m_dc.get(); }

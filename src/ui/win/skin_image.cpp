@@ -42,20 +42,26 @@ std::span<std::uint8_t> Pixels(const DecodedImage& image)
     return {static_cast<std::uint8_t*>(image.bits), static_cast<std::size_t>(image.stride) * image.height};
 }
 
-bool Draw(HDC target, const DecodedImage& image, int x, int y)
-{
-    const platform::win::UniqueHdc source(::CreateCompatibleDC(target));
-    if (!source)
-        return false;
-    const platform::win::SelectGuard selected(source.get(), image.bitmap.get());
-    if (!image.hasAlpha)
-        return ::BitBlt(target, x, y, image.width, image.height, source.get(), 0, 0, SRCCOPY) != 0;
-    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    return ::AlphaBlend(target, x, y, image.width, image.height, source.get(), 0, 0, image.width, image.height,
-                        blend) != 0;
-}
-
 }  // namespace
+
+bool DrawDecodedImage(HDC target, const DecodedImage& image, int x, int y, HDC source)
+{
+    platform::win::UniqueHdc ownSource;
+    if (!source) {
+        ownSource.reset(::CreateCompatibleDC(target));
+        source = ownSource.get();
+    }
+    if (!source) {
+        return false;
+    }
+    const platform::win::SelectGuard selected(source, image.bitmap.get());
+    if (!image.hasAlpha) {
+        return ::BitBlt(target, x, y, image.width, image.height, source, 0, 0, SRCCOPY) != 0;
+    }
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    return ::AlphaBlend(target, x, y, image.width, image.height, source, 0, 0, image.width, image.height, blend) !=
+           0;
+}
 
 std::optional<DecodedImage> DecodePng(const std::wstring& path)
 {
@@ -87,16 +93,35 @@ std::optional<DecodedImage> DecodePng(const std::wstring& path)
     return image;
 }
 
-bool DrawSkinImage(HDC target, const std::wstring& path, int x, int y)
+std::optional<DecodedImage> DecodeSkinImage(const std::wstring& path)
 {
     std::optional<DecodedImage> image = DecodePng(path);
-    if (!image)
-        return false;
-    if (image->hasAlpha) {
+    if (image && image->hasAlpha) {
         ::GdiFlush();  // the DIB's pixels are written directly
         PremultiplyBgra(Pixels(*image));
     }
-    return Draw(target, *image, x, y);
+    return image;
+}
+
+bool DrawSkinImage(HDC target, const std::wstring& path, int x, int y)
+{
+    const std::optional<DecodedImage> image = DecodeSkinImage(path);
+    return image && DrawDecodedImage(target, *image, x, y);
+}
+
+bool SkinImageCache::Draw(HDC target, const std::wstring& path, int x, int y)
+{
+    auto found = m_images.find(path);
+    if (found == m_images.end()) {
+        found = m_images.emplace(path, DecodeSkinImage(path)).first;
+    }
+    if (!found->second) {
+        return false;
+    }
+    if (!m_source) {
+        m_source.reset(::CreateCompatibleDC(target));
+    }
+    return DrawDecodedImage(target, *found->second, x, y, m_source.get());
 }
 
 bool LoadPng(HWND owner, HDC target, const std::wstring& path, int x, int y)

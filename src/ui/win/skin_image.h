@@ -1,10 +1,13 @@
 #pragma once
 // Skin images: PNG files decoded with GDI+ into device-independent bitmaps and drawn at
-// a point in their own size, with per-pixel alpha where they have it. Nothing is cached:
-// every draw decodes the file again.
+// a point in their own size, with per-pixel alpha where they have it. DrawSkinImage
+// decodes the file at every draw; SkinImageCache keeps what it decoded for the run.
 
 #include <windows.h>
 
+#include <cstddef>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -27,9 +30,31 @@ struct DecodedImage {
 // GDI+ must be running.
 std::optional<DecodedImage> DecodePng(const std::wstring& path);
 
+// Decoded and ready to draw: an image with alpha is premultiplied.
+std::optional<DecodedImage> DecodeSkinImage(const std::wstring& path);
+
+// Draws a decoded image at (x, y) in its own size: alpha-blended when it has alpha (its
+// pixels premultiplied), copied otherwise. `source` is a memory surface to select the
+// image into (null: one is made for the draw).
+bool DrawDecodedImage(HDC target, const DecodedImage& image, int x, int y, HDC source = nullptr);
+
 // Draws the image at (x, y): premultiplied and alpha-blended when it has alpha, copied
 // otherwise. False when it could not be decoded (then nothing is drawn).
 bool DrawSkinImage(HDC target, const std::wstring& path, int x, int y);
+
+// The skin's images as decoded once: the next draw of the same path blends the same
+// pixels without reading the file again. What is drawn is what DrawSkinImage draws; an
+// image that did not load is remembered as such and not drawn. The skin does not change
+// while the program runs, so the images are kept for the run.
+class SkinImageCache {
+public:
+    bool Draw(HDC target, const std::wstring& path, int x, int y);
+    std::size_t Size() const noexcept { return m_images.size(); }
+
+private:
+    std::map<std::wstring, std::optional<DecodedImage>, std::less<>> m_images;
+    platform::win::UniqueHdc m_source;  // each image is selected here to be drawn
+};
 
 // The same for the dialogs, which tell the user about an image that would not load
 // ("LoadPng---Load image failed.", owned by `owner`).

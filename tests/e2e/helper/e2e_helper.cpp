@@ -5,6 +5,11 @@
 //                                                 message's name); status 1 when there is no
 //                                                 such window
 //   e2e_helper workarea                           prints the work area: LEFT TOP RIGHT BOTTOM
+//   e2e_helper pointer                            prints the system's pointer settings: SPEED
+//                                                 WHEEL-LINES DOUBLE-CLICK-MS (wheel lines
+//                                                 4294967295: one screen)
+//   e2e_helper text CLASS ID                      prints the text of control ID of the
+//                                                 top-level window of that class
 //   e2e_helper                                    (no arguments: a stand-in program) writes
 //                                                 its own path into "<its path>.ran"
 
@@ -51,6 +56,37 @@ int WorkArea()
     return 0;
 }
 
+int Pointer()
+{
+    UINT speed = 0, lines = 0;
+    if (!::SystemParametersInfoW(SPI_GETMOUSESPEED, 0, &speed, 0) ||
+        !::SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0)) {
+        return 1;
+    }
+    std::printf("%u %u %u\n", speed, lines, ::GetDoubleClickTime());
+    return 0;
+}
+
+int ControlText(const wchar_t* windowClass, const wchar_t* idText)
+{
+    unsigned long long id = 0;
+    if (!ParseNumber(idText, id)) {
+        return 2;
+    }
+    const HWND window = ::FindWindowW(windowClass, nullptr);
+    const HWND control = window ? ::GetDlgItem(window, static_cast<int>(id)) : nullptr;
+    if (!control) {
+        return 1;
+    }
+    wchar_t text[256] = {};
+    // Asked of the control itself: GetWindowTextW does not ask a window of another process.
+    const auto length = static_cast<int>(::SendMessageW(control, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text)));
+    char utf8[1024] = {};
+    ::WideCharToMultiByte(CP_UTF8, 0, text, length, utf8, sizeof utf8 - 1, nullptr, nullptr);
+    std::printf("%s\n", utf8);
+    return 0;
+}
+
 int StandIn()
 {
     wchar_t path[4096];
@@ -76,6 +112,12 @@ int wmain(int argc, wchar_t** argv)
         return Post(argc, argv);
     if (argc == 2 && std::wcscmp(argv[1], L"workarea") == 0)
         return WorkArea();
-    std::fputs("usage: e2e_helper [post CLASS MESSAGE WPARAM LPARAM | workarea]\n", stderr);
+    if (argc == 2 && std::wcscmp(argv[1], L"pointer") == 0) {
+        return Pointer();
+    }
+    if (argc == 4 && std::wcscmp(argv[1], L"text") == 0) {
+        return ControlText(argv[2], argv[3]);
+    }
+    std::fputs("usage: e2e_helper [post CLASS MESSAGE WPARAM LPARAM | workarea | pointer | text CLASS ID]\n", stderr);
     return 2;
 }

@@ -7,7 +7,8 @@
 
 #include "device/virtual_bus.h"
 #include "device/virtual_mouse_store.h"
-#include "dialogs/language_tables.h"
+#include "language/language_tables.h"
+#include "settings/config_patch.h"
 #include "unit/support/program_folder.h"
 #include "unit/support/recording_ports.h"
 
@@ -143,7 +144,8 @@ TEST(DeviceNoticeBalloonTest, TextsTitlesAndTimeouts)
 {
     settings::SettingsImage image;
     const std::uint8_t stageDpi[] = {3, 7, 11, 15, 23, 31, 49};
-    std::copy(std::begin(stageDpi), std::end(stageDpi), image.ConfigBlock().begin() + kConfigStageDpi);
+    std::copy(std::begin(stageDpi), std::end(stageDpi),
+              image.ConfigBlock().begin() + settings::ConfigBlock::kStageDpiX);
     struct Case {
         std::uint64_t code;
         std::uint64_t value;
@@ -164,15 +166,15 @@ TEST(DeviceNoticeBalloonTest, TextsTitlesAndTimeouts)
         {0, 0, std::nullopt},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(BalloonForNotice(c.code, c.value, dialogs::Language::English, image), c.expected)
+        EXPECT_EQ(BalloonForNotice(c.code, c.value, language::Language::kEnglish, image), c.expected)
             << "code " << c.code << " value " << c.value;
     }
     // Stage 7 at the top of the byte range: (255 + 1) x 100.
-    image.ConfigBlock()[kConfigStageDpi + 6] = 255;
-    EXPECT_EQ(BalloonForNotice(1, 7, dialogs::Language::English, image)->text,
+    image.ConfigBlock()[settings::ConfigBlock::kStageDpiX + 6] = 255;
+    EXPECT_EQ(BalloonForNotice(1, 7, language::Language::kEnglish, image)->text,
               "Switch DPI into the seventh stage 25600");
-    EXPECT_EQ(BalloonForNotice(9, 12, dialogs::Language::SimplifiedChinese, image)->text, "切换到宏12");
-    EXPECT_EQ(BalloonForNotice(15, 0, dialogs::Language::TraditionalChinese, image)->title, "Warning");
+    EXPECT_EQ(BalloonForNotice(9, 12, language::Language::kSimplifiedChinese, image)->text, "切换到宏12");
+    EXPECT_EQ(BalloonForNotice(15, 0, language::Language::kTraditionalChinese, image)->title, "Warning");
 }
 
 TEST_F(DeviceEventsTest, ADpiNoticeReadsTheStageValueFromTheMouse)
@@ -181,7 +183,7 @@ TEST_F(DeviceEventsTest, ADpiNoticeReadsTheStageValueFromTheMouse)
     // the read just fetched.
     device::VirtualMouseMemory memory = device::FactoryMemory();
     memory.profileNumber = 2;
-    memory.configBlocks[0][kConfigStageDpi + 2] = 31;
+    memory.configBlocks[0][settings::ConfigBlock::kStageDpiX + 2] = 31;
     Mouse(true, memory);
     ASSERT_TRUE(ConnectAtStartUp(state, *link).Connected());
     ASSERT_EQ(state.record[ProfileRecord::kDeviceProfileNumber], 2);

@@ -6,6 +6,7 @@
 #include "app/reset_flow.h"
 #include "app/save_flow.h"
 #include "assign/button_block.h"
+#include "assign/function_lists.h"
 #include "device/virtual_hid_port.h"
 #include "device/virtual_mouse.h"
 #include "unit/support/faulty_hid_port.h"
@@ -210,7 +211,7 @@ TEST(PointerSettingsTest, ValuesFromTheRecord)
     };
     const Case cases[] = {
         {1, 0, 6, 3, 7, {{6, 10, 1}, 10, 3, 480}},
-        {0, 1, 1, 3, 2, {{0, 0, 0}, 1, kScrollOneScreen, 830}},
+        {0, 1, 1, 3, 2, {{0, 0, 0}, 1, platform::kScrollOneScreen, 830}},
         {2, 0, 11, 100, 12, {{0, 0, 0}, 20, 100, 130}},
         // The dial's last step would give 22; a damaged file's steps stay in range.
         {1, 0, 12, 0, 13, {{6, 10, 1}, 20, 0, 130}},
@@ -235,7 +236,7 @@ TEST(PointerSettingsTest, ARefusedSettingShowsItsWarningAndTheRestAreStillSet)
     test::RecordingMessages messages;
     pointer.refuseMouse = true;
     pointer.refuseSpeed = true;
-    EXPECT_FALSE(ApplyPointerSettings(pointer, messages, settings::FactoryProfileRecord()));
+    EXPECT_FALSE(ApplyPointerSettings(pointer, messages, factory::FactoryProfileRecord()));
     EXPECT_EQ(pointer.calls.size(), 4u);
     EXPECT_EQ(messages.shown,
               (std::vector<test::ShownMessage>{{"SETMOUSE failed.", "Warning"}, {"SETMOUSESPEED failed.", "Warning"}}));
@@ -250,12 +251,12 @@ TEST_F(FlowTest, ResetBringsTheFactorySettingsBackAndKeepsTheMacros)
     EXPECT_TRUE(result.mouse);
     EXPECT_TRUE(result.files.Complete());
 
-    ProfileRecord expected = settings::FactoryProfileRecord();
+    ProfileRecord expected = factory::FactoryProfileRecord();
     std::copy(edited.MacroArea().begin(), edited.MacroArea().end(), expected.MacroArea().begin());
     EXPECT_EQ(state.record, expected);
     EXPECT_EQ(FileBytes("config0.bin"), ProfileFileBytes(1, expected));
     EXPECT_EQ(Caption("str0.ini", 9), "Button Off");
-    EXPECT_EQ(state.text.captions, settings::FirstRunCaptions(dialogs::Language::English));
+    EXPECT_EQ(state.text.captions, assign::FirstRunCaptions(language::Language::kEnglish));
     EXPECT_EQ(mouse.Memory().buttonBlock, assign::BuildButtonBlock(expected));
     EXPECT_EQ(state.applied, expected);
     EXPECT_EQ(pointer.calls.size(), 4u);
@@ -413,7 +414,7 @@ TEST_F(FlowTest, FirstRunCaptionsAreWrittenOnlyForAProfileNeverSaved)
     ini.WriteString(folder.File("str0.ini"), "Skins", "Lan", "CHS");
     ini.WriteString(folder.File("str0.ini"), "Setting-CHS", "Item1", "old");
     LoadAtStartUp(state, ports);
-    EXPECT_EQ(state.language, dialogs::Language::SimplifiedChinese);
+    EXPECT_EQ(state.language, language::Language::kSimplifiedChinese);
     EXPECT_EQ(state.text.captions[0], "old");
     EXPECT_TRUE(WriteFirstRunCaptions(state, ini));
     EXPECT_EQ(ini.GetString(folder.File("str0.ini"), "Setting-CHS", "Item1"), "左键");

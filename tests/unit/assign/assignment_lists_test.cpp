@@ -27,13 +27,13 @@ TEST(AssignmentListsTest, SecondListsFollowTheHoveredEntry)
         std::optional<SecondList> open;
         SecondListStep step;
     } cases[] = {
-        {7, kNone, {kNone, SecondList::Multimedia}},
-        {7, SecondList::Multimedia, {}},  // already open beside its entry
-        {6, kNone, {kNone, SecondList::Dpi}},
-        {8, SecondList::Multimedia, {SecondList::Multimedia, SecondList::HotKey}},
-        {9, SecondList::HotKey, {SecondList::HotKey, SecondList::WindowsCommand}},
-        {3, SecondList::WindowsCommand, {SecondList::WindowsCommand, kNone}},
-        {-1, SecondList::Dpi, {SecondList::Dpi, kNone}},
+        {7, kNone, {kNone, SecondList::kMultimedia}},
+        {7, SecondList::kMultimedia, {}},  // already open beside its entry
+        {6, kNone, {kNone, SecondList::kDpi}},
+        {8, SecondList::kMultimedia, {SecondList::kMultimedia, SecondList::kHotKey}},
+        {9, SecondList::kHotKey, {SecondList::kHotKey, SecondList::kWindowsCommand}},
+        {3, SecondList::kWindowsCommand, {SecondList::kWindowsCommand, kNone}},
+        {-1, SecondList::kDpi, {SecondList::kDpi, kNone}},
         {10, kNone, {}},
         {16, kNone, {}},
     };
@@ -43,17 +43,17 @@ TEST(AssignmentListsTest, SecondListsFollowTheHoveredEntry)
 
 TEST(AssignmentListsTest, SecondListsHangBesideTheFunctionList)
 {
-    const pages::Rect list{262, 169, 365, 429};   // row 3
-    const pages::Rect entry{263, 282, 364, 298};  // its eighth entry
-    EXPECT_EQ(SecondListRect(SecondList::Dpi, list, entry), (pages::Rect{365, 282, 425, 342}));
-    EXPECT_EQ(SecondListRect(SecondList::Multimedia, list, entry), (pages::Rect{365, 168, 455, 298}));
-    EXPECT_EQ(SecondListRect(SecondList::HotKey, list, entry), (pages::Rect{365, 136, 425, 298}));
-    EXPECT_EQ(SecondListRect(SecondList::WindowsCommand, list, entry), (pages::Rect{365, 184, 455, 298}));
+    const ui::Rect list{262, 169, 365, 429};   // row 3
+    const ui::Rect entry{263, 282, 364, 298};  // its eighth entry
+    EXPECT_EQ(SecondListRect(SecondList::kDpi, list, entry), (ui::Rect{365, 282, 425, 342}));
+    EXPECT_EQ(SecondListRect(SecondList::kMultimedia, list, entry), (ui::Rect{365, 168, 455, 298}));
+    EXPECT_EQ(SecondListRect(SecondList::kHotKey, list, entry), (ui::Rect{365, 136, 425, 298}));
+    EXPECT_EQ(SecondListRect(SecondList::kWindowsCommand, list, entry), (ui::Rect{365, 184, 455, 298}));
 
-    for (SecondList l : {SecondList::Dpi, SecondList::Multimedia, SecondList::HotKey, SecondList::WindowsCommand})
+    for (SecondList l : {SecondList::kDpi, SecondList::kMultimedia, SecondList::kHotKey, SecondList::kWindowsCommand})
         EXPECT_EQ(SecondListOfId(SecondListId(l)), l);
-    EXPECT_EQ(SecondListId(SecondList::Dpi), 10);
-    EXPECT_EQ(SecondListId(SecondList::Multimedia), 7);
+    EXPECT_EQ(SecondListId(SecondList::kDpi), 10);
+    EXPECT_EQ(SecondListId(SecondList::kMultimedia), 7);
     EXPECT_EQ(FunctionListId(kS3), 50);
     EXPECT_EQ(ButtonOfFunctionListId(59), 18u);
     EXPECT_EQ(ButtonOfFunctionListId(60), std::nullopt);
@@ -63,15 +63,15 @@ TEST(AssignmentListsTest, SecondListsHangBesideTheFunctionList)
 
 TEST(AssignmentListsTest, RowClicksOpenOneListAtATime)
 {
-    AssignmentLists lists(dialogs::Language::English);
+    AssignmentLists lists(language::Language::kEnglish);
     const ProfileRecord record = TwoClicks();
 
     EXPECT_EQ(lists.ToggleFunctionList(kS3, record), (ListChanges{.openFunctionList = kS3}));
-    EXPECT_EQ(lists.HoverFunctionEntry(7), (ListChanges{.openSecondList = SecondList::Multimedia}));
+    EXPECT_EQ(lists.HoverFunctionEntry(7), (ListChanges{.openSecondList = SecondList::kMultimedia}));
     // Another row: the open list and its second list close first.
     EXPECT_EQ(
         lists.ToggleFunctionList(0, record),
-        (ListChanges{.closeFunctionList = kS3, .closeSecondList = SecondList::Multimedia, .openFunctionList = 0}));
+        (ListChanges{.closeFunctionList = kS3, .closeSecondList = SecondList::kMultimedia, .openFunctionList = 0}));
     // The same row again closes it.
     EXPECT_EQ(lists.ToggleFunctionList(0, record), (ListChanges{.closeFunctionList = 0}));
     EXPECT_EQ(lists.OpenButton(), std::nullopt);
@@ -80,7 +80,7 @@ TEST(AssignmentListsTest, RowClicksOpenOneListAtATime)
 
 TEST(AssignmentListsTest, TheLastLeftClickWarnsInsteadOfOpening)
 {
-    AssignmentLists lists(dialogs::Language::English);
+    AssignmentLists lists(language::Language::kEnglish);
     ProfileRecord record = TwoClicks();
     record.Button(ProfileRecord::kActionType, 0) = 1;  // S8 is left as the only click
 
@@ -93,33 +93,33 @@ TEST(AssignmentListsTest, TheLastLeftClickWarnsInsteadOfOpening)
 
 TEST(AssignmentListsTest, AChoiceClosesTheListsAndWaitsForThePostedMessage)
 {
-    AssignmentLists lists(dialogs::Language::English);
+    AssignmentLists lists(language::Language::kEnglish);
     ASSERT_TRUE(lists.ToggleFunctionList(kS3, TwoClicks()).openFunctionList);
     (void)lists.HoverFunctionEntry(7);
 
-    EXPECT_EQ(lists.OnSecondListNotice(SecondList::HotKey, 2), std::nullopt);  // not the open one
-    EXPECT_EQ(lists.OnSecondListNotice(SecondList::Multimedia, -1), std::nullopt);
+    EXPECT_EQ(lists.OnSecondListNotice(SecondList::kHotKey, 2), std::nullopt);  // not the open one
+    EXPECT_EQ(lists.OnSecondListNotice(SecondList::kMultimedia, -1), std::nullopt);
     EXPECT_EQ(lists.OnFunctionListNotice(kS3, 7), std::nullopt);  // "Multimedia" itself
-    EXPECT_EQ(lists.OpenSecond(), SecondList::Multimedia);
+    EXPECT_EQ(lists.OpenSecond(), SecondList::kMultimedia);
     EXPECT_EQ(lists.TakeChoice(), std::nullopt);
 
-    EXPECT_EQ(lists.OnSecondListNotice(SecondList::Multimedia, 6),
-              (ListChanges{.closeFunctionList = kS3, .closeSecondList = SecondList::Multimedia}));
+    EXPECT_EQ(lists.OnSecondListNotice(SecondList::kMultimedia, 6),
+              (ListChanges{.closeFunctionList = kS3, .closeSecondList = SecondList::kMultimedia}));
     // A second notice while the first waits is ignored.
-    EXPECT_EQ(lists.OnSecondListNotice(SecondList::Multimedia, 7), std::nullopt);
+    EXPECT_EQ(lists.OnSecondListNotice(SecondList::kMultimedia, 7), std::nullopt);
     EXPECT_EQ(lists.OnFunctionListNotice(kS3, 0), std::nullopt);
 
     const auto choice = lists.TakeChoice();
     ASSERT_TRUE(choice);
     EXPECT_EQ(choice->button, kS3);
     EXPECT_EQ(choice->outcome, FunctionOutcome::kStore);
-    EXPECT_EQ(choice->assignment, *SecondListAssignment(SecondList::Multimedia, 6, dialogs::Language::English));
+    EXPECT_EQ(choice->assignment, *SecondListAssignment(SecondList::kMultimedia, 6, language::Language::kEnglish));
     EXPECT_EQ(lists.TakeChoice(), std::nullopt);
 }
 
 TEST(AssignmentListsTest, DialogEntriesWaitForThePostedMessageToo)
 {
-    AssignmentLists lists(dialogs::Language::SimplifiedChinese);
+    AssignmentLists lists(language::Language::kSimplifiedChinese);
     ASSERT_TRUE(lists.ToggleFunctionList(2, TwoClicks()).openFunctionList);
     EXPECT_EQ(lists.OnFunctionListNotice(2, 11), (ListChanges{.closeFunctionList = 2}));
     EXPECT_EQ(lists.TakeChoice(), (ButtonChoice{2, FunctionOutcome::kComboKeyDialog, {}}));
@@ -131,7 +131,7 @@ TEST(AssignmentListsTest, DialogEntriesWaitForThePostedMessageToo)
 
 TEST(AssignmentListsTest, ClosingDropsAWaitingChoice)
 {
-    AssignmentLists lists(dialogs::Language::English);
+    AssignmentLists lists(language::Language::kEnglish);
     ASSERT_TRUE(lists.ToggleFunctionList(kS8, TwoClicks()).openFunctionList);
     ASSERT_TRUE(lists.OnFunctionListNotice(kS8, 3));
     EXPECT_EQ(lists.CloseAll(), ListChanges{});  // the lists already closed with the notice
@@ -139,8 +139,8 @@ TEST(AssignmentListsTest, ClosingDropsAWaitingChoice)
 
     ASSERT_TRUE(lists.ToggleFunctionList(kS8, TwoClicks()).openFunctionList);
     (void)lists.HoverFunctionEntry(6);
-    EXPECT_EQ(lists.CloseAll(), (ListChanges{.closeFunctionList = kS8, .closeSecondList = SecondList::Dpi}));
-    EXPECT_EQ(lists.OnSecondListNotice(SecondList::Dpi, 1), std::nullopt);
+    EXPECT_EQ(lists.CloseAll(), (ListChanges{.closeFunctionList = kS8, .closeSecondList = SecondList::kDpi}));
+    EXPECT_EQ(lists.OnSecondListNotice(SecondList::kDpi, 1), std::nullopt);
 }
 
 }  // namespace

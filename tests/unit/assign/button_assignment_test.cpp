@@ -12,12 +12,12 @@
 namespace zalvane::assign {
 namespace {
 
-using dialogs::Language;
+using language::Language;
 using settings::ProfileRecord;
 
-constexpr auto kEnglish = Language::English;
-constexpr auto kSimplified = Language::SimplifiedChinese;
-constexpr auto kTraditional = Language::TraditionalChinese;
+constexpr auto kEnglish = Language::kEnglish;
+constexpr auto kSimplified = Language::kSimplifiedChinese;
+constexpr auto kTraditional = Language::kTraditionalChinese;
 
 TEST(ButtonAssignmentTest, FunctionListEntries)
 {
@@ -60,28 +60,28 @@ TEST(ButtonAssignmentTest, SecondListEntries)
         Language language;
         std::optional<Assignment> expected;
     } cases[] = {
-        {SecondList::Dpi, 1, kEnglish, Assignment{ActionType::CpiCycle, {{ProfileRecord::kDpiFunction, 2}}, "DPI -"}},
-        {SecondList::Dpi, 2, kTraditional,
-         Assignment{ActionType::CpiCycle, {{ProfileRecord::kDpiFunction, 3}}, "DPI Loop"}},
-        {SecondList::Multimedia, 0, kEnglish,
-         Assignment{ActionType::Multimedia, {{ProfileRecord::kConsumerCode, 0x83}}, "Media player"}},
-        {SecondList::Multimedia, 6, kEnglish,
-         Assignment{ActionType::Multimedia, {{ProfileRecord::kConsumerCode, 0xE9}}, "Volume Up"}},
-        {SecondList::Multimedia, 4, kTraditional,
-         Assignment{ActionType::Multimedia, {{ProfileRecord::kConsumerCode, 0xCD}}, "播放/暫停"}},
-        {SecondList::HotKey, 2, kEnglish,
-         Assignment{ActionType::HotKey, {{ProfileRecord::kHotKeyLetter, 0x06}}, "Copy"}},
-        {SecondList::HotKey, 9, kSimplified,
-         Assignment{ActionType::HotKey, {{ProfileRecord::kHotKeyLetter, 0x04}}, "全选"}},
-        {SecondList::WindowsCommand, 5, kEnglish,
-         Assignment{ActionType::Windows, {{ProfileRecord::kWindowsCommand, 5}}, "Show desktop"}},
-        {SecondList::WindowsCommand, 1, kSimplified,
-         Assignment{ActionType::Windows, {{ProfileRecord::kWindowsCommand, 1}}, "浏览器-主页"}},
+        {SecondList::kDpi, 1, kEnglish, Assignment{ActionType::kCpiCycle, {{ProfileRecord::kDpiFunction, 2}}, "DPI -"}},
+        {SecondList::kDpi, 2, kTraditional,
+         Assignment{ActionType::kCpiCycle, {{ProfileRecord::kDpiFunction, 3}}, "DPI Loop"}},
+        {SecondList::kMultimedia, 0, kEnglish,
+         Assignment{ActionType::kMultimedia, {{ProfileRecord::kConsumerCode, 0x83}}, "Media player"}},
+        {SecondList::kMultimedia, 6, kEnglish,
+         Assignment{ActionType::kMultimedia, {{ProfileRecord::kConsumerCode, 0xE9}}, "Volume Up"}},
+        {SecondList::kMultimedia, 4, kTraditional,
+         Assignment{ActionType::kMultimedia, {{ProfileRecord::kConsumerCode, 0xCD}}, "播放/暫停"}},
+        {SecondList::kHotKey, 2, kEnglish,
+         Assignment{ActionType::kHotKey, {{ProfileRecord::kHotKeyLetter, 0x06}}, "Copy"}},
+        {SecondList::kHotKey, 9, kSimplified,
+         Assignment{ActionType::kHotKey, {{ProfileRecord::kHotKeyLetter, 0x04}}, "全选"}},
+        {SecondList::kWindowsCommand, 5, kEnglish,
+         Assignment{ActionType::kWindows, {{ProfileRecord::kWindowsCommand, 5}}, "Show desktop"}},
+        {SecondList::kWindowsCommand, 1, kSimplified,
+         Assignment{ActionType::kWindows, {{ProfileRecord::kWindowsCommand, 1}}, "浏览器-主页"}},
         // A notice without a valid selection stores nothing.
-        {SecondList::Dpi, 3, kEnglish, std::nullopt},
-        {SecondList::Multimedia, -1, kEnglish, std::nullopt},
-        {SecondList::HotKey, 10, kEnglish, std::nullopt},
-        {SecondList::WindowsCommand, 7, kEnglish, std::nullopt},
+        {SecondList::kDpi, 3, kEnglish, std::nullopt},
+        {SecondList::kMultimedia, -1, kEnglish, std::nullopt},
+        {SecondList::kHotKey, 10, kEnglish, std::nullopt},
+        {SecondList::kWindowsCommand, 7, kEnglish, std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(SecondListAssignment(c.list, c.selection, c.language), c.expected)
@@ -111,7 +111,7 @@ TEST(ButtonAssignmentTest, ComboKeysForEveryModifier)
     for (const auto& m : modifiers) {
         SCOPED_TRACE(m.modifier);
         const Assignment combo = ComboKeyAssignment(m.modifier, a, b, kEnglish);
-        EXPECT_EQ(combo.type, ActionType::ComboKey);
+        EXPECT_EQ(combo.type, ActionType::kComboKey);
         EXPECT_EQ(combo.caption, "Combo Key-" + std::string(m.modifier) + "+A+B");
         EXPECT_EQ(EntryAfter(combo), (ButtonActionEntry{0x00, m.bit, 0x04, 0x05}));
     }
@@ -175,7 +175,7 @@ TEST(ButtonAssignmentTest, AChoiceChangesOnlyItsButtonsTypeFieldAndCaption)
     captions.fill("old");
     const ProfileRecord before = record;
 
-    ApplyAssignment(*SecondListAssignment(SecondList::Multimedia, 6, kEnglish), 9, record, captions);  // S3
+    ApplyAssignment(*SecondListAssignment(SecondList::kMultimedia, 6, kEnglish), 9, record, captions);  // S3
     for (std::size_t offset = 0; offset < ProfileRecord::kSize; ++offset) {
         const bool changed = offset == ProfileRecord::kActionType + 9 || offset == ProfileRecord::kConsumerCode + 9;
         EXPECT_EQ(record[offset] != before[offset], changed) << offset;
@@ -202,9 +202,9 @@ TEST(ButtonAssignmentTest, TheLastLeftClickCannotBeGivenAway)
     for (const auto& c : cases) {
         ProfileRecord record;
         for (std::size_t b = 0; b < settings::kButtonCount; ++b)
-            record.Button(ProfileRecord::kActionType, b) = static_cast<std::uint8_t>(ActionType::Menu);
+            record.Button(ProfileRecord::kActionType, b) = static_cast<std::uint8_t>(ActionType::kMenu);
         for (std::size_t b : c.clicking)
-            record.Button(ProfileRecord::kActionType, b) = static_cast<std::uint8_t>(ActionType::Click);
+            record.Button(ProfileRecord::kActionType, b) = static_cast<std::uint8_t>(ActionType::kClick);
         EXPECT_EQ(IsLastLeftClick(record, c.button), c.last) << "button " << c.button;
     }
 }

@@ -12,24 +12,24 @@
 namespace zalvane::assign {
 namespace {
 
-using dialogs::Language;
+using language::Language;
 using Field = ComboKeyState::Field;
 
-constexpr pages::Point kOk{260, 260};
-constexpr pages::Point kCancel{320, 260};
-constexpr pages::Point kClose{360, 10};
-constexpr pages::Point kElsewhere{200, 40};
-constexpr pages::Point kModifierArea{60, 75};
-constexpr pages::Point kMacroArea{145, 130};
+constexpr ui::Point kOk{260, 260};
+constexpr ui::Point kCancel{320, 260};
+constexpr ui::Point kClose{360, 10};
+constexpr ui::Point kElsewhere{200, 40};
+constexpr ui::Point kModifierArea{60, 75};
+constexpr ui::Point kMacroArea{145, 130};
 
 TEST(SingleKeyStateTest, TheLastKeyPressedWins)
 {
     SingleKeyState single;
-    EXPECT_EQ(single.Result(Language::English).caption, "Single Key-");
+    EXPECT_EQ(single.Result(Language::kEnglish).caption, "Single Key-");
     for (const CapturedKey& key : {CapturedKey{"A", 0x04}, CapturedKey{"Tab", 0x2B}, CapturedKey{"Enter", 0x28}})
         single.OnKeyDown(key);
     EXPECT_EQ(single.Key(), (CapturedKey{"Enter", 0x28}));
-    EXPECT_EQ(single.Result(Language::English), SingleKeyAssignment({"Enter", 0x28}, Language::English));
+    EXPECT_EQ(single.Result(Language::kEnglish), SingleKeyAssignment({"Enter", 0x28}, Language::kEnglish));
 }
 
 TEST(ComboKeyStateTest, ModifierListAndKeyFields)
@@ -59,13 +59,13 @@ TEST(ComboKeyStateTest, ModifierListAndKeyFields)
     combo.OnKeyDown(Field::kKey1, {"Z", 0x1D});
     EXPECT_EQ(combo.Key1(), (CapturedKey{"Z", 0x1D}));
     EXPECT_EQ(combo.Key2(), CapturedKey{});
-    EXPECT_EQ(combo.Result(Language::English), ComboKeyAssignment("Right Alt", {"Z", 0x1D}, {}, Language::English));
+    EXPECT_EQ(combo.Result(Language::kEnglish), ComboKeyAssignment("Right Alt", {"Z", 0x1D}, {}, Language::kEnglish));
 }
 
 TEST(KeyDialogTest, FrameAreasEndTheDialogs)
 {
     const struct {
-        pages::Point point;
+        ui::Point point;
         DialogEnd end;
     } cases[] = {{kOk, DialogEnd::kOk},
                  {kCancel, DialogEnd::kCancel},
@@ -99,7 +99,7 @@ TEST(MacroKeyStateTest, OffersAtMostTheNineteenMacrosTheMouseHolds)
         (void)macro.Click(kMacroArea);
         macro.ChooseMacro(19);  // past the offered ones
         EXPECT_EQ(macro.MacroIndex(), std::nullopt);
-        EXPECT_EQ(macro.Result(Language::English), std::nullopt) << count;
+        EXPECT_EQ(macro.Result(Language::kEnglish), std::nullopt) << count;
     }
 }
 
@@ -119,14 +119,14 @@ TEST(MacroKeyStateTest, ChoosingAMacroAndItsMode)
     macro.ChooseMacro(2);
     EXPECT_FALSE(macro.MacroListOpen());
     EXPECT_EQ(macro.MacroName(), "Macro 3");
-    EXPECT_EQ(macro.Result(Language::English), MacroKeyAssignment(2, 1, "Macro 3", Language::English));
+    EXPECT_EQ(macro.Result(Language::kEnglish), MacroKeyAssignment(2, 1, "Macro 3", Language::kEnglish));
 
     // A notice without a selection clears the choice and the name shown.
     (void)macro.Click(kMacroArea);
     macro.ChooseMacro(-1);
     EXPECT_TRUE(macro.MacroListOpen());
     EXPECT_EQ(macro.MacroName(), "");
-    EXPECT_EQ(macro.Result(Language::English), std::nullopt);
+    EXPECT_EQ(macro.Result(Language::kEnglish), std::nullopt);
     (void)macro.Click(kElsewhere);
     EXPECT_FALSE(macro.MacroListOpen());
 }
@@ -138,10 +138,10 @@ TEST(KeyDialogTextsTest, TitlesAndTextsPerLanguage)
         Language language;
         KeyDialogTexts texts;
     } cases[] = {
-        {KeyDialog::kSingleKey, Language::English, {"Single Key", "Ok", "Cancel", "Please enter a key"}},
-        {KeyDialog::kComboKey, Language::English, {"Combo Key", "OK", "Cancel", ""}},
-        {KeyDialog::kMacroKey, Language::TraditionalChinese, {"巨集", "確定", "取消", "請從清單方塊選擇一個巨集"}},
-        {KeyDialog::kSingleKey, Language::SimplifiedChinese, {"单键", "确定", "取消", "请输入一个按键"}},
+        {KeyDialog::kSingleKey, Language::kEnglish, {"Single Key", "Ok", "Cancel", "Please enter a key"}},
+        {KeyDialog::kComboKey, Language::kEnglish, {"Combo Key", "OK", "Cancel", ""}},
+        {KeyDialog::kMacroKey, Language::kTraditionalChinese, {"巨集", "確定", "取消", "請從清單方塊選擇一個巨集"}},
+        {KeyDialog::kSingleKey, Language::kSimplifiedChinese, {"单键", "确定", "取消", "请输入一个按键"}},
     };
     for (const auto& c : cases) {
         const KeyDialogTexts texts = TextsOf(c.dialog, c.language);
@@ -150,9 +150,9 @@ TEST(KeyDialogTextsTest, TitlesAndTextsPerLanguage)
         EXPECT_EQ(texts.cancel, c.texts.cancel);
         EXPECT_EQ(texts.prompt, c.texts.prompt);
     }
-    EXPECT_EQ(RepeatModeText(1, Language::English), "Repeat until press any key to end");
-    EXPECT_EQ(RepeatModeText(2, Language::SimplifiedChinese), "重复直到该按键松开结束");
-    EXPECT_EQ(RepeatModeText(3, Language::English), "");
+    EXPECT_EQ(RepeatModeText(1, Language::kEnglish), "Repeat until press any key to end");
+    EXPECT_EQ(RepeatModeText(2, Language::kSimplifiedChinese), "重复直到该按键松开结束");
+    EXPECT_EQ(RepeatModeText(3, Language::kEnglish), "");
     EXPECT_EQ(HookErrorText(KeyDialog::kComboKey, 5), "KeyboardHook_ComboDlg Install error code :5\n");
     EXPECT_EQ(HookErrorText(KeyDialog::kMacroKey, 5), "");
 }

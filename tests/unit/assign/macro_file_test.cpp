@@ -11,31 +11,6 @@
 namespace zalvane::assign {
 namespace {
 
-TEST(MacroFileTest, NumbersReadLikeTheFileMeansThem)
-{
-    constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
-    const struct {
-        std::string_view text;
-        std::int64_t value;
-    } cases[] = {
-        {"1", 1},
-        {"65535", 65535},
-        {"", 0},
-        {"abc", 0},
-        {"12abc", 12},
-        {" 7", 7},
-        {"-5", -5},
-        {"+3", 3},
-        {"0x10", 0},
-        {"4294967296", 4294967296},
-        {"99999999999999999999", kMax},
-        {"-99999999999999999999", -kMax},
-        {"1e9", 1},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(DecimalValue(c.text), c.value) << c.text;
-}
-
 TEST(MacroFileTest, EventLinesTellTheirKindAndKey)
 {
     const struct {

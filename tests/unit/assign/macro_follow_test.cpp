@@ -9,9 +9,9 @@ namespace {
 
 using settings::ProfileRecord;
 
-constexpr auto kMacroKey = static_cast<std::uint8_t>(ActionType::MacroKey);
-constexpr auto kButtonOff = static_cast<std::uint8_t>(ActionType::ButtonOff);
-constexpr auto kSingleKey = static_cast<std::uint8_t>(ActionType::SingleKey);
+constexpr auto kMacroKey = static_cast<std::uint8_t>(ActionType::kMacroKey);
+constexpr auto kButtonOff = static_cast<std::uint8_t>(ActionType::kButtonOff);
+constexpr auto kSingleKey = static_cast<std::uint8_t>(ActionType::kSingleKey);
 
 // Four macros; "B" deleted, "D" renamed "Dd", "New" added.
 const MacroPositionMap kMap{{0, std::nullopt, 1, 2}, {"A", "B", "C", "D"}, {"A", "C", "Dd", "New"}};
@@ -31,7 +31,7 @@ TEST(MacroFollowTest, ButtonsFollowTheirMacroOrAreSwitchedOff)
         {kMacroKey, 7, kMacroKey, 7, nullptr, nullptr},    // named no macro: left alone
         {kSingleKey, 1, kSingleKey, 1, nullptr, nullptr},  // not a macro button
     };
-    for (const dialogs::Language language : {dialogs::Language::English, dialogs::Language::SimplifiedChinese}) {
+    for (const language::Language language : {language::Language::kEnglish, language::Language::kSimplifiedChinese}) {
         ProfileRecord record;
         settings::ButtonCaptions captions;
         for (std::size_t b = 0; b < std::size(buttons); ++b) {
@@ -45,7 +45,7 @@ TEST(MacroFollowTest, ButtonsFollowTheirMacroOrAreSwitchedOff)
             EXPECT_EQ(record.Button(ProfileRecord::kActionType, b), buttons[b].newType);
             EXPECT_EQ(record.Button(ProfileRecord::kMacroNumber, b), buttons[b].newNumber);
             const char* caption =
-                language == dialogs::Language::English ? buttons[b].newCaption : buttons[b].chineseCaption;
+                language == language::Language::kEnglish ? buttons[b].newCaption : buttons[b].chineseCaption;
             EXPECT_EQ(captions[b], caption ? caption : "before");
         }
     }

@@ -291,7 +291,7 @@ TEST_F(MacroManagerTest, ButtonsFollowTheirMacroAfterADeleteWhetherOkOrCancel)
         settings::ButtonCaptions captions;
         for (const std::size_t button : {0u, 1u}) {
             record.Button(settings::ProfileRecord::kActionType, button) =
-                static_cast<std::uint8_t>(ActionType::MacroKey);
+                static_cast<std::uint8_t>(ActionType::kMacroKey);
             record.Button(settings::ProfileRecord::kMacroNumber, button) = button == 0 ? 0 : 2;
         }
         captions[0] = "Macro Key-Macro_0";
@@ -303,10 +303,10 @@ TEST_F(MacroManagerTest, ButtonsFollowTheirMacroAfterADeleteWhetherOkOrCancel)
         EXPECT_FALSE(manager.Selected());
         const MacroManagerOutcome outcome = manager.Finish(ok, 0);
         EXPECT_EQ(outcome.positions.newPosition, (std::vector<std::optional<std::size_t>>{std::nullopt, 0, 1}));
-        ApplyMacroManagerOutcome(outcome, record, captions, dialogs::Language::English);
+        ApplyMacroManagerOutcome(outcome, record, captions, language::Language::kEnglish);
 
         EXPECT_EQ(record.Button(settings::ProfileRecord::kActionType, 0),
-                  static_cast<std::uint8_t>(ActionType::ButtonOff));
+                  static_cast<std::uint8_t>(ActionType::kButtonOff));
         EXPECT_EQ(captions[0], "Button Off");
         EXPECT_EQ(record.Button(settings::ProfileRecord::kMacroNumber, 1), 1);
         EXPECT_EQ(captions[1], "Macro Key-宏_2");

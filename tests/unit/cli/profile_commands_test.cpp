@@ -7,7 +7,7 @@
 #include "assign/button_block.h"
 #include "cli/cli.h"
 #include "device/virtual_mouse_store.h"
-#include "settings/factory_profile.h"
+#include "factory/factory_profile.h"
 #include "unit/support/cli_runner.h"
 #include "unit/support/faulty_hid_port.h"
 #include "unit/support/program_folder.h"
@@ -58,7 +58,7 @@ struct Workspace {
     // config0.bin with other settings, a key on button S2 and a macro area of its own.
     ProfileRecord EditCurrentProfile() const
     {
-        ProfileRecord record = settings::FactoryProfileRecord();
+        ProfileRecord record = factory::FactoryProfileRecord();
         record[R::kMouseSpeed] = 12;
         record[R::kReportInterval] = 8;
         record.Button(R::kActionType, 8) = 10;
@@ -89,7 +89,7 @@ TEST_F(ProfileCommandsTest, SaveOnAFreshFolderSendsTheApplyAndWritesTheProfile)
 
     auto memory = device::VirtualMouseStore(mouse).Load();
     ASSERT_TRUE(memory.has_value()) << memory.error();
-    EXPECT_EQ(memory->buttonBlock, assign::BuildButtonBlock(settings::FactoryProfileRecord()));
+    EXPECT_EQ(memory->buttonBlock, assign::BuildButtonBlock(factory::FactoryProfileRecord()));
     EXPECT_EQ(memory->reportInterval, 1);
     for (const char* line : {"thresholds 6, 10, acceleration 1", "pointer speed: 10\n", "wheel scroll lines: 3\n",
                              "double-click time: 480 ms\n", "saved profile 0 \"PROFILE_0\""})
@@ -99,7 +99,7 @@ TEST_F(ProfileCommandsTest, SaveOnAFreshFolderSendsTheApplyAndWritesTheProfile)
 TEST_F(ProfileCommandsTest, AFlowTheMouseDidNotTakeSaysSoAndEndsWithStatusFour)
 {
     const std::string in = temp.File("in.bin");
-    test::WriteBytes(in, ProfileFile(settings::FactoryProfileRecord()));
+    test::WriteBytes(in, ProfileFile(factory::FactoryProfileRecord()));
     const std::vector<std::string> commands[] = {{"save"}, {"reset"}, {"import", in}};
     for (const auto& command : commands) {
         SCOPED_TRACE(command[0]);
@@ -155,7 +155,7 @@ TEST_F(ProfileCommandsTest, ExportAndImportRoundTripAProfile)
     EXPECT_EQ(out.out, "exported profile 0 \"PROFILE_0\" to " + exported + ".bin and to " + File("backup.bin") + "\n");
     EXPECT_EQ(test::ReadBytes(exported + ".bin"), ProfileFile(edited));
 
-    test::WriteBytes(File("config0.bin"), ProfileFile(settings::FactoryProfileRecord(), 0));
+    test::WriteBytes(File("config0.bin"), ProfileFile(factory::FactoryProfileRecord(), 0));
     const CliResult in = Cli({"import", exported + ".bin"});
     ASSERT_EQ(in.status, 0) << in.err;
     // The record went through the mouse, whose profile number it now carries: 0.
@@ -252,7 +252,7 @@ TEST_F(ProfileCommandsTest, ProfilesListsNamesInAnyEncodingAndMarksTheCurrentOne
 
 TEST_F(ProfileCommandsTest, ShowNamesEachButtonsFunctionAndParameters)
 {
-    ProfileRecord record = settings::FactoryProfileRecord();
+    ProfileRecord record = factory::FactoryProfileRecord();
     const auto set = [&](std::size_t button, std::uint8_t type, std::size_t field, std::uint8_t value) {
         record.Button(R::kActionType, button) = type;
         record.Button(field, button) = value;

@@ -36,7 +36,7 @@ VirtualBus OpenBus(const std::string& folder)
 std::optional<Bytes> ReadEvent(platform::HidEventPort& port, std::chrono::milliseconds timeout)
 {
     platform::PortableWakeEvent wake;
-    if (!port.StartRead(VirtualMouse::kEventReportLength, wake)) {
+    if (!port.StartRead(kEventReportSize, wake)) {
         return std::nullopt;
     }
     if (!wake.WaitFor(timeout)) {

@@ -165,7 +165,7 @@ TEST(VirtualMouseTest, EmitsEventReportsCutToTheReader)
     mouse.QueueEvent(2, 3);
     mouse.QueueEvent(4, 1);
     Bytes report(40, 0xEE);
-    EXPECT_EQ(mouse.ReadEvent(report), VirtualMouse::kEventReportLength);
+    EXPECT_EQ(mouse.ReadEvent(report), kEventReportSize);
     EXPECT_EQ(Bytes(report.begin(), report.begin() + 5), (Bytes{6, 7, 2, 3, 0}));
     EXPECT_EQ(mouse.ReadEvent(std::span(report).first(3)), 3u);
     EXPECT_EQ(Bytes(report.begin(), report.begin() + 4), (Bytes{6, 7, 4, 3}));

@@ -12,19 +12,19 @@ TEST(DialogTextsTest, TextsThatAreEasyToGetWrong)
 {
     const struct {
         DialogText text;
-        Language language;
+        language::Language language;
         std::string_view expected;
     } cases[] = {
-        {DialogText::kConfigTitle, Language::English, "Configuration"},
-        {DialogText::kProfileLimit, Language::English, "Profile numbers up to 6."},
-        {DialogText::kProfileLimit, Language::TraditionalChinese, "最多可以存儲6個配置。"},
-        {DialogText::kDelete, Language::TraditionalChinese, "刪除"},
-        {DialogText::kDelete, Language::SimplifiedChinese, "删除"},
-        {DialogText::kLoad, Language::TraditionalChinese, "載入"},
-        {DialogText::kCopy, Language::SimplifiedChinese, "复制"},
-        {DialogText::kHelpOk, Language::English, "Ok"},
-        {DialogText::kHelpOk, Language::TraditionalChinese, "確定"},
-        {DialogText::kWarning, Language::SimplifiedChinese, "警告"},
+        {DialogText::kConfigTitle, language::Language::kEnglish, "Configuration"},
+        {DialogText::kProfileLimit, language::Language::kEnglish, "Profile numbers up to 6."},
+        {DialogText::kProfileLimit, language::Language::kTraditionalChinese, "最多可以存儲6個配置。"},
+        {DialogText::kDelete, language::Language::kTraditionalChinese, "刪除"},
+        {DialogText::kDelete, language::Language::kSimplifiedChinese, "删除"},
+        {DialogText::kLoad, language::Language::kTraditionalChinese, "載入"},
+        {DialogText::kCopy, language::Language::kSimplifiedChinese, "复制"},
+        {DialogText::kHelpOk, language::Language::kEnglish, "Ok"},
+        {DialogText::kHelpOk, language::Language::kTraditionalChinese, "確定"},
+        {DialogText::kWarning, language::Language::kSimplifiedChinese, "警告"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(DialogTextIn(c.text, c.language), c.expected) << static_cast<int>(c.text);

@@ -6,7 +6,7 @@
 #include <climits>
 
 #include "page_test_support.h"
-#include "ui/skin_catalogue.h"
+#include "pages/skin_catalogue.h"
 
 namespace zalvane::pages {
 namespace {
@@ -142,8 +142,8 @@ TEST(ColumnLayoutTest, LeftColumnFollowsTheButtonAssignmentPanelOfTheView)
         state.buttonAssignmentOpen = c.open;
         state.mouseView = c.view;
         LayoutLeftColumn(state, PanelSizes{});
-        EXPECT_EQ(state.Strip(Item::MacroManager), (Rect{20, c.macroTop, 262, c.macroTop + 38}));
-        EXPECT_EQ(state.Strip(Item::XySensitivity), (Rect{20, c.macroTop + 43, 262, c.macroTop + 63}));
+        EXPECT_EQ(state.Strip(Item::kMacroManager), (Rect{20, c.macroTop, 262, c.macroTop + 38}));
+        EXPECT_EQ(state.Strip(Item::kXySensitivity), (Rect{20, c.macroTop + 43, 262, c.macroTop + 63}));
     }
 }
 
@@ -166,7 +166,7 @@ TEST(ColumnLayoutTest, ResetFoldsEverythingInAndRestoresTheStrips)
 TEST(PanelSizesTest, APanelThatDoesNotLoadKeepsTheDefaultSkinsSize)
 {
     testing::FixedImageSizes images;
-    images.sizes[std::string(ui::kDpiBackground)] = {250, 300};
+    images.sizes[std::string(pages::kDpiBackground)] = {250, 300};
     ui::SkinState skin;
     skin.root = std::string(testing::kSkinRoot);
     const PanelSizes sizes = MeasurePanelSizes(images, skin);

@@ -13,16 +13,16 @@ namespace {
 using H = HotElement;
 using L = HoverLook;
 
-pages::Point Centre(const pages::Rect& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
-pages::Point At(HotElement element) { return Centre(HotElementRect(element)); }
-constexpr pages::Point kNowhere{600, 500};
+ui::Point Centre(const ui::Rect& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
+ui::Point At(HotElement element) { return Centre(HotElementRect(element)); }
+constexpr ui::Point kNowhere{600, 500};
 
 enum class Kind { kMove, kHover, kMarkRow };
 
 // One event with the page as it is then, and what the machine must answer.
 struct Event {
     Kind kind;
-    pages::Point point{};
+    ui::Point point{};
     int row = 0;  // kMarkRow
     MouseView view = MouseView::kFront;
     bool open = true;   // "Button Assignment"
@@ -32,11 +32,11 @@ struct Event {
     std::vector<HoverStep> steps{};
 };
 
-Event Move(pages::Point point, bool arm, std::vector<HoverStep> steps = {})
+Event Move(ui::Point point, bool arm, std::vector<HoverStep> steps = {})
 {
     return {Kind::kMove, point, 0, MouseView::kFront, true, true, -1, arm, std::move(steps)};
 }
-Event Hover(pages::Point point, std::vector<HoverStep> steps = {})
+Event Hover(ui::Point point, std::vector<HoverStep> steps = {})
 {
     return {Kind::kHover, point, 0, MouseView::kFront, true, true, -1, false, std::move(steps)};
 }
@@ -134,7 +134,7 @@ public:
         calls.push_back(path + " @" + std::to_string(x) + "," + std::to_string(y));
         return true;
     }
-    void DrawText(std::string_view text, const pages::Rect& rect, ui::TextAlignment alignment) override
+    void DrawText(std::string_view text, const ui::Rect& rect, ui::TextAlignment alignment) override
     {
         const char* name = alignment == ui::TextAlignment::kCentre         ? "centre"
                            : alignment == ui::TextAlignment::kLeft         ? "left"
@@ -147,7 +147,7 @@ public:
     {
         calls.push_back("style " + std::to_string(colour.red));
     }
-    void Fill(const pages::Rect&, ui::SkinColour) override { calls.push_back("fill"); }
+    void Fill(const ui::Rect&, ui::SkinColour) override { calls.push_back("fill"); }
     // Ten pixels a byte: a row (130 px) takes thirteen.
     int TextWidth(std::string_view text, ui::FontRole) override { return static_cast<int>(text.size()) * 10; }
     std::vector<std::string> calls;
@@ -169,7 +169,7 @@ TEST(HoverPaintTest, ImagesSpotsAndLabelsInTheSkin)
         {RowElement(10), L::kOver, 16, false},
     };
     RecordingCanvas canvas;
-    PaintHover(canvas, canvas, {skin, dialogs::Language::TraditionalChinese, captions}, steps);
+    PaintHover(canvas, canvas, {skin, language::Language::kTraditionalChinese, captions}, steps);
     const std::vector<std::string> expected = {
         "style 7",
         "S/button-save-over.png @923,604",

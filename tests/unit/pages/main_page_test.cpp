@@ -40,7 +40,7 @@ protected:
 
     ProfileRecord record;
     ui::SkinState skin;
-    dialogs::Language language = dialogs::Language::English;
+    language::Language language = language::Language::kEnglish;
     RecordingControls controls;
     testing::FixedImageSizes images;
     RecordingRows rows;

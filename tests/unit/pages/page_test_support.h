@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "pages/rect.h"
+#include "pages/geometry_types.h"
 #include "ui/canvas.h"
 #include "ui/child_controls.h"
 #include "ui/image_size.h"

@@ -117,7 +117,7 @@ TEST_F(LoadProfileTest, ResetModeReadsTheFactoryFileAndKeepsTheMacros)
     files.resetMode = true;
     files.profileIndex = 4;
     EXPECT_EQ(Load().outcome, LoadOutcome::kLoaded);
-    const ProfileRecord factory = FactoryProfileRecord();
+    const ProfileRecord factory = factory::FactoryProfileRecord();
     EXPECT_TRUE(std::equal(factory.bytes.begin(), factory.bytes.begin() + 422, record.bytes.begin()));
     EXPECT_TRUE(std::all_of(record.bytes.begin() + 422, record.bytes.end(), [](auto b) { return b == 0xEE; }));
     EXPECT_EQ(files.paths.profileFile, folder.File("config.bin"));
@@ -142,7 +142,7 @@ TEST(TextSettingsTest, ReadsEveryEncodingAndMissingValuesReadEmpty)
         SCOPED_TRACE(c.name);
         const std::string path = temp.File(c.name + ".ini");
         test::WriteRawFile(path, c.bytes);
-        const TextSettings read = ReadTextSettings(store, path, dialogs::Language::SimplifiedChinese);
+        const TextSettings read = ReadTextSettings(store, path, language::Language::kSimplifiedChinese);
         EXPECT_EQ(read.captions[0], "左键");
         EXPECT_EQ(read.captions[1], "");
         EXPECT_EQ(read.captions[18], "宏-测试");
@@ -151,11 +151,14 @@ TEST(TextSettingsTest, ReadsEveryEncodingAndMissingValuesReadEmpty)
         EXPECT_EQ(read.skinPath, "Blue");
         EXPECT_EQ(read.sliderRows[3], "147");
         // Another language's section is not there.
-        EXPECT_EQ(ReadTextSettings(store, path, dialogs::Language::English).captions[0], "");
+        EXPECT_EQ(ReadTextSettings(store, path, language::Language::kEnglish).captions[0], "");
     }
-    EXPECT_EQ(ReadTextSettings(store, temp.File("missing.ini"), dialogs::Language::English), TextSettings{});
-    EXPECT_EQ(ReadTextSettings(store, std::nullopt, dialogs::Language::English), TextSettings{});
-    EXPECT_FALSE(WriteCaptions(store, std::nullopt, dialogs::Language::English, FirstRunCaptions({})));
+    EXPECT_EQ(ReadTextSettings(store, temp.File("missing.ini"), language::Language::kEnglish), TextSettings{});
+    EXPECT_EQ(ReadTextSettings(store, std::nullopt, language::Language::kEnglish), TextSettings{});
+    EXPECT_FALSE(WriteCaptions(store, std::nullopt, language::Language::kEnglish, ButtonCaptions{}));
+    EXPECT_EQ(ButtonLabelSection(language::Language::kEnglish), "Setting-EN");
+    EXPECT_EQ(ButtonLabelSection(language::Language::kSimplifiedChinese), "Setting-CHS");
+    EXPECT_EQ(ButtonLabelSection(language::Language::kTraditionalChinese), "Setting-CHT");
 }
 
 TEST(ProfileFileWriteTest, AFileThatCannotBeReplacedKeepsItsBytes)

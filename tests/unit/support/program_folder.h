@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "factory/factory_profile.h"
 #include "platform/portable_ini_store.h"
-#include "settings/factory_profile.h"
 #include "settings/profile_files.h"
 #include "settings/profile_list.h"
 #include "unit/support/byte_files.h"
@@ -29,7 +29,7 @@ class ProgramFolder {
 public:
     ProgramFolder()
     {
-        for (const auto& file : settings::ShippedDataFiles())
+        for (const auto& file : factory::ShippedDataFiles())
             WriteBytes(File(file.name), file.bytes);
     }
 

@@ -26,7 +26,7 @@ public:
     std::vector<ShownMessage> shown;
 };
 
-class RecordingPointer final : public app::PointerSettingsPort {
+class RecordingPointer final : public platform::PointerSettingsPort {
 public:
     bool SetMouse(const std::array<int, 3>& values) override { return Take(values[0] + 100 * values[1], refuseMouse); }
     bool SetMouseSpeed(std::uint32_t speed) override { return Take(speed, refuseSpeed); }

@@ -46,6 +46,9 @@ TEST(ImageButtonStateTest, ToggleFlipsOnEveryPressedPaint)
     EXPECT_FALSE(state.Toggled());
 }
 
+// The main window's track: column 984, tops from 32, bottoms up to 595.
+constexpr ThumbTrack kTrack{984, 32, 595};
+
 // Screen y of the pointer = client y + 100 in these cases; the thumb is 114 high.
 TEST(ThumbDragTest, AcceptsTopsFrom32ToABottomOf595)
 {
@@ -63,7 +66,7 @@ TEST(ThumbDragTest, AcceptsTopsFrom32ToABottomOf595)
         {100, 200, 200, 984, 100},           // no movement is still a step
     };
     for (const Case& c : cases) {
-        ThumbDrag drag;
+        ThumbDrag drag(kTrack);
         drag.Press(c.pressY);
         EXPECT_EQ(drag.Move(c.moveY, c.left, c.top, c.top + 114), c.newTop) << "top " << c.top << " to " << c.moveY;
     }
@@ -71,7 +74,7 @@ TEST(ThumbDragTest, AcceptsTopsFrom32ToABottomOf595)
 
 TEST(ThumbDragTest, TheAnchorFollowsThePointerEvenWhenAMoveIsRefused)
 {
-    ThumbDrag drag;
+    ThumbDrag drag(kTrack);
     EXPECT_EQ(drag.Move(300, 984, 35, 149), std::nullopt);  // no press yet
     drag.Press(300);
     EXPECT_EQ(drag.Move(290, 984, 35, 149), std::nullopt);  // 10 up from 35: refused
