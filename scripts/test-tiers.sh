@@ -1,7 +1,7 @@
 # The test tiers of ./test; sourced, not run. Each tier adds to TOTAL_PASSED and
 # TOTAL_FAILED; a tier that cannot even be built counts as one failure.
 
-ZALVANE_ALL_TIERS=(unit asan wine-unit win e2e package fuzz)
+ZALVANE_ALL_TIERS=(unit asan wine-unit win e2e package fuzz reliability)
 TOTAL_PASSED=0
 TOTAL_FAILED=0
 TIER_SUMMARY=()
@@ -24,15 +24,18 @@ configure_and_build() {  # preset [targets...]
   fi
 }
 
-# Runs ctest for a preset (optionally one label) and counts its results.
-ctest_tier() {  # name preset [label]
-  local name=$1 preset=$2 label=${3:-}
+# Runs ctest for a preset (optionally only one label, or all but one) and counts its
+# results; prints the "figure:" lines the tests wrote.
+ctest_tier() {  # name preset [label] [excluded label]
+  local name=$1 preset=$2 label=${3:-} excluded=${4:-}
   local junit="$root/build/$preset/ctest-$name.xml"
   local args=(--preset "$preset" -j "$JOBS" --output-on-failure --timeout 300 --output-junit "$junit")
   [ -n "$label" ] && args+=(-L "^$label\$")
+  [ -n "$excluded" ] && args+=(-LE "^$excluded\$")
   echo "== tests: $name"
   ctest "${args[@]}" 2>&1 | tail -40
   if [ ! -f "$junit" ]; then tier_result "$name" 0 1; return; fi
+  grep -o 'figure: [^<&]*' "$junit" | sort -u
   local head total failures errors skipped
   head=$(tr '\n\t' '  ' <"$junit" | grep -o '<testsuite [^>]*' | head -1)
   attr() { echo "$head" | grep -o " $1=\"[0-9]*\"" | grep -o '[0-9]*' | head -1; }
@@ -48,7 +51,7 @@ run_tier() {
   mkdir -p "$root/build"
   case "$tier" in
     unit)
-      if configure_and_build native; then ctest_tier unit native; else tier_result unit 0 1; fi ;;
+      if configure_and_build native; then ctest_tier unit native "" reliability; else tier_result unit 0 1; fi ;;
     asan)
       if configure_and_build asan unit_tests; then ctest_tier asan asan unit; else tier_result asan 0 1; fi ;;
     wine-unit)
@@ -85,6 +88,9 @@ run_tier() {
       else
         tier_result fuzz 0 1
       fi ;;
+    reliability)
+      # zalvane-cli's save and import killed at random moments (tests/reliability).
+      if configure_and_build native killed_writes; then ctest_tier reliability native reliability; else tier_result reliability 0 1; fi ;;
     *)
       echo "test: unknown tier '$tier'" >&2
       tier_result "$tier" 0 1 ;;

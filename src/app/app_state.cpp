@@ -1,6 +1,7 @@
 #include "app/app_state.h"
 
 #include "assign/function_lists.h"
+#include "platform/file_io.h"
 
 namespace zalvane::app {
 
@@ -15,6 +16,10 @@ settings::LoadResult LoadCurrentProfile(AppState& state, FlowPorts& ports)
 settings::LoadResult LoadAtStartUp(AppState& state, FlowPorts& ports)
 {
     const settings::LoadResult result = LoadCurrentProfile(state, ports);
+    // What writes cut short (a killed process, a lost power supply) left beside the data
+    // files goes now; a write under way elsewhere is younger than that and stays.
+    if (state.files.paths.folder)
+        platform::RemoveLeftTemporariesIn(platform::PathFromUtf8(*state.files.paths.folder));
     state.applied = state.record;
     state.language = language::LanguageFromCode(settings::ReadLanguageCode(ports.ini, state.files.paths.textFile));
     state.text = settings::ReadTextSettings(ports.ini, state.files.paths.textFile, state.language);

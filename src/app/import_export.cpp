@@ -23,20 +23,34 @@ platform::FileDialogRequest DialogRequest(const AppState& state, platform::FileD
     return {mode, platform::kProfileFileFilter, state.files.paths.profileFile.value_or("")};
 }
 
-// Writes the captions beside `profilePath`, then the profile file. False after the error
-// box of a failed profile write.
+void ShowWriteError(FlowPorts& ports, const std::string& path, const std::error_code& error)
+{
+    const std::string text = WriteErrorText(error.value());
+    const std::string reason = error.message();
+    ports.messages.Show({text, kWriteErrorCaption, path, reason});
+}
+
+// Writes the captions beside `profilePath`, then the profile file. A pair whose files
+// cannot be written there (a folder, a device, a pipe, a read-only file) is refused
+// before either is written. False after the error box.
 bool WritePair(AppState& state, FlowPorts& ports, const std::string& profilePath, ExportResult& result)
 {
     const auto textPath = ExportTextFile(profilePath, state.files.paths);
+    for (const std::optional<std::string>& path : {std::optional<std::string>(profilePath), textPath}) {
+        if (!path)
+            continue;
+        if (const auto target = platform::WriteTarget(*path); !target) {
+            ShowWriteError(ports, *path, target.error());
+            return false;
+        }
+    }
     if (textPath)
         settings::WriteCaptions(ports.ini, textPath, state.language, state.text.captions);
     else
         result.textFileSkipped = true;
     const auto written = settings::WriteProfileFileContent(profilePath, state.record);
     if (!written) {
-        const std::string text = WriteErrorText(written.error().value());
-        const std::string reason = written.error().message();
-        ports.messages.Show({text, kWriteErrorCaption, profilePath, reason});
+        ShowWriteError(ports, profilePath, written.error());
         return false;
     }
     return true;

@@ -1,9 +1,6 @@
 #include "app/main_window_rules.h"
 
 #include <algorithm>
-#include <limits>
-
-#include "platform/text_parsing.h"
 
 namespace zalvane::app {
 namespace {
@@ -25,12 +22,6 @@ ui::Point CentredIn(const ui::Rect& workArea, ui::Size size)
     const int workWidth = workArea.right - workArea.left;
     const int workHeight = workArea.bottom - workArea.top;
     return {(workWidth - size.width) / 2 + workArea.left, (workHeight - size.height) / 2 + workArea.top};
-}
-
-int SliderRowFromText(std::string_view text)
-{
-    return static_cast<int>(std::clamp<std::int64_t>(platform::DecimalValue(text), std::numeric_limits<int>::min(),
-                                                     std::numeric_limits<int>::max()));
 }
 
 TrayAction TrayActionFor(std::uint64_t mouseMessage)

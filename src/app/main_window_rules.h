@@ -27,10 +27,6 @@ enum class TrayAction { kNone, kShowWindow, kShowMenu };
 // `mouseMessage` is the tray callback's second parameter.
 TrayAction TrayActionFor(std::uint64_t mouseMessage);
 
-// A slider row as the text files keep it: the number the text starts with
-// (platform::DecimalValue), held at the ends of the int range.
-int SliderRowFromText(std::string_view text);
-
 // Colour references as the system takes them: 0x00BBGGRR.
 using ColourRef = std::uint32_t;
 

@@ -2,8 +2,9 @@
 // Several files changed as one: for changes that must land whole or not at all, such as
 // profiles whose files move between slots together. Every new content is first written
 // to a temporary file beside its target; only when all are written do they take their
-// targets' places, the old files moved aside. A failure on the way, or a batch that is
-// not kept, puts every file back as it was.
+// targets' places, the old files kept aside. A failure on the way, or a batch that is
+// not kept, puts every file back as it was. A process killed on the way leaves each
+// file with its old content or its new one, never none.
 
 #include <cstdint>
 #include <expected>
@@ -34,8 +35,8 @@ public:
     void Remove(const std::string& path);
 
     // Writes every new content beside its target, then puts them all in place. Refuses a
-    // target that is a folder or a read-only file, as a single write does. On failure
-    // every file is as it was before. Once only.
+    // target that a single write refuses (platform/file_io.h: WriteTarget) and follows a
+    // link as it does. On failure every file is as it was before. Once only.
     [[nodiscard]] std::expected<void, FileFailure> Apply();
 
     // The applied change stays; the old files are deleted.
@@ -54,7 +55,7 @@ private:
         bool placed = false;                             // the new content is at the target
     };
 
-    std::expected<void, FileFailure> Check(const Entry& entry) const;
+    static std::expected<void, FileFailure> Check(Entry& entry);
     std::expected<void, FileFailure> WriteTemporary(Entry& entry);
     std::expected<void, FileFailure> Place(Entry& entry);
     void RemoveTemporaries();

@@ -7,6 +7,52 @@
 #include <system_error>
 
 namespace zalvane::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kTemporaryMark = ".~";
+constexpr std::string_view kTemporaryEnd = ".tmp";
+
+class FileErrorCategory final : public std::error_category {
+public:
+    const char* name() const noexcept override { return "zalvane.file"; }
+    std::string message(int) const override { return "not a regular file (a device, a pipe or a socket)"; }
+};
+
+// Whether `name` is a temporary of the file called `targetName`, or of any file when
+// `targetName` is empty.
+bool IsTemporaryName(std::string_view name, std::string_view targetName)
+{
+    if (!name.ends_with(kTemporaryEnd))
+        return false;
+    const std::size_t mark = name.find(kTemporaryMark);
+    if (mark == std::string_view::npos || mark == 0 ||
+        mark + kTemporaryMark.size() + kTemporaryEnd.size() > name.size())
+        return false;
+    return targetName.empty() || (mark == targetName.size() && name.starts_with(targetName));
+}
+
+std::size_t RemoveLeftTemporariesMatching(const fs::path& folder, std::string_view targetName)
+{
+    const auto now = fs::file_time_type::clock::now();
+    std::size_t removed = 0;
+    std::error_code error;
+    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, error), end; !error && it != end;
+         it.increment(error)) {
+        std::error_code ignored;
+        if (!IsTemporaryName(PathToUtf8(it->path().filename()), targetName) || !it->is_regular_file(ignored))
+            continue;
+        const auto written = fs::last_write_time(it->path(), ignored);
+        if (ignored || now - written < kLeftTemporaryAge)
+            continue;  // possibly a write under way in another process
+        if (fs::remove(it->path(), ignored))
+            ++removed;
+    }
+    return removed;
+}
+
+}  // namespace
 
 std::filesystem::path PathFromUtf8(std::string_view utf8)
 {
@@ -76,6 +122,50 @@ bool PathExists(const std::string& path)
     return !fsPath.empty() && std::filesystem::exists(fsPath, error);
 }
 
+std::error_code NotRegularFileError()
+{
+    static const FileErrorCategory category;
+    return {1, category};
+}
+
+std::expected<std::filesystem::path, std::error_code> WriteTarget(const std::string& path)
+{
+    fs::path target = PathFromUtf8(path);
+    if (target.empty() || !target.has_filename())
+        return std::unexpected(std::make_error_code(std::errc::invalid_argument));
+    std::error_code error;
+    if (fs::is_symlink(fs::symlink_status(target, error))) {
+        // Followed to its end; a link to nothing or a loop of links is refused here.
+        target = fs::canonical(target, error);
+        if (error)
+            return std::unexpected(error);
+    }
+    const auto state = fs::status(target, error);
+    if (state.type() == fs::file_type::not_found)
+        return target;
+    if (error)
+        return std::unexpected(error);
+    if (fs::is_directory(state))
+        return std::unexpected(std::make_error_code(std::errc::is_a_directory));
+    if (!fs::is_regular_file(state))
+        return std::unexpected(NotRegularFileError());
+    // A read-only file stays as it is, as the system's own writes leave it.
+    if ((state.permissions() & fs::perms::owner_write) == fs::perms::none)
+        return std::unexpected(std::make_error_code(std::errc::permission_denied));
+    return target;
+}
+
+std::size_t RemoveLeftTemporaries(const std::filesystem::path& target)
+{
+    const std::string name = PathToUtf8(target.filename());
+    return name.empty() ? 0 : RemoveLeftTemporariesMatching(target.parent_path(), name);
+}
+
+std::size_t RemoveLeftTemporariesIn(const std::filesystem::path& folder)
+{
+    return RemoveLeftTemporariesMatching(folder, {});
+}
+
 std::filesystem::path TemporaryPathBeside(const std::filesystem::path& target)
 {
     // The clock keeps two processes apart, the counter two files of this one.
@@ -83,7 +173,8 @@ std::filesystem::path TemporaryPathBeside(const std::filesystem::path& target)
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::filesystem::path temporary = target;
-        temporary += ".~" + std::to_string(stamp) + "-" + std::to_string(counter.fetch_add(1)) + ".tmp";
+        temporary += std::string(kTemporaryMark) + std::to_string(stamp) + "-" + std::to_string(counter.fetch_add(1)) +
+                     std::string(kTemporaryEnd);
         std::error_code error;
         if (!std::filesystem::exists(temporary, error) && !error)
             return temporary;
@@ -105,19 +196,16 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
         return false;
     };
     error.clear();
-    const std::filesystem::path target = PathFromUtf8(path);
-    if (target.empty() || !target.has_filename())
-        return fail(std::errc::invalid_argument);
-    const auto state = std::filesystem::status(target, error);
-    if (error && state.type() != std::filesystem::file_type::not_found)
+    const auto resolved = WriteTarget(path);
+    if (!resolved) {
+        error = resolved.error();
         return false;
+    }
+    const fs::path& target = *resolved;
+    RemoveLeftTemporaries(target);
+    const auto state = fs::status(target, error);
     error.clear();
-    if (std::filesystem::is_directory(state))
-        return fail(std::errc::is_a_directory);
-    // A read-only file stays as it is, as the system's own writes leave it.
-    const bool replacing = std::filesystem::exists(state);
-    if (replacing && (state.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none)
-        return fail(std::errc::permission_denied);
+    const bool replacing = fs::exists(state);
 
     const std::filesystem::path temporary = TemporaryPathBeside(target);
     if (temporary.empty())

@@ -37,6 +37,18 @@ public:
     virtual bool WriteString(const std::string& path, std::string_view section, std::string_view key,
                              std::string_view value) = 0;
 
+    // Writes several values of one section as WriteString would, one after the other; a
+    // store that can writes them in one step, so that the file holds all or none of them.
+    // True when every one was written.
+    virtual bool WriteStrings(const std::string& path, std::string_view section, std::span<const IniEntry> entries)
+    {
+        for (const IniEntry& entry : entries) {
+            if (!WriteString(path, section, entry.key, entry.value))
+                return false;
+        }
+        return true;
+    }
+
     // Removes a whole section with its keys; true when the file is as asked afterwards.
     virtual bool DeleteSection(const std::string& path, std::string_view section) = 0;
 

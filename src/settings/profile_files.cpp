@@ -1,7 +1,6 @@
 #include "settings/profile_files.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "platform/file_io.h"
 #include "settings/profile_list.h"
@@ -31,22 +30,32 @@ std::expected<ProfileFileContent, ProfileFileProblem> ReadProfileFile(const std:
         case platform::FileStatus::kOk:
             break;
     }
-    if (file.bytes.size() != kProfileFileSize)
-        return std::unexpected(ProfileFileProblem::WrongSize(file.bytes.size()));
+    return ParseProfileFile(file.bytes);
+}
+
+std::expected<ProfileFileContent, ProfileFileProblem> ParseProfileFile(std::span<const std::uint8_t> bytes)
+{
+    if (bytes.size() != kProfileFileSize)
+        return std::unexpected(ProfileFileProblem::WrongSize(bytes.size()));
     ProfileFileContent content;
-    content.firstRunFlag = file.bytes.front();
-    std::copy(file.bytes.begin() + 1, file.bytes.end(), content.record.bytes.begin());
+    content.firstRunFlag = bytes.front();
+    std::copy(bytes.begin() + 1, bytes.end(), content.record.bytes.begin());
     return content;
 }
 
-std::expected<void, std::error_code> WriteProfileFileContent(const std::string& path, const ProfileRecord& record)
+std::vector<std::uint8_t> ProfileFileBytes(const ProfileRecord& record)
 {
     std::vector<std::uint8_t> bytes;
     bytes.reserve(kProfileFileSize);
     bytes.push_back(kSavedFlag);
     bytes.insert(bytes.end(), record.bytes.begin(), record.bytes.end());
+    return bytes;
+}
+
+std::expected<void, std::error_code> WriteProfileFileContent(const std::string& path, const ProfileRecord& record)
+{
     std::error_code error;
-    if (!platform::WriteFileAtomically(path, bytes, error))
+    if (!platform::WriteFileAtomically(path, ProfileFileBytes(record), error))
         return std::unexpected(error);
     return {};
 }

@@ -7,9 +7,11 @@
 #include <cstdint>
 #include <expected>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "platform/ini_store.h"
 #include "platform/message_box.h"
@@ -59,8 +61,14 @@ struct ProfileFileProblem {
     static ProfileFileProblem Unreadable(std::error_code why) { return {Kind::kUnreadable, kProfileFileSize, 0, why}; }
 };
 
+// A profile file's bytes; any size but kProfileFileSize is a wrong size.
+std::expected<ProfileFileContent, ProfileFileProblem> ParseProfileFile(std::span<const std::uint8_t> bytes);
+
 // The file at `path`; a path that names no file is missing.
 std::expected<ProfileFileContent, ProfileFileProblem> ReadProfileFile(const std::optional<std::string>& path);
+
+// What a save writes: the saved flag, then `record`.
+std::vector<std::uint8_t> ProfileFileBytes(const ProfileRecord& record);
 
 // Replaces the file at `path` with the saved flag and `record`, in one step: a failed
 // write leaves the old file as it was. On failure, the system's reason.

@@ -1,5 +1,7 @@
 #include "settings/text_settings.h"
 
+#include <vector>
+
 #include "language/language_tables.h"
 
 namespace zalvane::settings {
@@ -42,12 +44,13 @@ bool WriteCaptions(platform::IniStore& store, const std::optional<std::string>& 
 {
     if (!textPath)
         return false;
-    const std::string_view section = ButtonLabelSection(language);
-    for (std::size_t button = 0; button < kButtonCount; ++button) {
-        if (!store.WriteString(*textPath, section, CaptionKey(button), captions[button]))
-            return false;
-    }
-    return true;
+    // In one write where the store can: a save that is cut short leaves the old captions
+    // or the new ones, never some of each.
+    std::vector<platform::IniEntry> entries;
+    entries.reserve(kButtonCount);
+    for (std::size_t button = 0; button < kButtonCount; ++button)
+        entries.push_back({CaptionKey(button), captions[button]});
+    return store.WriteStrings(*textPath, ButtonLabelSection(language), entries);
 }
 
 }  // namespace zalvane::settings

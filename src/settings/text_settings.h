@@ -60,7 +60,8 @@ TextSettings ReadTextSettings(platform::IniStore& store, const std::optional<std
 std::string ReadLanguageCode(platform::IniStore& store, const std::optional<std::string>& textPath);
 
 // Writes "Item1" ... "Item19" of `language`'s section, creating a missing file. False
-// when `textPath` names no file or a write failed (the writes stop there).
+// when `textPath` names no file or a write failed (a store that writes them in one step
+// then writes none).
 bool WriteCaptions(platform::IniStore& store, const std::optional<std::string>& textPath, language::Language language,
                    const ButtonCaptions& captions);
 

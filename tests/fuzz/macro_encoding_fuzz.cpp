@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "assign/macro_encoding.h"
-#include "fuzz_file.h"
-#include "platform/portable_ini_store.h"
+#include "fuzz_input.h"
+#include "platform/memory_ini_store.h"
 
 using zalvane::fuzz::Require;
 namespace assign = zalvane::assign;
@@ -16,8 +16,9 @@ namespace settings = zalvane::settings;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string& path = zalvane::fuzz::WriteFuzzFile(data, size);
-    zalvane::platform::PortableIniStore store;
+    const std::string path = "record.ini";
+    zalvane::platform::MemoryIniStore store;
+    store.PutFile(path, {data, size});
     const assign::MacroAreaEncoding encoding = assign::EncodeMacroArea(store, path);
 
     const std::size_t macros = store.SectionNames(path).size();

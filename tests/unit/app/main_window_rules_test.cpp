@@ -32,21 +32,6 @@ TEST(MainWindowRulesTest, TheMainPageIsCentredInTheWorkArea)
         EXPECT_EQ(CentredIn(c.work, c.size), c.expected) << c.work.left << "," << c.work.top;
 }
 
-// The number itself is read as every settings value is (platform::ReadLeadingDecimal);
-// a row past the int range holds at its end.
-TEST(MainWindowRulesTest, SliderRowsFromText)
-{
-    const std::pair<std::string_view, int> cases[] = {
-        {"", 0},
-        {"437px", 437},
-        {"-12", -12},
-        {"99999999999", std::numeric_limits<int>::max()},
-        {"-99999999999", std::numeric_limits<int>::min()},
-    };
-    for (const auto& [text, expected] : cases)
-        EXPECT_EQ(SliderRowFromText(text), expected) << text;
-}
-
 TEST(MainWindowRulesTest, TrayClicks)
 {
     EXPECT_EQ(TrayActionFor(0x202), TrayAction::kShowWindow);

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -165,6 +167,43 @@ TEST_F(ProfileCommandsTest, ExportAndImportRoundTripAProfile)
     EXPECT_EQ(test::ReadBytes(File("config0.bin")), test::ReadBytes(exported + ".bin"));
     EXPECT_TRUE(Has(in.out, "pointer speed: 20\n")) << in.out;
     EXPECT_TRUE(Has(in.out, "imported " + exported + ".bin into profile 0 \"PROFILE_0\" and saved it\n")) << in.out;
+}
+
+// Export writes regular files only: a device, a pipe or a folder at either name of the
+// pair stops it with one line, before anything is written.
+TEST_F(ProfileCommandsTest, ExportRefusesATargetThatIsNoRegularFile)
+{
+    struct Case {
+        const char* what;
+        std::string_view name;  // where the thing is put: "y.bin" or "y.ini"
+        std::function<void(const std::filesystem::path&)> make;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"a pipe", "y.bin", [](const auto& at) { ::mkfifo(at.c_str(), 0600); }, "not a regular file"},
+        {"a pipe for the captions", "y.ini", [](const auto& at) { ::mkfifo(at.c_str(), 0600); }, "not a regular file"},
+        {"a link to a device", "y.bin", [](const auto& at) { std::filesystem::create_symlink("/dev/null", at); },
+         "not a regular file"},
+        {"a folder", "y.bin", [](const auto& at) { std::filesystem::create_directory(at); }, "Is a directory"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Workspace w;
+        const std::filesystem::path thing = w.temp.Path() / c.name;
+        c.make(thing);
+        const auto type = std::filesystem::symlink_status(thing).type();
+        const auto before = test::FolderSnapshot(w.temp.Path() / "f");
+        const CliResult result = w.Cli({"export", w.temp.File("y")});
+        EXPECT_EQ(result.status, 3);
+        EXPECT_EQ(LineCount(result.err), 1u) << result.err;
+        EXPECT_TRUE(Has(result.err, c.message)) << result.err;
+        EXPECT_EQ(std::filesystem::symlink_status(thing).type(), type);
+        EXPECT_EQ(test::FolderSnapshot(w.temp.Path() / "f"), before);
+        for (const char* other : {"y.bin", "y.ini"}) {
+            if (other != c.name)
+                EXPECT_FALSE(std::filesystem::exists(w.temp.Path() / other)) << other;
+        }
+    }
 }
 
 TEST_F(ProfileCommandsTest, DamagedInputsStopWithOneLineAndChangeNothing)

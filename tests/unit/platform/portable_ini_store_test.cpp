@@ -137,6 +137,10 @@ TEST_F(PortableIniStoreTest, RefusesTextThatWouldBreakTheFile)
         EXPECT_FALSE(m_store.WriteString(path, c.section, c.key, c.value)) << c.section << "/" << c.key;
         EXPECT_EQ(ReadRawFile(path), original);
     }
+    // Several values in one write: one of them refused keeps the others out too.
+    const platform::IniEntry mixed[] = {{"ok", "1"}, {"bad", "1\r\n[Evil]"}};
+    EXPECT_FALSE(m_store.WriteStrings(path, "A", mixed));
+    EXPECT_EQ(ReadRawFile(path), original);
 }
 
 TEST_F(PortableIniStoreTest, DamagedFilesReadAsWellAsTheyCan)
