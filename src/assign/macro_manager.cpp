@@ -8,8 +8,8 @@
 #include "assign/key_codes.h"
 #include "assign/macro_file.h"
 #include "assign/macro_names.h"
-#include "platform/text_parsing.h"
 #include "platform/ini_document.h"
+#include "platform/text_parsing.h"
 
 namespace zalvane::assign {
 namespace {
