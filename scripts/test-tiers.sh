@@ -1,7 +1,7 @@
 # The test tiers of ./test; sourced, not run. Each tier adds to TOTAL_PASSED and
 # TOTAL_FAILED; a tier that cannot even be built counts as one failure.
 
-ZALVANE_ALL_TIERS=(unit asan wine-unit win e2e package fuzz reliability)
+ZALVANE_ALL_TIERS=(unit asan wine-unit win e2e package deb fuzz reliability)
 TOTAL_PASSED=0
 TOTAL_FAILED=0
 TIER_SUMMARY=()
@@ -80,6 +80,17 @@ run_tier() {
         if [ -n "$counts" ]; then tier_result package "${counts% *}" "${counts#* }"; else tier_result package 0 1; fi
       else
         tier_result package 0 1
+      fi ;;
+    deb)
+      # zalvane-cli's Debian package (scripts/package-deb), installed into a scratch root.
+      if configure_and_build native zalvane-cli cli_docs && { echo "== package-deb"; "$root/scripts/package-deb"; }; then
+        echo "== tests: deb"
+        "$root/tests/e2e/package/deb_install_test" --work "$root/build/deb"
+        local debCounts
+        debCounts=$(cat "$root/build/deb/result" 2>/dev/null)
+        if [ -n "$debCounts" ]; then tier_result deb "${debCounts% *}" "${debCounts#* }"; else tier_result deb 0 1; fi
+      else
+        tier_result deb 0 1
       fi ;;
     fuzz)
       echo "== fuzz"

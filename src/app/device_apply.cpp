@@ -13,10 +13,9 @@ using settings::SettingsImage;
 
 device::TransferResult RunDeviceApply(device::CommandLink& link, ProfileRecord& record, SettingsImage& image)
 {
-    constexpr std::uint8_t kProfile = 0;
-    record[ProfileRecord::kDeviceProfileNumber] = kProfile;
-    image[SettingsImage::kDeviceProfileNumber] = kProfile;
-    if (auto sent = device::SelectProfile(link, kProfile); !sent)
+    record[ProfileRecord::kDeviceProfileNumber] = kAppliedProfileNumber;
+    image[SettingsImage::kDeviceProfileNumber] = kAppliedProfileNumber;
+    if (auto sent = device::SelectProfile(link, kAppliedProfileNumber); !sent)
         return sent;
 
     image[SettingsImage::kReportInterval] = record[ProfileRecord::kReportInterval];

@@ -12,13 +12,19 @@ constexpr unsigned kStageBalloonTimeoutMs = 5000;
 constexpr unsigned kConnectionBalloonTimeoutMs = 100;
 constexpr unsigned kDpiUnit = 100;
 
+}  // namespace
+
 bool IsDpiStageNotice(std::uint64_t code, std::uint64_t value)
 {
     return code >= notice::kDpiStageFirst && code <= notice::kDpiStageLast && value >= 1 &&
            value <= settings::kStageCount;
 }
 
-}  // namespace
+unsigned StageDpiInImage(const settings::SettingsImage& image, std::uint64_t stage)
+{
+    const std::uint8_t stored = image.ConfigBlock()[settings::ConfigBlock::kStageDpiX + stage - 1];
+    return (stored + 1u) * kDpiUnit;
+}
 
 Connection ConnectAtStartUp(AppState& state, DeviceLink& link)
 {
@@ -61,9 +67,7 @@ std::optional<Balloon> BalloonForNotice(std::uint64_t code, std::uint64_t value,
     const auto stageSlot =
         IsDpiStageNotice(code, value) ? language::DpiStageSwitchSlot(static_cast<unsigned>(value)) : std::nullopt;
     if (stageSlot) {
-        // The DPI-stage read always puts the block it fetched in the first config block.
-        const std::uint8_t stored = image.ConfigBlock()[settings::ConfigBlock::kStageDpiX + value - 1];
-        return Balloon{std::string(SlotText(*stageSlot, language)) + std::to_string((stored + 1u) * kDpiUnit),
+        return Balloon{std::string(SlotText(*stageSlot, language)) + std::to_string(StageDpiInImage(image, value)),
                        std::string(kInfoTitle), kStageBalloonTimeoutMs};
     }
     if (code == notice::kMacro && value != 0)

@@ -23,6 +23,13 @@ inline constexpr std::uint64_t kMouseFound = 14;
 inline constexpr std::uint64_t kMouseNotFound = 15;
 }  // namespace notice
 
+// A DPI-stage notice: one of the DPI codes with a stage the mouse has (1-7).
+bool IsDpiStageNotice(std::uint64_t code, std::uint64_t value);
+
+// The DPI of `stage` (1-7) as the config block read last holds it: the DPI-stage read
+// always puts the block it fetched in the first config block.
+unsigned StageDpiInImage(const settings::SettingsImage& image, std::uint64_t stage);
+
 struct Balloon {
     std::string text;
     std::string title;

@@ -46,8 +46,8 @@ void RunEventListener(const device::ConnectionState& connection, platform::WakeE
         // A report longer than the buffer is cut, never written past it; a failed read
         // is ignored and the next one started.
         const std::size_t count = std::min(events.port->FinishRead(buffer).value_or(0), buffer.size());
-        if (count > device::kEventValueAt && buffer[0] == device::kEventReportId && buffer[1] == device::kEventClass)
-            handOver(buffer[device::kEventCodeAt], buffer[device::kEventValueAt]);
+        if (const auto event = device::EventOfReport(std::span(buffer).first(count)))
+            handOver(event->code, event->value);
     }
 }
 

@@ -25,15 +25,21 @@ ProfileWrite WriteProfileFile(AppState& state, platform::MessageBoxPort& message
     return ProfileWrite::kWritten;
 }
 
-ApplyResult ApplyToMouseAndFiles(AppState& state, FlowPorts& ports, device::CommandLink& link)
+FileWrites WriteCurrentProfileFiles(AppState& state, FlowPorts& ports)
 {
-    ApplyResult result;
-    result.mouse = RunDeviceApply(link, state.record, state.image);
-    FileWrites& writes = result.files;
+    FileWrites writes;
     writes.profile = WriteProfileFile(state, ports.messages);
     if (writes.profile == ProfileWrite::kWritten)
         writes.captions =
             settings::WriteCaptions(ports.ini, state.files.paths.textFile, state.language, state.text.captions);
+    return writes;
+}
+
+ApplyResult ApplyToMouseAndFiles(AppState& state, FlowPorts& ports, device::CommandLink& link)
+{
+    ApplyResult result;
+    result.mouse = RunDeviceApply(link, state.record, state.image);
+    result.files = WriteCurrentProfileFiles(state, ports);
     return result;
 }
 

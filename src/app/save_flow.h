@@ -33,6 +33,10 @@ struct FileWrites {
     bool Complete() const { return profile == ProfileWrite::kWritten && captions; }
 };
 
+// The current profile's files as a save writes them: the profile file with the saved
+// flag, then, only when that was written, the captions, so that the pair stays matched.
+FileWrites WriteCurrentProfileFiles(AppState& state, FlowPorts& ports);
+
 struct ApplyResult {
     device::TransferResult mouse;  // ok, or the first transfer the mouse did not take
     FileWrites files;

@@ -12,8 +12,14 @@ using settings::ProfileRecord;
 constexpr std::string_view kCaptionSeparator = "-";
 constexpr std::string_view kComboJoiner = "+";
 
-// The field each second list's value goes to.
-std::size_t FieldOf(SecondList list)
+std::string DialogCaption(ActionType type, language::Language language)
+{
+    return std::string(FunctionText(type, language)) + std::string(kCaptionSeparator);
+}
+
+}  // namespace
+
+std::size_t SecondListField(SecondList list)
 {
     switch (list) {
         case SecondList::kMultimedia:
@@ -27,13 +33,6 @@ std::size_t FieldOf(SecondList list)
     }
     return ProfileRecord::kDpiFunction;
 }
-
-std::string DialogCaption(ActionType type, language::Language language)
-{
-    return std::string(FunctionText(type, language)) + std::string(kCaptionSeparator);
-}
-
-}  // namespace
 
 void ApplyAssignment(const Assignment& assignment, std::size_t button, ProfileRecord& record,
                      settings::ButtonCaptions& captions)
@@ -92,7 +91,8 @@ std::optional<Assignment> SecondListAssignment(SecondList list, int selection, l
     if (selection < 0 || static_cast<std::size_t>(selection) >= entries.size())
         return std::nullopt;
     const SecondListEntry& entry = entries[static_cast<std::size_t>(selection)];
-    return Assignment{ActionTypeOf(list), {{FieldOf(list), entry.value}}, std::string(EntryText(entry, language))};
+    return Assignment{
+        ActionTypeOf(list), {{SecondListField(list), entry.value}}, std::string(EntryText(entry, language))};
 }
 
 Assignment SingleKeyAssignment(const CapturedKey& key, language::Language language)

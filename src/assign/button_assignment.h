@@ -34,6 +34,9 @@ struct Assignment {
     friend bool operator==(const Assignment&, const Assignment&) = default;
 };
 
+// The per-button field a choice in `list` stores its value in.
+std::size_t SecondListField(SecondList list);
+
 // Stores `assignment` for `button` (0-18); a button outside that range is left alone.
 void ApplyAssignment(const Assignment& assignment, std::size_t button, settings::ProfileRecord& record,
                      settings::ButtonCaptions& captions);

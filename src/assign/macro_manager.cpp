@@ -332,6 +332,18 @@ bool MacroManager::InsertDelay()
     return true;
 }
 
+bool MacroManager::ReplaceEventLines(std::vector<std::string> lines, bool recordDelays)
+{
+    if (IsRecording() || !m_selected || lines.size() > kMaxEventLines)
+        return false;
+    m_editor.reset();
+    m_lines = std::move(lines);
+    m_recordDelays = recordDelays;
+    m_eventSelection.reset();
+    LinesChanged();
+    return SaveSelected();
+}
+
 // --- the in-place editor ----------------------------------------------------------------
 
 bool MacroManager::CommitEditor(std::string_view text)
@@ -341,6 +353,14 @@ bool MacroManager::CommitEditor(std::string_view text)
     const LineEditor editor = *m_editor;
     m_editor.reset();
     return editor.kind == EditorKind::kName ? CommitName(editor.line, text) : CommitDelay(editor.line, text);
+}
+
+bool MacroManager::RenameMacro(std::size_t index, std::string_view typed)
+{
+    if (IsRecording())
+        return false;
+    m_editor.reset();
+    return CommitName(index, typed);
 }
 
 bool MacroManager::CommitName(std::size_t line, std::string_view typed)

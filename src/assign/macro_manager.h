@@ -139,12 +139,18 @@ public:
     bool DeleteEventLine();
     bool InsertButton(MouseButtonLine button);
     bool InsertDelay();
+    // Replaces the selected macro's lines as a whole, as an import does, with the
+    // record-delays option they were made under, and saves the macro. False while
+    // recording, without a selection, or for more than kMaxEventLines lines.
+    bool ReplaceEventLines(std::vector<std::string> lines, bool recordDelays);
 
     // --- the in-place editor
     // Takes the editor's text: a valid new name renames the macro's section in place; a
     // delay "N ms" (blanks anywhere) with N all digits replaces the line, N at most
     // 6553500. Anything else keeps the old text. The editor is closed either way.
     bool CommitEditor(std::string_view text);
+    // Renames macro `index` as committing the name editor on its line does.
+    bool RenameMacro(std::size_t index, std::string_view typed);
     void CancelEditor() { m_editor.reset(); }
 
     // --- recording; the times are the system tick count in milliseconds

@@ -17,8 +17,8 @@ enum class MacroManagerText {
     kSelectMacro,
     kKeyPressSequence,
     kRecordOption,
-    kDelayOption,
-    kLoopOption,
+    kRecordDelays,  // the delay option's label
+    kLoopTimes,     // the loop option's label
     kNew,
     kDelete,  // also the menu's first command
     kNameStem,

@@ -1,124 +1,156 @@
 #include "cli/cli.h"
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
 #include "cli/command_table.h"
+#include "cli/usage.h"
 
 namespace zalvane::cli {
 namespace {
 
-constexpr std::string_view kProgram = "zalvane-cli";
+std::string CommandNames(std::span<const CommandRow> table)
+{
+    std::vector<std::string_view> names;
+    for (const auto& command : table) {
+        const std::string_view first = command.name.substr(0, command.name.find(' '));
+        if (std::find(names.begin(), names.end(), first) == names.end())
+            names.push_back(first);
+    }
+    std::string text;
+    for (const auto name : names)
+        text.append(text.empty() ? "" : ", ").append(name);
+    return text;
+}
 
-struct OptionRow {
-    // cppcheck-suppress unusedStructMember ; read through `auto`, which cppcheck 2.10 does not follow
-    std::string_view name;
-    std::string_view valueName;
-    std::optional<std::string> GlobalOptions::*field;
-    bool GlobalOptions::*flag = nullptr;  // an option without a value
+struct ParsedLine {
+    std::vector<std::string> positional;
+    std::vector<std::string> optionsGiven;
+    bool help = false;
 };
-
-constexpr std::array<OptionRow, 5> kOptions = {{
-    {"--virtual-mouse", "DIR", &GlobalOptions::virtualMouse},
-    {"--trace", "FILE", &GlobalOptions::trace},
-    {"--folder", "DIR", &GlobalOptions::folder},
-    {"--force", "", nullptr, &GlobalOptions::force},
-    {"--json", "", nullptr, &GlobalOptions::json},
-}};
-
-std::vector<CommandRow> CommandTable()
-{
-    std::vector<CommandRow> table;
-    for (auto group : {MouseCommands(), VirtualMouseCommands(), FileCommands(), ProfileCommands(), FlowCommands()}) {
-        table.insert(table.end(), group.begin(), group.end());
-    }
-    return table;
-}
-
-std::string CommandNames(const std::vector<CommandRow>& table)
-{
-    std::string names;
-    for (const auto& command : table) {
-        names += names.empty() ? "" : ", ";
-        names += command.name;
-    }
-    return names;
-}
-
-void PrintUsage(std::ostream& out, const std::vector<CommandRow>& table)
-{
-    out << "usage: " << kProgram;
-    for (const auto& option : kOptions) {
-        out << " [" << option.name << (option.valueName.empty() ? "" : " ") << option.valueName << "]";
-    }
-    out << " COMMAND [ARGS]\n\ncommands:\n";
-    for (const auto& command : table) {
-        std::string line = "  " + std::string(command.name);
-        if (!command.arguments.empty()) {
-            line += " " + std::string(command.arguments);
-        }
-        line.resize(std::max<std::size_t>(line.size() + 2, 32), ' ');
-        out << line << command.summary << '\n';
-    }
-    out << "\nexit status: 0 done, 1 no mouse found, 2 usage error, 3 bad input file, 4 the mouse did not take it\n";
-}
-
-const OptionRow* FindOption(std::string_view name)
-{
-    const auto* found = std::find_if(kOptions.begin(), kOptions.end(), [&](const auto& o) { return o.name == name; });
-    return found != kOptions.end() ? found : nullptr;
-}
 
 // Splits the options from the command and its arguments. Options may stand anywhere
 // before "--"; what follows "--" is taken as it is.
-std::optional<std::string> ParseArguments(std::span<const std::string> args, GlobalOptions& options,
-                                          std::vector<std::string>& positional)
+std::optional<std::string> ParseArguments(std::span<const std::string> args, GlobalOptions& options, ParsedLine& line)
 {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (optionsEnded || !arg.starts_with("--")) {
-            positional.push_back(arg);
+        // "-2" is a value (gesture-correction=-2 never starts with it, but a key name may).
+        if (optionsEnded || !arg.starts_with("-") || arg == "-" || (arg.size() > 1 && arg[1] != '-' && arg != "-h")) {
+            line.positional.push_back(arg);
             continue;
         }
         if (arg == "--") {
             optionsEnded = true;
             continue;
         }
+        if (arg == "--help" || arg == "-h") {
+            line.help = true;
+            continue;
+        }
         const std::size_t equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
         const OptionRow* option = FindOption(name);
-        if (option == nullptr) {
+        if (option == nullptr)
             return "unknown option " + name;
-        }
+        line.optionsGiven.push_back(name);
         if (option->flag != nullptr) {
-            if (equals != std::string::npos) {
+            if (equals != std::string::npos)
                 return "option " + name + " takes no value";
-            }
             options.*(option->flag) = true;
             continue;
         }
         std::string value;
-        if (equals != std::string::npos) {
+        if (equals != std::string::npos)
             value = arg.substr(equals + 1);
-        } else if (i + 1 < args.size()) {
+        else if (i + 1 < args.size())
             value = args[++i];
-        }
-        if (value.empty()) {
+        if (value.empty())
             return "option " + name + " needs a value (" + std::string(option->valueName) + ")";
-        }
         options.*(option->field) = value;
     }
     return std::nullopt;
 }
 
+// The row the positional words name: a group's command ("macro add") before a command of
+// one word.
+const CommandRow* FindCommand(std::span<const CommandRow> table, std::span<const std::string> words,
+                              std::size_t& wordsUsed)
+{
+    const auto named = [&](std::string_view name) {
+        const auto found = std::ranges::find(table, name, &CommandRow::name);
+        return found != table.end() ? &*found : nullptr;
+    };
+    if (words.size() >= 2) {
+        if (const CommandRow* command = named(words[0] + " " + words[1])) {
+            wordsUsed = 2;
+            return command;
+        }
+    }
+    const CommandRow* command = words.empty() ? nullptr : named(words[0]);
+    wordsUsed = command != nullptr ? 1 : 0;
+    return command;
+}
+
+int CheckArgumentCount(const CommandContext& context, const CommandRow& command)
+{
+    const std::size_t count = context.args.size();
+    const std::size_t most = command.optionalArgumentCount == kAnyNumber
+                                 ? kAnyNumber
+                                 : command.argumentCount + command.optionalArgumentCount;
+    if (count >= command.argumentCount && count <= most)
+        return kExitDone;
+    std::string message = std::string(command.name) + " takes ";
+    if (most == kAnyNumber)
+        message += "at least " + std::to_string(command.argumentCount);
+    else if (most > command.argumentCount)
+        message += std::to_string(command.argumentCount) + " to " + std::to_string(most);
+    else
+        message += std::to_string(command.argumentCount);
+    message += " argument(s), " + std::to_string(count) + " given; usage: " + std::string(kProgram) + " " +
+               CommandSynopsis(command);
+    return context.Fail(kExitUsage, message);
+}
+
 }  // namespace
+
+std::vector<CommandRow> CommandTable()
+{
+    std::vector<CommandRow> table;
+    for (auto group : {MouseCommands(), VirtualMouseCommands(), ProfileCommands(), EditCommands(), MacroCommands(),
+                       ProfileListCommands(), FlowCommands(), WatchCommands(), FileCommands()}) {
+        table.insert(table.end(), group.begin(), group.end());
+    }
+    return table;
+}
 
 int CommandContext::Fail(int status, std::string_view message) const
 {
-    err << kProgram << ": " << message << '\n';
+    err << kProgram << ": " << Printable(message) << '\n';
     return status;
+}
+
+std::string Printable(std::string_view text)
+{
+    std::string printable;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n')
+            printable += "\\n";
+        else if (c == '\t')
+            printable += "\\t";
+        else if (byte < 0x20 || byte == 0x7F)
+            printable += "\\x" + std::string(1, "0123456789abcdef"[byte >> 4]) + "0123456789abcdef"[byte & 0xF];
+        else
+            printable += c;
+    }
+    return printable;
+}
+
+void CommandContext::Warn(std::string_view message) const
+{
+    err << kProgram << ": warning: " << Printable(message) << '\n';
 }
 
 int Run(std::span<const std::string> args, std::ostream& out, std::ostream& err, platform::Pacer& pacer,
@@ -126,48 +158,55 @@ int Run(std::span<const std::string> args, std::ostream& out, std::ostream& err,
 {
     const std::vector<CommandRow> table = CommandTable();
     GlobalOptions options;
-    std::vector<std::string> positional;
+    ParsedLine line;
     CommandContext context{options, {}, out, err, pacer, std::move(wrapPort)};
 
-    // "--help" and "-h" anywhere ask for the usage, as people expect of a command-line tool.
-    if (std::ranges::any_of(args, [](const std::string& arg) { return arg == "--help" || arg == "-h"; })) {
-        PrintUsage(out, table);
+    const std::optional<std::string> problem = ParseArguments(args, options, line);
+    std::span<const std::string> words = line.positional;
+    // "help COMMAND" is "COMMAND --help".
+    if (!words.empty() && words.front() == "help") {
+        words = words.subspan(1);
+        line.help = true;
+    }
+    std::size_t wordsUsed = 0;
+    const CommandRow* command = FindCommand(table, words, wordsUsed);
+    const std::vector<CommandRow> group = words.empty() ? std::vector<CommandRow>{} : CommandsOfGroup(table, words[0]);
+
+    if (line.help) {
+        if (command != nullptr)
+            PrintCommandHelp(out, *command);
+        else if (!group.empty())
+            PrintGroupHelp(out, words[0], group);
+        else if (words.empty())
+            PrintUsage(out, table);
+        else
+            return context.Fail(kExitUsage, "no command " + words[0] + "; commands: " + CommandNames(table));
         return kExitDone;
     }
-    if (auto problem = ParseArguments(args, options, positional)) {
+    if (problem)
         return context.Fail(kExitUsage, *problem + " (try: " + std::string(kProgram) + " help)");
-    }
-    if (positional.empty()) {
+    if (words.empty())
         return context.Fail(kExitUsage, "no command given; commands: " + CommandNames(table));
-    }
-    const std::string& name = positional.front();
-    if (name == "help") {
-        PrintUsage(out, table);
-        return kExitDone;
-    }
-    for (const auto& command : table) {
-        if (command.name != name) {
-            continue;
+    if (command == nullptr) {
+        if (!group.empty()) {
+            std::string names;
+            for (const auto& row : group)
+                names.append(names.empty() ? "" : ", ").append(row.name.substr(words[0].size() + 1));
+            const std::string what =
+                words.size() > 1 ? "unknown " + words[0] + " command " + words[1] : words[0] + " needs a command";
+            return context.Fail(kExitUsage, what + "; " + words[0] + " commands: " + names);
         }
-        context.args = std::span<const std::string>(positional).subspan(1);
-        const std::size_t most = command.argumentCount + command.optionalArgumentCount;
-        if (context.args.size() < command.argumentCount || context.args.size() > most) {
-            std::string usage = std::string(command.name);
-            if (!command.arguments.empty()) {
-                usage += " " + std::string(command.arguments);
-            }
-            std::string message = name + " takes " + std::to_string(command.argumentCount);
-            if (most > command.argumentCount) {
-                message += " to " + std::to_string(most);
-            }
-            message += " argument(s), " + std::to_string(context.args.size()) + " given; usage: ";
-            message += kProgram;
-            message += " " + usage;
-            return context.Fail(kExitUsage, message);
-        }
-        return command.run(context);
+        return context.Fail(kExitUsage, "unknown command " + words[0] + "; commands: " + CommandNames(table));
     }
-    return context.Fail(kExitUsage, "unknown command " + name + "; commands: " + CommandNames(table));
+    const auto refused = std::ranges::find_if(
+        line.optionsGiven, [&](const std::string& given) { return !CommandTakesOption(*command, given); });
+    if (refused != line.optionsGiven.end())
+        return context.Fail(kExitUsage, std::string(command->name) + " takes no option " + *refused + " (try: " +
+                                            std::string(kProgram) + " " + std::string(command->name) + " --help)");
+    context.args = words.subspan(wordsUsed);
+    if (const int status = CheckArgumentCount(context, *command); status != kExitDone)
+        return status;
+    return command->run(context);
 }
 
 int Run(std::span<const std::string> args, std::ostream& out, std::ostream& err)

@@ -43,8 +43,25 @@ int EncodeMacros(CommandContext& context)
 }
 
 constexpr std::array<CommandRow, 2> kCommands = {{
-    {"button-block", "PROFILE", 1, "print the button block built from a profile file", ButtonBlock},
-    {"encode-macros", "RECORD_INI", 1, "print the macro area encoded from a macro file", EncodeMacros},
+    {"button-block",
+     "PROFILE",
+     1,
+     "print the button block built from a profile file",
+     ButtonBlock,
+     0,
+     {},
+     "The 128 bytes the mouse's button block gets from the profile file, in hex.",
+     "file"},
+    {"encode-macros",
+     "RECORD_INI",
+     1,
+     "print the macro area encoded from a macro file",
+     EncodeMacros,
+     0,
+     {},
+     "The 2432 bytes of the nineteen macro blocks encoded from the macro file, in hex, with a warning for each "
+     "macro that had to be cut.",
+     "file"},
 }};
 
 }  // namespace

@@ -28,22 +28,6 @@ std::optional<int> OpenFolder(FolderSession& session,
     return session.LoadAtStartUp(accepted);
 }
 
-// The end of a flow that wrote to the mouse and the files; the boxes said what went wrong
-// with the files.
-int FinishFlow(MouseSession& mouse, const device::TransferResult& sent, const app::FileWrites& writes)
-{
-    const std::string_view note = writes.Complete() ? "the profile's files were written" : "";
-    if (const int status = mouse.Finish(sent, note); status != kExitDone)
-        return status;
-    return writes.Complete() ? kExitDone : kExitBadInput;
-}
-
-std::string ProfileLabel(FolderSession& session)
-{
-    return "profile " + std::to_string(session.State().files.profileIndex) + " \"" + session.CurrentProfileName() +
-           "\"";
-}
-
 // The folder is loaded first and the mouse opened after it, so that a damaged folder
 // stops a command before the mouse hears of it. The opening sequence then puts the
 // mouse's profile number into record byte 0, where the program has the file's; every
@@ -61,7 +45,7 @@ int Save(CommandContext& context)
     const app::SaveResult saved = app::RunSaveFlow(state, session.Ports(), &mouse.Command());
     if (const int status = FinishFlow(mouse, saved.mouse, saved.files); status != kExitDone)
         return status;
-    context.out << "saved " << ProfileLabel(session) << " to the mouse and to "
+    context.out << "saved " << session.ProfileLabel() << " to the mouse and to "
                 << state.files.paths.profileFile.value_or("") << '\n';
     return kExitDone;
 }
@@ -93,7 +77,7 @@ int Reset(CommandContext& context)
     }
     if (const int status = FinishFlow(mouse, reset.mouse, reset.files); status != kExitDone)
         return status;
-    context.out << "reset " << ProfileLabel(session) << " to the factory settings, macros kept\n";
+    context.out << "reset " << session.ProfileLabel() << " to the factory settings, macros kept\n";
     return kExitDone;
 }
 
@@ -123,7 +107,7 @@ int Import(CommandContext& context)
     const app::SaveResult saved = app::RunSaveFlow(session.State(), session.Ports(), &mouse.Command());
     if (const int status = FinishFlow(mouse, saved.mouse, saved.files); status != kExitDone)
         return status;
-    context.out << "imported " << file << " into " << ProfileLabel(session) << " and saved it\n";
+    context.out << "imported " << file << " into " << session.ProfileLabel() << " and saved it\n";
     return kExitDone;
 }
 
@@ -132,7 +116,7 @@ int Export(CommandContext& context)
     FolderSession session(context);
     if (auto failure = OpenFolder(session))
         return *failure;
-    const std::string label = ProfileLabel(session);
+    const std::string label = session.ProfileLabel();
     session.FileDialog().answer = context.args[0];
     const app::ExportResult exported = app::RunExportFlow(session.State(), session.Ports());
     if (exported.outcome != app::ExportOutcome::kExported)
@@ -147,10 +131,43 @@ int Export(CommandContext& context)
 }
 
 constexpr std::array<CommandRow, 4> kCommands = {{
-    {"save", "", 0, "save the current profile: mouse, profile files, pointer settings", Save},
-    {"reset", "", 0, "reset the current profile to the factory settings, keeping the macros", Reset},
-    {"import", "FILE", 1, "import a profile file into the current profile and save it", Import},
-    {"export", "FILE", 1, "export the current profile (FILE and FILE's .ini, copies in the folder)", Export},
+    {"save",
+     "",
+     0,
+     "save the current profile: mouse, profile files, pointer settings",
+     Save,
+     0,
+     {},
+     "What the main window's Save does: the profile goes to the mouse, its files are written, and the pointer "
+     "settings it holds are printed (a terminal has no system pointer settings to set)."},
+    {"reset",
+     "",
+     0,
+     "reset the current profile to the factory settings, keeping the macros",
+     Reset,
+     0,
+     {},
+     "What the main window's Reset does: the factory settings replace the current profile's, its macros stay, "
+     "and the result goes to the mouse and the profile's files. Without a mouse nothing is written."},
+    {"import",
+     "FILE",
+     1,
+     "import a profile file into the current profile and save it",
+     Import,
+     0,
+     {},
+     "Reads a profile file (and the .ini beside it) into the current profile, then saves it as Save does.",
+     "file"},
+    {"export",
+     "FILE",
+     1,
+     "export the current profile (FILE and FILE's .ini, copies in the folder)",
+     Export,
+     0,
+     {},
+     "Writes the current profile to FILE (\".bin\" added when missing) and its captions beside it, and copies "
+     "both into the program folder, as the configuration dialog's Save does.",
+     "file"},
 }};
 
 }  // namespace

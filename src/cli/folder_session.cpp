@@ -74,7 +74,8 @@ FolderSession::FolderSession(const CommandContext& context)
 {
     const std::string given = context.options.folder.value_or(".");
     std::error_code error;
-    const std::filesystem::path folder = std::filesystem::absolute(platform::PathFromUtf8(given), error);
+    const std::filesystem::path folder =
+        std::filesystem::absolute(platform::PathFromUtf8(given), error).lexically_normal();
     if (error || !std::filesystem::is_directory(folder, error)) {
         m_failure = context.Fail(kExitBadInput, given + ": no such folder");
         return;
@@ -112,6 +113,37 @@ std::optional<int> FolderSession::LoadAtStartUp(std::initializer_list<settings::
     if (!load.problem)
         return m_context.Fail(kExitBadInput, profileFile + ": cannot be read");
     return m_context.Fail(kExitBadInput, ProfileFileMessage(profileFile, *load.problem));
+}
+
+std::optional<int> FolderSession::LoadNamedProfile(const std::string& name)
+{
+    const std::string listFile = FileInFolder(settings::kListFileName);
+    if (auto checked = CheckTextFile(listFile); !checked)
+        return m_context.Fail(kExitBadInput, checked.error());
+    settings::ProfileFiles& files = m_state.files;
+    files.paths = settings::PathsFromModulePath(files.modulePath);
+    const std::vector<std::string> names = settings::ReadProfileListForDialog(m_ini, files.paths.listFile).names;
+    const auto named = std::find(names.rbegin(), names.rend(), name);
+    if (named == names.rend())
+        return m_context.Fail(kExitBadInput,
+                              name + ": no profile of that name in " + listFile + " (zalvane-cli profile list)");
+    files.profileIndex = static_cast<std::uint8_t>(names.rend() - named - 1);
+    files.profileKnown = true;
+    settings::RebuildProfilePaths(files);
+    const auto content = settings::ReadProfileFile(files.paths.profileFile);
+    if (!content)
+        return m_context.Fail(kExitBadInput, ProfileFileMessage(files.paths.profileFile.value_or(""), content.error()));
+    m_state.record = content->record;
+    m_state.applied = m_state.record;
+    m_state.firstRunFlag = content->firstRunFlag;
+    m_state.language = language::LanguageFromCode(settings::ReadLanguageCode(m_ini, files.paths.textFile));
+    m_state.text = settings::ReadTextSettings(m_ini, files.paths.textFile, m_state.language);
+    return std::nullopt;
+}
+
+std::string FolderSession::ProfileLabel()
+{
+    return "profile " + std::to_string(m_state.files.profileIndex) + " \"" + CurrentProfileName() + "\"";
 }
 
 std::string FolderSession::CurrentProfileName()

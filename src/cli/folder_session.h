@@ -78,8 +78,16 @@ public:
     std::optional<int> LoadAtStartUp(std::initializer_list<settings::LoadOutcome> accepted = {
                                          settings::LoadOutcome::kLoaded});
 
+    // Loads the profile the list names `name` (the last one of that exact name, as the
+    // loader finds the current one) in place of the current one: its files become the
+    // ones a save writes. Writes one line and returns 3 when there is none or its file
+    // cannot be read.
+    std::optional<int> LoadNamedProfile(const std::string& name);
+
     // The current profile's name as the list names it (empty when it has none).
     std::string CurrentProfileName();
+    // "profile N "NAME"", as the output lines name the current profile.
+    std::string ProfileLabel();
 
 private:
     const CommandContext& m_context;

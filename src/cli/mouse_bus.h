@@ -21,6 +21,7 @@ public:
     static std::expected<MouseBus, std::string> Open(const std::optional<std::string>& virtualFolder);
 
     device::HidBus& Bus();
+    device::VirtualBus* Virtual() { return m_virtual ? &*m_virtual : nullptr; }
 
     // The mouse a search found, as the user knows it.
     std::string Description(const device::SearchResult& found) const;

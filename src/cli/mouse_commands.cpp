@@ -74,9 +74,33 @@ int ReadConfig(CommandContext& context)
 }
 
 constexpr std::array<CommandRow, 3> kCommands = {{
-    {"info", "", 0, "find the mouse and show what it reports", Info},
-    {"apply", "PROFILE", 1, "send a profile file (2855 bytes) to the mouse", Apply},
-    {"read-config", "", 0, "read the mouse's 128-byte config block", ReadConfig},
+    {"info",
+     "",
+     0,
+     "find the mouse and show what it reports",
+     Info,
+     0,
+     {},
+     "Finds the mouse as the program does, runs its opening sequence and shows its profile number and report "
+     "lengths, and whether its event interface is there."},
+    {"apply",
+     "PROFILE",
+     1,
+     "send a profile file (2855 bytes) to the mouse",
+     Apply,
+     0,
+     {},
+     "Sends the profile file's settings, buttons and macros to the mouse, as Save's device apply does; no file "
+     "is written.",
+     "file"},
+    {"read-config",
+     "",
+     0,
+     "read the mouse's 128-byte config block",
+     ReadConfig,
+     0,
+     {},
+     "Prints the mouse's config block in hex, 16 bytes a line."},
 }};
 
 }  // namespace

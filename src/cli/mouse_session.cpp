@@ -6,7 +6,7 @@
 
 namespace zalvane::cli {
 
-MouseSession::MouseSession(const CommandContext& context, app::AppState& state) : m_context(context)
+MouseSession::MouseSession(const CommandContext& context, app::AppState& state, bool mouseRequired) : m_context(context)
 {
     const GlobalOptions& options = context.options;
     if (options.trace) {
@@ -32,18 +32,29 @@ MouseSession::MouseSession(const CommandContext& context, app::AppState& state) 
             return std::make_unique<device::TracingHidPort>(inner ? inner(std::move(port)) : std::move(port), log);
         };
     }
-    // Nothing listens for events here, so nothing needs waking.
-    app::DeviceLink& link = m_link.emplace(m_bus->Bus(), *pacer, std::function<void()>{}, std::move(wrapPort));
-    const app::Connection connection = app::ConnectAtStartUp(state, link);
-    if (!connection.Connected()) {
-        m_failure = context.Fail(kExitNoMouse, m_bus->NoMouseMessage(connection.search));
-        return;
+    // No listener thread reads events here, so nothing needs waking.
+    m_link.emplace(m_bus->Bus(), *pacer, std::function<void()>{}, std::move(wrapPort));
+    if (!Reconnect(state) && mouseRequired && !m_failure)
+        m_failure = context.Fail(kExitNoMouse, m_description);
+}
+
+// NOLINTBEGIN(bugprone-unchecked-optional-access): called with a bus and a link only
+bool MouseSession::Reconnect(app::AppState& state)
+{
+    const app::Connection connection = app::ConnectAtStartUp(state, *m_link);
+    m_connected = connection.Connected();
+    if (!m_connected) {
+        m_description = m_bus->NoMouseMessage(connection.search);
+        return false;
     }
     m_description = m_bus->Description(connection.search);
     if (!connection.opening) {
+        m_connected = false;
         m_failure = Finish(connection.opening);
     }
+    return m_connected;
 }
+// NOLINTEND(bugprone-unchecked-optional-access)
 
 // NOLINTBEGIN(bugprone-unchecked-optional-access): only a session without Failure() is used, and it has a link
 const device::ConnectionState& MouseSession::Connection() { return m_link->Connection(); }
@@ -73,6 +84,14 @@ int MouseSession::Finish(const device::TransferResult& sent, std::string_view no
         status = status != kExitDone ? status : failed;
     }
     return status;
+}
+
+int FinishFlow(MouseSession& mouse, const device::TransferResult& sent, const app::FileWrites& writes)
+{
+    const std::string_view note = writes.Complete() ? "the profile's files were written" : "";
+    if (const int status = mouse.Finish(sent, note); status != kExitDone)
+        return status;
+    return writes.Complete() ? kExitDone : kExitBadInput;
 }
 
 }  // namespace zalvane::cli

@@ -11,6 +11,7 @@
 
 #include "app/app_state.h"
 #include "app/device_link.h"
+#include "app/save_flow.h"
 #include "cli/command_table.h"
 #include "cli/mouse_bus.h"
 #include "device/protocol.h"
@@ -22,15 +23,26 @@ class MouseSession {
 public:
     // Opens the trace file and the bus, finds the mouse and runs the opening sequence into
     // `state`. On failure the error line is written and Failure() holds the exit status.
-    MouseSession(const CommandContext& context, app::AppState& state);
+    // A session that may do without the mouse (`mouseRequired` false) is no failure
+    // without one: Connected() is false, and Reconnect() looks again.
+    MouseSession(const CommandContext& context, app::AppState& state, bool mouseRequired = true);
     MouseSession(const MouseSession&) = delete;
     MouseSession& operator=(const MouseSession&) = delete;
 
     std::optional<int> Failure() const { return m_failure; }
+    bool Connected() const { return m_connected; }
+    // The mouse found, as the user knows it; while not connected, why none was found.
     const std::string& Description() const { return m_description; }
+    // Searches the bus again, as the program does when a device comes or goes, and runs
+    // the opening sequence on a mouse it finds. True when the mouse was found and opened.
+    bool Reconnect(app::AppState& state);
+    // The virtual mouse's bus, when the session is on one.
+    device::VirtualBus* VirtualBus() { return m_bus ? m_bus->Virtual() : nullptr; }
     // What the search opened; only a session without Failure() has a mouse.
     const device::ConnectionState& Connection();
     device::CommandLink& Command();
+    // The command link while connected; nothing otherwise.
+    device::CommandLink* OpenCommand() { return m_link && m_connected ? m_link->Link() : nullptr; }
 
     // Ends the session with what the mouse made of the command's transfers: names the
     // transfer it did not take (status 4, `note` added to the line), then what went wrong
@@ -46,7 +58,12 @@ private:
     std::optional<device::TracingPacer> m_tracingPacer;
     std::optional<app::DeviceLink> m_link;
     std::string m_description;
+    bool m_connected = false;
     std::optional<int> m_failure;
 };
+
+// The end of a flow that wrote to the mouse and to the profile's files: the transfer the
+// mouse did not take (status 4), else 3 when a file was not written (its box said why).
+int FinishFlow(MouseSession& mouse, const device::TransferResult& sent, const app::FileWrites& writes);
 
 }  // namespace zalvane::cli

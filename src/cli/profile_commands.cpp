@@ -53,34 +53,6 @@ int InitFolder(CommandContext& context)
     return kExitDone;
 }
 
-int Profiles(CommandContext& context)
-{
-    FolderSession session(context);
-    if (auto failure = session.Failure())
-        return *failure;
-    const std::string listFile = session.FileInFolder(settings::kListFileName);
-    if (auto checked = CheckTextFile(listFile); !checked)
-        return context.Fail(kExitBadInput, checked.error());
-    platform::IniStore& ini = session.Ini();
-    const auto count = settings::ReadProfileCount(ini, listFile);
-    if (!count)
-        return context.Fail(kExitBadInput, listFile + ": no valid profile list (section \"Profile\" needs an " +
-                                               "\"ItemCount\" of 1 to 6)");
-    // The loader's rule picks the current profile: the last name equal to the saved one.
-    const auto current = settings::ReadCurrentProfileIndex(ini, listFile, 0);
-    const std::string currentName = ini.GetString(listFile, settings::kProfileSection, settings::kCurrentProfileKey);
-    bool named = false;
-    for (std::size_t position = 0; position < *count; ++position) {
-        const std::string name = ini.GetString(listFile, settings::kProfileSection, settings::ProfileItemKey(position));
-        named = named || name == currentName;
-        context.out << (position == current ? "* " : "  ") << position << ' ' << name << '\n';
-    }
-    if (!named)
-        context.err << "zalvane-cli: warning: no profile is named \"" << currentName
-                    << "\" (CurProfileName); the program starts with profile 0\n";
-    return kExitDone;
-}
-
 // The profile file `show` looks at: one named in the list, a file, or the current one.
 struct ShowTarget {
     std::string profilePath;
@@ -140,10 +112,16 @@ int Show(CommandContext& context)
     return kExitDone;
 }
 
-constexpr std::array<CommandRow, 3> kCommands = {{
-    {"init-folder", "DIR", 1, "write the shipped data files into DIR (--force overwrites)", InitFolder},
-    {"profiles", "", 0, "list the profiles of the program folder (--folder DIR), * marks the current one", Profiles},
-    {"show", "[PROFILE]", 0, "show a profile (by name or file; default: the current one; --json)", Show, 1},
+constexpr std::array<CommandRow, 2> kCommands = {{
+    {"init-folder", "DIR", 1, "write the shipped data files into DIR (--force overwrites)", InitFolder, 0, "--force",
+     "Writes the files a program folder starts with: the factory profile, six profiles with their captions, the "
+     "profile list and an empty macro file. Files already there stay unless --force is given.",
+     "folder"},
+    {"show", "[PROFILE]", 0, "show a profile (by name or file; default: the current one; --json)", Show, 1, "--json",
+     "Every setting of the profile in words, and each button with its function, the name assign takes for it "
+     "and its caption. --json prints one JSON object instead, as the schema zalvane-cli-show.schema.json "
+     "describes it (in /usr/share/zalvane-cli, and in the sources' docs folder).",
+     "profile"},
 }};
 
 }  // namespace

@@ -9,7 +9,10 @@
 #include "app/pointer_settings.h"
 #include "assign/function_lists.h"
 #include "assign/key_codes.h"
+#include "cli/function_names.h"
+#include "cli/json.h"
 #include "language/language_tables.h"
+#include "pages/sensor_panel_geometry.h"
 
 namespace zalvane::cli {
 namespace {
@@ -18,12 +21,11 @@ using assign::ActionType;
 using settings::ProfileRecord;
 using R = ProfileRecord;
 
-// `value` in hex with at least `width` digits, uppercase unless `lowercase`.
-std::string HexDigits(unsigned value, int width, bool lowercase = false)
+// `value` in hex with at least `width` digits, uppercase.
+std::string HexDigits(unsigned value, int width)
 {
     std::ostringstream text;
-    text << std::hex << (lowercase ? std::nouppercase : std::uppercase) << std::setfill('0') << std::setw(width)
-         << value;
+    text << std::hex << std::uppercase << std::setfill('0') << std::setw(width) << value;
     return text.str();
 }
 
@@ -162,24 +164,24 @@ std::size_t MacroBlocksInUse(const ProfileRecord& record)
     return used;
 }
 
-std::string Json(std::string_view text)
+std::string Json(std::string_view text) { return JsonString(text); }
+
+std::string JsonOrNull(const std::optional<std::string>& text) { return text ? JsonString(*text) : "null"; }
+
+// The gesture correction step as the slider's scale labels it; the step itself when the
+// scale has no label for it.
+std::string GestureLabel(std::uint8_t step)
 {
-    std::string out = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20) {
-            out += "\\u" + HexDigits(byte, 4, true);
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
+    const std::size_t at = step - static_cast<std::size_t>(pages::kGestureMinValue);
+    return step >= pages::kGestureMinValue && at < pages::kGestureScaleLabels.size()
+               ? std::string(pages::kGestureScaleLabels[at])
+               : "step " + std::to_string(step);
 }
 
 const char* Bool(bool value) { return value ? "true" : "false"; }
+
+// Goes up when a member changes its meaning or goes away; new members leave it.
+constexpr int kShowJsonVersion = 1;
 
 }  // namespace
 
@@ -208,7 +210,7 @@ void PrintProfileSummary(std::ostream& out, const ProfileSummaryInput& input)
     out << ", double-click step " << unsigned{record[R::kDoubleClickSpeed]} << " (" << pointer.doubleClickTime
         << " ms)\n";
     out << "sensor: angle snap " << (record[R::kAngleSnap] != 0 ? "on" : "off") << ", gesture correction "
-        << unsigned{record[R::kGestureCorrection]} << ", x sensitivity " << unsigned{record[R::kSensitivityX]}
+        << GestureLabel(record[R::kGestureCorrection]) << ", x sensitivity " << unsigned{record[R::kSensitivityX]}
         << ", y sensitivity " << unsigned{record[R::kSensitivityY]} << '\n';
     out << "buttons:\n";
     for (std::size_t button = 0; button < settings::kButtonCount; ++button) {
@@ -216,7 +218,10 @@ void PrintProfileSummary(std::ostream& out, const ProfileSummaryInput& input)
         out << "  " << summary.name << ": " << summary.function;
         if (!summary.detail.empty())
             out << ": " << summary.detail;
-        out << " [caption \"" << input.captions[button] << "\"]\n";
+        out << " [caption \"" << input.captions[button] << "\"]";
+        if (const auto name = FunctionNameOf(record, button, input.macroNames))
+            out << " (assign " << *name << ")";
+        out << '\n';
     }
     out << "macro blocks in use: " << MacroBlocksInUse(record) << " of " << settings::kMacroCount << '\n';
 }
@@ -226,7 +231,8 @@ void PrintProfileJson(std::ostream& out, const ProfileSummaryInput& input)
     const ProfileRecord& record = input.record;
     const app::PointerValues pointer = app::PointerValuesFor(record);
     const auto rate = ReportRate(record);
-    out << "{\"file\":" << Json(input.profilePath) << ",\"firstRunFlag\":" << unsigned{input.firstRunFlag}
+    out << "{\"version\":" << kShowJsonVersion << ",\"file\":" << Json(input.profilePath)
+        << ",\"firstRunFlag\":" << unsigned{input.firstRunFlag}
         << ",\"reportIntervalMs\":" << unsigned{record[R::kReportInterval]}
         << ",\"reportRateHz\":" << (rate ? std::to_string(*rate) : "null") << ",\"dpiStages\":[";
     for (std::size_t stage = 0; stage < settings::kStageCount; ++stage) {
@@ -252,7 +258,8 @@ void PrintProfileJson(std::ostream& out, const ProfileSummaryInput& input)
         const ButtonSummary summary = SummariseButton(input, button);
         out << (button ? "," : "") << "{\"name\":" << Json(summary.name) << ",\"actionType\":" << summary.actionType
             << ",\"function\":" << Json(summary.function) << ",\"detail\":" << Json(summary.detail)
-            << ",\"caption\":" << Json(input.captions[button]) << "}";
+            << ",\"caption\":" << Json(input.captions[button])
+            << ",\"assign\":" << JsonOrNull(FunctionNameOf(record, button, input.macroNames)) << "}";
     }
     out << "],\"macroBlocksInUse\":" << MacroBlocksInUse(record) << "}\n";
 }

@@ -73,9 +73,33 @@ int Event(CommandContext& context)
 }
 
 constexpr std::array<CommandRow, 3> kCommands = {{
-    {"plug", "", 0, "plug the virtual mouse in (needs --virtual-mouse)", Plug},
-    {"unplug", "", 0, "unplug the virtual mouse (needs --virtual-mouse)", Unplug},
-    {"event", "CODE VALUE", 2, "make the virtual mouse send an event report (needs --virtual-mouse)", Event},
+    {"plug",
+     "",
+     0,
+     "plug the virtual mouse in (needs --virtual-mouse)",
+     Plug,
+     0,
+     {},
+     "Plugs the virtual mouse in: later commands find it, and a program that has it open (Zalvane.exe, "
+     "zalvane-cli watch) is told."},
+    {"unplug",
+     "",
+     0,
+     "unplug the virtual mouse (needs --virtual-mouse)",
+     Unplug,
+     0,
+     {},
+     "Unplugs the virtual mouse, as a pulled cable: a command that has it open stops at its next transfer."},
+    {"event",
+     "CODE VALUE",
+     2,
+     "make the virtual mouse send an event report (needs --virtual-mouse)",
+     Event,
+     0,
+     {},
+     "Leaves an event report for the program that has the virtual mouse open: CODE 1 to 3 with a stage 1 to 7 "
+     "switches the DPI stage, CODE 9 with a macro number switches the macro. Numbers are decimal or 0x hex.",
+     "- -"},
 }};
 
 }  // namespace

@@ -86,8 +86,8 @@ void PaintMacroManager(ui::Canvas& canvas, const ui::SkinState& skin, const Macr
     canvas.DrawText(text(MacroManagerText::kCancel), kMacroCancel, TextAlignment::kCentre);
     canvas.DrawText(text(MacroManagerText::kNew), kMacroNew, TextAlignment::kCentre);
     canvas.DrawText(text(MacroManagerText::kDelete), kMacroDelete, TextAlignment::kCentre);
-    canvas.DrawText(text(MacroManagerText::kDelayOption), kDelayLabel, TextAlignment::kWrapped);
-    canvas.DrawText(text(MacroManagerText::kLoopOption), kLoopLabel, TextAlignment::kLeft);
+    canvas.DrawText(text(MacroManagerText::kRecordDelays), kDelayLabel, TextAlignment::kWrapped);
+    canvas.DrawText(text(MacroManagerText::kLoopTimes), kLoopLabel, TextAlignment::kLeft);
 }
 
 }  // namespace zalvane::pages

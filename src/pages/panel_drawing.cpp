@@ -29,7 +29,6 @@ constexpr std::array<std::array<std::string_view, kLightingScaleLabelCount>, kLi
 }};
 constexpr std::array<TextSlot, kLightingRowCount> kLightingModes{TextSlot::kStandard, TextSlot::kRespiration,
                                                                  TextSlot::kNeon};
-constexpr std::array<std::string_view, kGestureScaleLabelCount> kGestureScale{"-2", "-1", "0", "1", "2"};
 
 Point Below(const Rect& strip) { return {strip.left, strip.bottom}; }
 
@@ -148,7 +147,7 @@ void DrawGesturePanel(PagePainter& painter, const Rect& strip, std::uint8_t valu
     painter.Image(pages::kGestureBackground, Below(strip));
     DrawGestureSlider(painter, strip, value);
     for (int label = 0; label < kGestureScaleLabelCount; ++label) {
-        painter.Text(kGestureScale[static_cast<std::size_t>(label)], GestureScaleLabel(strip, label),
+        painter.Text(kGestureScaleLabels[static_cast<std::size_t>(label)], GestureScaleLabel(strip, label),
                      TextAlignment::kLeft, FontRole::kValue);
     }
 }

@@ -63,6 +63,40 @@ std::size_t RecordOffset(Setting setting, int index)
     return ProfileRecord::kSize;  // not reached: every setting is listed above
 }
 
+SettingRange RangeOf(Setting setting)
+{
+    switch (setting) {
+        case Setting::kStageValue:
+            return {kDpiStageMinValue, kDpiStageMaxValue};
+        case Setting::kLightingMode:
+            return {1, kLightingRowCount};  // the mode is its row's number
+        case Setting::kLightingParameter:
+            return {kLightingMinValue, kLightingMaxValue};
+        case Setting::kReportInterval:
+            return {kUpperRightInterval, kUpperLeftInterval};
+        case Setting::kMouseSpeed:
+        case Setting::kDoubleClickSpeed:
+            return {kSpeedDialMinValue, kSpeedMaxValue};
+        case Setting::kScrollMode:
+        case Setting::kAngleSnap:
+            return {0, 1};
+        case Setting::kSensitivityX:
+        case Setting::kSensitivityY:
+            return {kXyMinValue, kXyMaxValue};
+        case Setting::kGestureCorrection:
+            return {kGestureMinValue, kGestureMaxValue};
+    }
+    return {};  // not reached: every setting is listed above
+}
+
+bool PageCanStore(Setting setting, int value)
+{
+    if (setting == Setting::kReportInterval)
+        return value >= 0 && value <= 0xFF && ReportRateOf(static_cast<std::uint8_t>(value)).has_value();
+    const SettingRange range = RangeOf(setting);
+    return value >= range.min && value <= range.max;
+}
+
 int SliderValue(int x, int sliderLeft, int offset, int step, int maxValue)
 {
     const long long past = static_cast<long long>(x) - sliderLeft - offset;

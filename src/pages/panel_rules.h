@@ -30,6 +30,20 @@ enum class Setting {
 // The profile record offset of `setting`.
 std::size_t RecordOffset(Setting setting, int index = 0);
 
+// The values the page's controls can store in a setting: a slider's or dial's whole
+// travel, a switch's positions. Values a damaged profile file brings (a speed of 1, an
+// interval of 0) lie outside.
+struct SettingRange {
+    int min = 0;
+    int max = 0;
+    friend bool operator==(const SettingRange&, const SettingRange&) = default;
+};
+SettingRange RangeOf(Setting setting);
+
+// Whether a control of the page can store `value` in `setting`: inside RangeOf, and for
+// the report interval one of the dial's four (1, 2, 4, 8 ms).
+bool PageCanStore(Setting setting, int value);
+
 // The common slider routine of the horizontal sliders: 1 left of `offset`, then one step
 // per `step` pixels from 2, never above `maxValue`.
 int SliderValue(int x, int sliderLeft, int offset, int step, int maxValue);

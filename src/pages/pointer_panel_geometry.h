@@ -33,6 +33,7 @@ inline constexpr int kSpeedDialOuterRadius = 71;
 inline constexpr int kSpeedMinValue = 1;  // only a profile file brings 1; the dial gives 2..12
 inline constexpr int kSpeedMaxValue = 12;
 inline constexpr int kSpeedDegreesPerStep = 18;
+inline constexpr int kSpeedDialMinValue = kSpeedMaxValue - 180 / kSpeedDegreesPerStep;  // 2, on the left horizontal
 
 constexpr Rect SpeedDial(const Rect& strip, int backgroundWidth)
 {

@@ -2,6 +2,9 @@
 // The "X/Y Sensitivity Setting", "Angle Snap" and "Gesture Correction" panels. Every
 // rectangle hangs from the item strip: left edge L, right edge R, bottom edge B.
 
+#include <array>
+#include <string_view>
+
 #include "pages/geometry_types.h"
 
 namespace zalvane::pages {
@@ -65,8 +68,10 @@ constexpr Rect AngleSnapOffCaption(const Rect& strip)
 inline constexpr int kGestureSliderOffset = 4;
 inline constexpr int kGestureSliderStep = 37;
 inline constexpr int kGestureMinValue = 1;
-inline constexpr int kGestureMaxValue = 5;         // the slider's last 3 px would compute 6, which is kept at 5
-inline constexpr int kGestureScaleLabelCount = 5;  // "-2" to "2"
+inline constexpr int kGestureMaxValue = 5;  // the slider's last 3 px would compute 6, which is kept at 5
+inline constexpr int kGestureScaleLabelCount = 5;
+// The scale's labels, one per value from kGestureMinValue on.
+inline constexpr std::array<std::string_view, kGestureScaleLabelCount> kGestureScaleLabels{"-2", "-1", "0", "1", "2"};
 
 constexpr Rect GestureSlider(const Rect& strip)
 {

@@ -16,6 +16,9 @@ Shot main-closed
 profile="$program/config0.bin"
 expected="$run/expected.bin"
 cp "$profile" "$expected"
+# The data files as they are now, for zalvane-cli to make the same edits in.
+cliFolder="$run/cli-folder"
+rm -rf "$cliFolder" && mkdir -p "$cliFolder" && cp "$program"/*.bin "$program"/*.ini "$cliFolder"
 
 # --- DPI: every stage's value, enable switch and colour ---------------------------------------
 ClickRightItem $kDpi
@@ -243,6 +246,19 @@ Check "the mouse holds what zalvane-cli's apply of that profile leaves" cmp "$ru
 # wheel lines are set for the session only, which another process under Wine does not see.)
 DoubleClickTimeIs() { [ "$(Helper pointer | tr -d '\r' | cut -d' ' -f3)" = "$1" ]; }
 Check "the double-click time reaches the system" DoubleClickTimeIs 830
+# zalvane-cli's set of the same values writes the very same profile files as the window's
+# Save: one record, one set of captions, one first-run flag.
+cliSettings=(dpi.1=100 dpi.2=200 dpi.3=4500 dpi.4=6400 dpi.5=10000 dpi.6=11900 dpi.7=12000
+  dpi.2.enabled=off dpi.6.enabled=off lighting=respiration lighting.standard=6 lighting.respiration=1
+  lighting.neon=4 report-rate=500 pointer-speed=12 double-click-speed=2 scroll=lines scroll-lines=41
+  angle-snap=on gesture-correction=1 sensitivity.x=11 sensitivity.y=3)
+for k in 0 1 2 3 4 5 6; do
+  IFS=, read -r r g b <<<"${swatchColours[$k]}"
+  cliSettings+=("dpi.$((k + 1)).colour=$(printf '#%02x%02x%02x' "$r" "$g" "$b")")
+done
+"$E2E_CLI" --folder "$cliFolder" set "${cliSettings[@]}" >/dev/null
+Check "zalvane-cli's set of the same values writes the same config0.bin" cmp "$profile" "$cliFolder/config0.bin"
+Check "... and the same str0.ini" cmp "$program/str0.ini" "$cliFolder/str0.ini"
 ClickPage 950 618
 Check "two seconds later Save works again" WaitFor 15 ApplyCountIs $((applies + 2))
 

@@ -249,6 +249,31 @@ TEST_F(MacroManagerTest, RenamingKeepsTheEventsAndThePlace)
     EXPECT_EQ(Names(), (Lines{"Macro_0", "RUN", "宏_2"}));
 }
 
+TEST_F(MacroManagerTest, AnImportReplacesTheLinesWhereTheMacroStands)
+{
+    ThreeMacros();
+    MacroManager manager = Manager();
+    ASSERT_TRUE(manager.Select(0));
+    ASSERT_TRUE(manager.ReplaceEventLines({"C   Dn", "C   Up"}, false));
+    EXPECT_EQ(Names(), (Lines{"Macro_0", "Jump", "宏_2"}));
+    EXPECT_EQ(Stored("Macro_0").items, (Lines{"C   Dn", "C   Up"}));
+    EXPECT_EQ(Stored("Macro_0").delayTimeSelStatus, 0);
+    EXPECT_EQ(Stored("Macro_0").macroLoopTimes, 3);  // the options it does not name stay
+
+    // No more lines than a recording makes, and nothing while one runs.
+    const std::string before = Bytes();
+    EXPECT_FALSE(manager.ReplaceEventLines(Lines(kMaxEventLines + 1, "C   Dn"), true));
+    ASSERT_TRUE(manager.StartRecording());
+    EXPECT_FALSE(manager.ReplaceEventLines({"D   Dn"}, true));
+    EXPECT_FALSE(manager.RenameMacro(1, "Hop"));
+    EXPECT_EQ(Bytes(), before);
+    ASSERT_TRUE(manager.StopRecording(0));
+    // A rename without the editor keeps the editor's rules.
+    EXPECT_FALSE(manager.RenameMacro(1, "MACRO_0"));
+    EXPECT_TRUE(manager.RenameMacro(1, "Hop"));
+    EXPECT_EQ(Names(), (Lines{"Macro_0", "Hop", "宏_2"}));
+}
+
 TEST_F(MacroManagerTest, NewNamesAFreeMacroUpToNineteen)
 {
     ThreeMacros();

@@ -331,17 +331,30 @@ TEST(CliTest, UsageErrorsAreOneLineWithStatusTwo)
     }
 }
 
-TEST(CliTest, HelpPrintsTheUsageWhereverItStands)
+TEST(CliTest, HelpPrintsTheUsageOrTheCommandsOwn)
 {
-    const std::vector<std::vector<std::string>> asks = {{"help"}, {"--help"}, {"-h"}, {"apply", "--help"}};
-    for (const auto& ask : asks) {
+    // What the help starts with after "usage: zalvane-cli [global options] ", and a line it holds.
+    const std::tuple<std::vector<std::string>, std::string, std::string> asks[] = {
+        {{"help"}, "COMMAND [ARGS]", "  init-folder DIR"},
+        {{"--help"}, "COMMAND [ARGS]", "  macro add NAME EVENTS..."},
+        {{"-h", "--bogus"}, "COMMAND [ARGS]", "  watch"},
+        {{"apply", "--help"}, "apply PROFILE\n", "as Save's device apply does"},
+        {{"help", "macro", "add"}, "macro add NAME EVENTS... [--loop N] [--profile NAME] [--apply]", "--loop N"},
+        {{"set", "-h"},
+         "set NAME=VALUE...",
+         "  dpi.N=                  DPI of stage N (1-7): 100 to 12000 in steps of 100"},
+        {{"profile", "--help"}, "profile COMMAND", "  profile delete NAME"},
+    };
+    for (const auto& [ask, synopsis, line] : asks) {
         const CliResult result = RunCli(ask);
         EXPECT_EQ(result.status, 0) << ask.front();
-        EXPECT_EQ(result.out.rfind("usage: zalvane-cli", 0), 0u) << result.out;
-        EXPECT_NE(result.out.find("init-folder DIR"), std::string::npos) << result.out;
+        const std::string start = "usage: zalvane-cli [--folder DIR] [--virtual-mouse DIR] [--trace FILE] ";
+        EXPECT_EQ(result.out.rfind(start + synopsis, 0), 0u) << result.out;
+        EXPECT_NE(result.out.find(line), std::string::npos) << result.out;
         EXPECT_NE(result.out.find("4 the mouse did not take it"), std::string::npos) << result.out;
         EXPECT_TRUE(result.err.empty()) << result.err;
     }
+    EXPECT_EQ(RunCli({"help", "dance"}).status, 2);
 }
 
 TEST(CliTest, FindingTheMouse)

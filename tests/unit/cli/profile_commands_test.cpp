@@ -322,7 +322,7 @@ TEST_F(ProfileCommandsTest, ShowNamesEachButtonsFunctionAndParameters)
     const CliResult json = Cli({"--json", "show"});
     ASSERT_EQ(json.status, 0) << json.err;
     EXPECT_TRUE(Has(json.out, R"({"name":"Button S3","actionType":7,"function":"Multimedia","detail":"Volume Up",)"
-                              R"("caption":"say \"up\""})"))
+                              R"("caption":"say \"up\"","assign":"volume-up"})"))
         << json.out;
     EXPECT_EQ(Cli({"show", "NoSuch"}).status, 3);
     EXPECT_EQ(Cli({"show", "a", "b"}).status, 2);

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+
 namespace zalvane::pages {
 namespace {
 
@@ -121,6 +124,40 @@ TEST(PanelRulesTest, SettingsLiveInTheirRecordBytes)
     };
     for (const auto& [setting, index, offset] : cases)
         EXPECT_EQ(RecordOffset(setting, index), offset) << static_cast<int>(setting);
+}
+
+// The ranges a command line is held to are exactly what the controls can give: every
+// value of each range is reachable and none outside it.
+TEST(PanelRulesTest, RangesAreWhatTheControlsGive)
+{
+    std::map<Setting, std::set<int>> given;
+    for (int y = -50; y < 300; ++y)
+        given[Setting::kStageValue].insert(StageValueAt(y));
+    for (int x = 450; x < 850; ++x) {
+        given[Setting::kLightingParameter].insert(LightingParameterAt(x, {500, 40, 628, 50}));
+        given[Setting::kSensitivityX].insert(SensitivityAt(x, {500, 40, 708, 50}));
+        given[Setting::kGestureCorrection].insert(GestureCorrectionAt(x, {500, 40, 655, 50}));
+    }
+    const Rect dial{100, 200, 242, 283};
+    for (int x = 0; x < 400; ++x) {
+        for (int y = 100; y < 400; ++y) {
+            if (const auto speed = SpeedAt({x, y}, dial))
+                given[Setting::kMouseSpeed].insert(*speed);
+            if (const auto interval = ReportIntervalAt({x, y}, {100, 200, 228, 328}))
+                given[Setting::kReportInterval].insert(*interval);
+        }
+    }
+    for (const auto& [setting, values] : given) {
+        const SettingRange range = RangeOf(setting);
+        EXPECT_EQ(*values.begin(), range.min) << static_cast<int>(setting);
+        EXPECT_EQ(*values.rbegin(), range.max) << static_cast<int>(setting);
+        for (int value = -1; value <= 256; ++value)
+            EXPECT_EQ(PageCanStore(setting, value), values.contains(value))
+                << static_cast<int>(setting) << ": " << value;
+    }
+    EXPECT_EQ(RangeOf(Setting::kDoubleClickSpeed), RangeOf(Setting::kMouseSpeed));
+    EXPECT_EQ(RangeOf(Setting::kSensitivityY), RangeOf(Setting::kSensitivityX));
+    EXPECT_EQ(RangeOf(Setting::kLightingMode), (SettingRange{1, 3}));
 }
 
 }  // namespace
