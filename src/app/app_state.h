@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/pointer_settings.h"
+#include "assign/key_name_map.h"
 #include "language/language.h"
 #include "platform/file_dialog.h"
 #include "platform/ini_store.h"
@@ -32,6 +33,9 @@ struct AppState {
     std::optional<std::uint8_t> firstRunFlag;
     // Set by Cancel: the window loads the profile again when it is shown next.
     bool reloadOnShow = false;
+    // The name the system reports for every key, linked to the key's code; built once at
+    // start-up, so that names in any language or keyboard layout translate.
+    assign::KeyNameMap keyNames;
 };
 
 // Which wait the window shows while a flow blocks it.

@@ -11,6 +11,8 @@ using ui::Rect;
 inline constexpr Rect kKeyDialogClose{352, 6, 370, 24};
 inline constexpr Rect kKeyDialogOk{250, 250, 308, 275};
 inline constexpr Rect kKeyDialogCancel{314, 250, 372, 275};
+// The size a dialog takes when its background image is missing: every area above fits.
+inline constexpr ui::Size kKeyDialogFallbackSize{392, 290};
 
 // Single key: the captured key's name and the prompt above it.
 inline constexpr Rect kSingleKeyDisplay{74, 129, 150, 143};  // static id 502

@@ -86,7 +86,7 @@ void PaintMacroManager(ui::Canvas& canvas, const ui::SkinState& skin, const Macr
     canvas.DrawText(text(MacroManagerText::kCancel), kMacroCancel, TextAlignment::kCentre);
     canvas.DrawText(text(MacroManagerText::kNew), kMacroNew, TextAlignment::kCentre);
     canvas.DrawText(text(MacroManagerText::kDelete), kMacroDelete, TextAlignment::kCentre);
-    canvas.DrawText(text(MacroManagerText::kRecordDelays), kDelayLabel, TextAlignment::kWrapped);
+    canvas.DrawText(text(MacroManagerText::kRecordDelays), kDelayLabel, TextAlignment::kLeftWrapped);
     canvas.DrawText(text(MacroManagerText::kLoopTimes), kLoopLabel, TextAlignment::kLeft);
 }
 

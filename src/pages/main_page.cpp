@@ -81,8 +81,7 @@ void MainPage::CloseTransientControls()
 {
     DestroySwatches();
     DestroyScrollBox();
-    if (m_rows)
-        m_rows->CloseAllLists();
+    CloseAssignmentLists();
     ThumbToTop();
 }
 
@@ -258,12 +257,15 @@ void MainPage::Apply(const PageAction& action, PagePainter& painter)
         [&](const auto& a) {
             using A = std::decay_t<decltype(a)>;
             if constexpr (std::is_same_v<A, SetMouseView>) {
+                CloseAssignmentLists();  // a choice must not land on a button no longer shown
                 m_state.mouseView = a.view;
                 DrawMouseView(painter);
                 DrawLeftColumn(painter);
             } else if constexpr (std::is_same_v<A, ToggleLeftItem>) {
                 bool& open = a.item == Item::kButtonAssignment ? m_state.buttonAssignmentOpen : m_state.xyOpen;
                 open = !open;
+                if (!m_state.buttonAssignmentOpen)
+                    CloseAssignmentLists();
                 DrawLeftColumn(painter);
             } else if constexpr (std::is_same_v<A, ClickRightItem>) {
                 ClickRight(a.index, painter);
@@ -348,6 +350,14 @@ void MainPage::Note(const WindowAction& action)
         m_state.helpOpen = false;
     else if (std::holds_alternative<OpenConfig>(action))
         m_state.configOpen = true;
+    else if (std::holds_alternative<OpenMacroManager>(action))
+        CloseAssignmentLists();  // the manager may rename or delete the macros a list offers
+}
+
+void MainPage::CloseAssignmentLists()
+{
+    if (m_rows)
+        m_rows->CloseAllLists();
 }
 
 // ---- child windows -----------------------------------------------------------------------

@@ -93,6 +93,7 @@ private:
     void Apply(const SetSetting& action, PagePainter& painter);
     void ClickRight(std::size_t index, PagePainter& painter);
     void Note(const WindowAction& action);
+    void CloseAssignmentLists();
 
     void CreateSwatches();
     void DestroySwatches();

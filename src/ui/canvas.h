@@ -21,9 +21,9 @@ enum class TextAlignment {
     // Left-aligned, vertically centred, one line; a text wider than its rectangle is cut
     // and ends in an ellipsis, so that its start stays readable.
     kLeftEllipsis,
-    // Left-aligned and broken into as many lines as it needs at word boundaries; the lines
-    // together are vertically centred, and may reach above and below the rectangle.
-    kWrapped,
+    // Left-aligned and wrapped at word breaks, the lines as a block vertically centred on
+    // the rectangle; a block taller than the rectangle runs past its top and bottom.
+    kLeftWrapped,
 };
 
 enum class FontRole { kMain, kValue };

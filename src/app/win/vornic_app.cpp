@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/win/vornic_dlg.h"
+#include "assign/win/system_key_names.h"
 #include "platform/file_io.h"
 #include "platform/win/message_box.h"
 #include "platform/win/module_path.h"
@@ -56,6 +57,7 @@ bool CVornicApp::InitInstance()
     m_gdiplus.emplace();
 
     m_state.files.modulePath = platform::win::Narrow(platform::win::ModuleFilePath());
+    m_state.keyNames = assign::win::BuildSystemKeyNameMap();
     if (m_options.shellTrace) {
         m_trace.emplace(*m_options.shellTrace);
         ui::win::SetHandlerFailureReport(

@@ -33,7 +33,7 @@ void GdiCanvas::DrawText(std::string_view text, const ui::Rect& rect, TextAlignm
 {
     std::wstring wide = platform::win::Widen(text);
     RECT area = ToRect(rect);
-    if (alignment == TextAlignment::kWrapped) {
+    if (alignment == TextAlignment::kLeftWrapped) {
         DrawWrapped(wide, area);
         return;
     }
@@ -54,22 +54,21 @@ void GdiCanvas::DrawText(std::string_view text, const ui::Rect& rect, TextAlignm
         case TextAlignment::kLeftEllipsis:
             format |= DT_LEFT | DT_END_ELLIPSIS;
             break;
-        case TextAlignment::kWrapped:
+        case TextAlignment::kLeftWrapped:
             break;
     }
     ::DrawTextW(m_dc, wide.c_str(), static_cast<int>(wide.size()), &area, format);
 }
 
-// DrawText centres single lines only: the wrapped block is measured first and moved by half
-// of the height left over. A block taller than its rectangle stays whole, centred on it.
 void GdiCanvas::DrawWrapped(const std::wstring& text, RECT area)
 {
-    constexpr UINT kFormat = DT_LEFT | DT_WORDBREAK | DT_NOPREFIX | DT_NOCLIP;
-    RECT measured = area;
-    const int height = ::DrawTextW(m_dc, text.c_str(), static_cast<int>(text.size()), &measured, kFormat | DT_CALCRECT);
+    constexpr UINT kFormat = DT_LEFT | DT_WORDBREAK | DT_NOPREFIX;
+    RECT block = area;
+    ::DrawTextW(m_dc, text.c_str(), static_cast<int>(text.size()), &block, kFormat | DT_CALCRECT);
+    const int height = block.bottom - block.top;
     area.top += ((area.bottom - area.top) - height) / 2;
     area.bottom = area.top + height;
-    ::DrawTextW(m_dc, text.c_str(), static_cast<int>(text.size()), &area, kFormat);
+    ::DrawTextW(m_dc, text.c_str(), static_cast<int>(text.size()), &area, kFormat | DT_NOCLIP);
 }
 
 void GdiCanvas::SetTextStyle(FontRole font, SkinColour colour)

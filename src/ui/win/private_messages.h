@@ -14,6 +14,11 @@ inline constexpr UINT kMacroRecorderMessage = 0x926;      // macro manager, to i
 inline constexpr UINT kFirmwareUpdateMessage = 0xB13;     // wParam 0: start the firmware updater
 inline constexpr UINT kThumbMovedMessage = 0xB20;         // wParam = new top of the scroll thumb
 
+// Posted by a window to itself, to act once the handler that asks has returned.
+inline constexpr UINT kTellMissingImagesMessage = WM_APP + 0x10;  // skinned dialog: after drawing
+inline constexpr UINT kDestroyHiddenListMessage = WM_APP + 0x11;  // key dialog: after a list's notice
+inline constexpr UINT kCarryOutChoiceMessage = WM_APP + 0x12;     // main window: after a function list's notice
+
 // A parent hands a child control's own requests back to the child first: the colour
 // request of any kind as kReflectBase + WM_CTLCOLOR (0xBC19), owner draw as
 // kReflectBase + WM_DRAWITEM.

@@ -10,6 +10,10 @@
 //                                                 4294967295: one screen)
 //   e2e_helper text CLASS ID                      prints the text of control ID of the
 //                                                 top-level window of that class
+//   e2e_helper rect CLASS ID                      prints the rectangle of the shown control ID
+//                                                 of that window in its client pixels: LEFT
+//                                                 TOP RIGHT BOTTOM; status 1 when it is not
+//                                                 there or hidden
 //   e2e_helper                                    (no arguments: a stand-in program) writes
 //                                                 its own path into "<its path>.ran"
 
@@ -67,14 +71,19 @@ int Pointer()
     return 0;
 }
 
-int ControlText(const wchar_t* windowClass, const wchar_t* idText)
+HWND Control(const wchar_t* windowClass, const wchar_t* idText)
 {
     unsigned long long id = 0;
     if (!ParseNumber(idText, id)) {
-        return 2;
+        return nullptr;
     }
     const HWND window = ::FindWindowW(windowClass, nullptr);
-    const HWND control = window ? ::GetDlgItem(window, static_cast<int>(id)) : nullptr;
+    return window ? ::GetDlgItem(window, static_cast<int>(id)) : nullptr;
+}
+
+int ControlText(const wchar_t* windowClass, const wchar_t* idText)
+{
+    const HWND control = Control(windowClass, idText);
     if (!control) {
         return 1;
     }
@@ -84,6 +93,19 @@ int ControlText(const wchar_t* windowClass, const wchar_t* idText)
     char utf8[1024] = {};
     ::WideCharToMultiByte(CP_UTF8, 0, text, length, utf8, sizeof utf8 - 1, nullptr, nullptr);
     std::printf("%s\n", utf8);
+    return 0;
+}
+
+int ControlRect(const wchar_t* windowClass, const wchar_t* idText)
+{
+    const HWND control = Control(windowClass, idText);
+    if (!control || !::IsWindowVisible(control)) {
+        return 1;
+    }
+    RECT rect{};
+    ::GetWindowRect(control, &rect);
+    ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
     return 0;
 }
 
@@ -118,6 +140,11 @@ int wmain(int argc, wchar_t** argv)
     if (argc == 4 && std::wcscmp(argv[1], L"text") == 0) {
         return ControlText(argv[2], argv[3]);
     }
-    std::fputs("usage: e2e_helper [post CLASS MESSAGE WPARAM LPARAM | workarea | pointer | text CLASS ID]\n", stderr);
+    if (argc == 4 && std::wcscmp(argv[1], L"rect") == 0) {
+        return ControlRect(argv[2], argv[3]);
+    }
+    std::fputs(
+        "usage: e2e_helper [post CLASS MESSAGE WPARAM LPARAM | workarea | pointer | text CLASS ID | rect CLASS ID]\n",
+        stderr);
     return 2;
 }

@@ -153,6 +153,7 @@ TEST_F(MainPageTest, LayoutResetClosesEveryTransientControl)
 
     canvas.Clear();
     controls.moves.clear();
+    rows.closes = 0;
     page.ResetLayout(canvas);
     EXPECT_FALSE(controls.Has(71) || controls.Has(kScrollLinesBoxId));
     EXPECT_EQ(rows.closes, 1);
@@ -161,6 +162,23 @@ TEST_F(MainPageTest, LayoutResetClosesEveryTransientControl)
     EXPECT_EQ(page.State().open, RightFlags{});
     EXPECT_TRUE(canvas.Drew("/main.png", {0, 0}));
     EXPECT_TRUE(canvas.Drew("/button-mouse-leave.png", kFrontSwitch.TopLeft()));
+}
+
+TEST_F(MainPageTest, OpenAssignmentListsCloseWhenTheirButtonsMayNoLongerBeShown)
+{
+    struct Case {
+        const char* what;
+        Point click;
+        int closes;
+    };
+    (void)ClickAt(30, 110);  // Button Assignment opens
+    for (const Case& c : {Case{"Side view", {510, 530}, 1}, Case{"Front view", {440, 530}, 1},
+                          Case{"Macro Manager below the panel", {30, 290}, 1}, Case{"folding in", {30, 110}, 1},
+                          Case{"unfolding", {30, 110}, 0}}) {
+        rows.closes = 0;
+        (void)ClickAt(c.click.x, c.click.y);
+        EXPECT_EQ(rows.closes, c.closes) << c.what;
+    }
 }
 
 TEST_F(MainPageTest, SaveWaitsForTheBusyTimerAndClicksBeforeStartUpOnlyDrag)
