@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The macro manager by clicks and keys: two macros recorded (the first with delays off,
 # both stopped with Ctrl+Break), a recorded delay edited, a loop count, the left button
-# inserted from the event list's menu, the first macro renamed in place, OK; a new macro dropped
-# with Cancel; then the first of three macros deleted. After each Save the virtual mouse's
-# blocks, the profile file, the captions and record.ini hold what the macro rules compute.
+# inserted from the event list's menu, the first macro renamed in place, OK; a new macro
+# dropped with Cancel; the third macro given to a button through the macro key dialog; then
+# the first of three macros deleted. After each Save the virtual mouse's blocks, the profile
+# file, the captions and record.ini hold what the macro rules compute.
 . "$(dirname "$0")/../lib.sh"
 StartSession || exit 1
 . "$(dirname "$0")/../pages_lib.sh"
@@ -55,14 +56,12 @@ MouseBytesAre() { [ "$(Bytes "$mouse/mouse.bin" "$1" "$2")" = "$3" ]; }  # OFFSE
 ProfileBytesAre() { [ "$(Bytes "$program/config0.bin" "$1" "$2")" = "$3" ]; }
 Caption() { Text "$program/str0.ini" | awk -v key="Item$1=" 'index($0, "[") == 1 {on = ($0 == "[Setting-EN]")} on && index($0, key) == 1 {print substr($0, length(key) + 1); exit}'; }
 
-# Button 1 plays the first macro and button 2 the third, once there are three (a profile
-# saved before, so that its captions stand).
+# Button 1 plays the first macro (a profile saved before, so that its captions stand);
+# button 2 is given the third one below, through the macro key dialog.
 SetByte "$program/config0.bin" 0 1
 SetByte "$program/config0.bin" $kActionType 12
-SetByte "$program/config0.bin" $((kActionType + 1)) 12
 SetByte "$program/config0.bin" $kMacroNumber 0
-SetByte "$program/config0.bin" $((kMacroNumber + 1)) 2
-Text "$program/str0.ini" | sed 's/^Item1=Click$/Item1=Macro Key-Macro_0/; s/^Item2=Menu$/Item2=Macro Key-Macro_2/' |
+Text "$program/str0.ini" | sed 's/^Item1=Click$/Item1=Macro Key-Macro_0/' |
   { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; } >"$run/str0.ini" && mv "$run/str0.ini" "$program/str0.ini"
 
 StartProgram
@@ -129,6 +128,25 @@ LoopTick
 NewMacro
 Cancel
 Check "Cancel ends the manager" WaitFor 5 ManagerGone
+
+# Button 2 given Macro_2 in the macro key dialog, from its function list's "Macro Key".
+MainListShown() { Helper rect "$kMainClass" "$1" >/dev/null; }
+MacroKeyDialog() { xdotool search --onlyvisible --name '^Macro Key$' 2>/dev/null | head -1; }
+MacroKeyShown() { [ -n "$(MacroKeyDialog)" ]; }
+MacroKeyGone() { [ -z "$(MacroKeyDialog)" ]; }
+MacroKeyText() { [ "$(Helper text '#32770' 592 | tr -d '\r')" = "$1" ]; }
+ClickPage 30 110                                  # "Button Assignment" folds out
+ClickPage 185 157                                 # row 2's drop-down
+Check "row 2's function list opens" WaitFor 5 MainListShown 42
+ClickIn "$win" 300 $((149 + 1 + 16 * 12 + 8))     # its 13th entry, "Macro Key"
+Check "\"Macro Key\" opens the macro key dialog" WaitFor 10 MacroKeyShown
+sleep 0.5
+ClickIn "$(MacroKeyDialog)" 90 136                # the macro area opens the list of macros
+ClickIn "$(MacroKeyDialog)" 90 $((146 + 1 + 16 * 2 + 8))
+Check "... which offers the third macro" WaitFor 5 MacroKeyText Macro_2
+ClickIn "$(MacroKeyDialog)" 279 262               # OK
+Check "... and OK takes it" WaitFor 5 MacroKeyGone
+ClickPage 30 110                                  # folded in again
 
 expected=$(cat <<'END'
 [Type AB]
