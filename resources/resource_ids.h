@@ -18,3 +18,12 @@
 #define ID_PROFILE_COPY 32791
 #define ID_PROFILE_LOAD 32792
 #define ID_PROFILE_SAVE 32793
+
+// The macro manager: its template (no controls of its own: the lists and the loop field are
+// made at run time) and the commands of its "MacroList" menu, a named menu resource.
+#define IDD_MACRO_PROGRAM_DIALOG 716
+#define IDM_MACRO_DELETE_LINE 32801
+#define IDM_MACRO_INSERT_LEFT 32802
+#define IDM_MACRO_INSERT_MIDDLE 32803
+#define IDM_MACRO_INSERT_RIGHT 32804
+#define IDM_MACRO_INSERT_DELAY 32805

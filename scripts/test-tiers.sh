@@ -53,7 +53,7 @@ run_tier() {
     unit)
       if configure_and_build native; then ctest_tier unit native "" reliability; else tier_result unit 0 1; fi ;;
     asan)
-      if configure_and_build asan unit_tests; then ctest_tier asan asan unit; else tier_result asan 0 1; fi ;;
+      if configure_and_build asan unit_tests fuzz_replay; then ctest_tier asan asan unit; else tier_result asan 0 1; fi ;;
     wine-unit)
       if configure_and_build windows unit_tests; then ctest_tier wine-unit windows unit; else tier_result wine-unit 0 1; fi ;;
     win)

@@ -30,6 +30,7 @@ inline constexpr std::uint32_t kKeyDownMessage = 0x100;     // WM_KEYDOWN
 inline constexpr std::uint32_t kKeyUpMessage = 0x101;       // WM_KEYUP
 inline constexpr std::uint32_t kSysKeyDownMessage = 0x104;  // WM_SYSKEYDOWN
 inline constexpr std::uint32_t kSysKeyUpMessage = 0x105;    // WM_SYSKEYUP
+inline constexpr std::uint64_t kBreakKey = 0x03;            // VK_CANCEL, Ctrl+Break
 inline constexpr std::uint64_t kTabKey = 0x09;              // VK_TAB
 inline constexpr std::uint64_t kEnterKey = 0x0D;            // VK_RETURN
 inline constexpr std::uint64_t kEscapeKey = 0x1B;           // VK_ESCAPE

@@ -4,11 +4,12 @@
 #include <iterator>
 #include <utility>
 
+#include "assign/key_capture.h"
 #include "assign/key_codes.h"
 #include "assign/macro_file.h"
 #include "assign/macro_names.h"
-#include "platform/text_parsing.h"
 #include "platform/ini_document.h"
+#include "platform/text_parsing.h"
 
 namespace zalvane::assign {
 namespace {
@@ -74,6 +75,43 @@ EnterKeyAction MacroManager::OnEnterKey() const
     return m_recordingStopped && !IsRecording() ? EnterKeyAction::kOk : EnterKeyAction::kSwallow;
 }
 
+KeyMessageAction MacroManager::OnKeyMessage(std::uint32_t message, std::uint64_t virtualKey) const
+{
+    const bool keyDown = message == kKeyDownMessage || message == kSysKeyDownMessage;
+    if (!keyDown && message != kKeyUpMessage && message != kSysKeyUpMessage) {
+        return KeyMessageAction::kPass;
+    }
+    if (virtualKey == kLeftWindowsKey || virtualKey == kRightWindowsKey) {
+        return KeyMessageAction::kSwallow;
+    }
+    // Break (Ctrl+Break) is Escape to the dialog manager: it would end the dialog as
+    // Cancel just when it stopped a recording.
+    if (keyDown && (virtualKey == kEscapeKey || virtualKey == kBreakKey)) {
+        return KeyMessageAction::kSwallow;
+    }
+    if (keyDown && virtualKey == kEnterKey) {
+        return OnEnterKey() == EnterKeyAction::kOk ? KeyMessageAction::kOk : KeyMessageAction::kSwallow;
+    }
+    return KeyMessageAction::kPass;
+}
+
+bool MacroManager::NoteWrite(bool written)
+{
+    // Told once per run of failures: the first failed write after one that worked.
+    if (!written && !m_writeFailing) {
+        m_writeFailureUntold = true;
+    }
+    m_writeFailing = !written;
+    return written;
+}
+
+bool MacroManager::TakeWriteFailure()
+{
+    const bool untold = m_writeFailureUntold;
+    m_writeFailureUntold = false;
+    return untold;
+}
+
 // --- the macro list ---------------------------------------------------------------------
 
 void MacroManager::Load(const std::string& name)
@@ -100,7 +138,7 @@ bool MacroManager::SaveSelected()
                             static_cast<std::int64_t>(m_lines.size()),
                             m_lines,
                             true};
-    m_saveFailed = !WriteMacro(m_store, m_path, macro);
+    m_saveFailed = !NoteWrite(WriteMacro(m_store, m_path, macro));
     return !m_saveFailed;
 }
 
@@ -138,7 +176,7 @@ NewMacroResult MacroManager::New()
     // A section the list does not show (the file changed behind our back) is not free either.
     const std::string name = NextMacroName(names, m_nameStem, ReadMacroNames(m_store, m_path));
     // The loop count "1" makes the section, and the file when there is none.
-    if (!m_store.WriteString(m_path, name, kMacroLoopTimesKey, "1"))
+    if (!NoteWrite(m_store.WriteString(m_path, name, kMacroLoopTimesKey, "1")))
         return NewMacroResult::kWriteFailed;
     if (m_saveFailed)
         (void)SaveSelected();
@@ -159,7 +197,7 @@ bool MacroManager::DeleteSelected()
 {
     if (IsRecording() || !m_selected)
         return false;
-    if (!m_store.DeleteSection(m_path, m_macros[*m_selected].name))
+    if (!NoteWrite(m_store.DeleteSection(m_path, m_macros[*m_selected].name)))
         return false;
     // The list keeps following the file: a store may remove every section of that name
     // or only the first, so what remains decides which lines go.
@@ -225,8 +263,8 @@ std::string MacroManager::SetLoopText(std::string_view typed)
     m_loopText = value == loops && plainDigits ? std::string(typed) : std::to_string(loops);
     if (loops != m_loopTimes) {
         m_loopTimes = loops;
-        if (m_selected &&
-            !m_store.WriteString(m_path, m_macros[*m_selected].name, kMacroLoopTimesKey, std::to_string(loops)))
+        if (m_selected && !NoteWrite(m_store.WriteString(m_path, m_macros[*m_selected].name, kMacroLoopTimesKey,
+                                                         std::to_string(loops))))
             m_saveFailed = true;
     }
     return m_loopText;
@@ -341,7 +379,7 @@ bool MacroManager::CommitName(std::size_t line, std::string_view typed)
         if (platform::IniNamesEqual(m_macros[i].name, current))
             return false;
     }
-    if (!m_store.RenameSection(m_path, current, check.name))
+    if (!NoteWrite(m_store.RenameSection(m_path, current, check.name)))
         return false;
     current = check.name;
     return true;
@@ -398,7 +436,7 @@ bool MacroManager::StopRecording(std::uint32_t now)
     return true;
 }
 
-MacroManagerOutcome MacroManager::Finish(bool ok, std::uint32_t now)
+MacroManagerOutcome MacroManager::Finish(bool ok, std::uint32_t now, const KeyNameMap& reportedNames)
 {
     (void)StopRecording(now);
     m_editor.reset();
@@ -409,7 +447,7 @@ MacroManagerOutcome MacroManager::Finish(bool ok, std::uint32_t now)
     MacroManagerOutcome outcome;
     outcome.ok = ok;
     if (ok)
-        outcome.encoding = EncodeMacroArea(m_store, m_path);
+        outcome.encoding = EncodeMacroArea(m_store, m_path, reportedNames);
     outcome.positions.oldNames = m_openedNames;
     outcome.positions.newNames = Names();
     outcome.positions.newPosition.assign(m_openedNames.size(), std::nullopt);

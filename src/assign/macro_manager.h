@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "assign/key_name_map.h"
 #include "assign/macro_encoding.h"
 #include "assign/macro_follow.h"
 #include "assign/macro_recorder.h"
@@ -56,6 +57,13 @@ enum class NewMacroResult {
 
 enum class EnterKeyAction { kSwallow, kOk };
 
+// What the dialog's pre-translation does with a key message.
+enum class KeyMessageAction {
+    kPass,
+    kSwallow,
+    kOk,  // end the dialog as the OK area does
+};
+
 enum class EditorKind { kName, kDelay };
 
 // The in-place editor to lay over a line: of the macro list (a name) or of the event
@@ -98,6 +106,13 @@ public:
     // An Enter key-down the dialog sees (not the editor's): OK once a recording has been
     // stopped in this dialog and none is running, swallowed otherwise.
     EnterKeyAction OnEnterKey() const;
+    // A key message (WM_KEYDOWN, WM_KEYUP, WM_SYSKEYDOWN, WM_SYSKEYUP; others pass) before
+    // the dialog sees it: the Windows keys' messages and the key-downs of Esc and Break
+    // are swallowed, an Enter key-down goes by OnEnterKey().
+    KeyMessageAction OnKeyMessage(std::uint32_t message, std::uint64_t virtualKey) const;
+    // True once after a write to the macro file failed (the first of a run of failures),
+    // so that the user is told; false again until a write has worked and another fails.
+    bool TakeWriteFailure();
 
     // --- the macro list
     // Shows the macro's lines and options; closes a name editor without renaming.
@@ -151,9 +166,10 @@ public:
     bool StopRecording(std::uint32_t now);
 
     // Ends the manager (OK or Cancel/close): stops and saves a recording, drops an open
-    // editor (commit it first to keep its text), and on OK encodes the whole file. The
-    // file changes stay either way.
-    MacroManagerOutcome Finish(bool ok, std::uint32_t now);
+    // editor (commit it first to keep its text), and on OK encodes the whole file, looking
+    // key names the key table does not know up in `reportedNames`. The file changes stay
+    // either way.
+    MacroManagerOutcome Finish(bool ok, std::uint32_t now, const KeyNameMap& reportedNames = {});
 
 private:
     struct Entry {
@@ -167,6 +183,7 @@ private:
     bool CommitDelay(std::size_t line, std::string_view typed);
     void LinesChanged();
     std::vector<std::string> Names() const;
+    bool NoteWrite(bool written);  // returns `written`
 
     platform::IniStore& m_store;
     std::string m_path;
@@ -188,6 +205,8 @@ private:
     std::optional<std::size_t> m_rememberedMacroLine;
     std::optional<LineEditor> m_editor;
     bool m_saveFailed = false;
+    bool m_writeFailing = false;
+    bool m_writeFailureUntold = false;
 };
 
 // Carries the manager's end into the profile record and the button captions: on OK the

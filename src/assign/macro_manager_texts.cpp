@@ -13,9 +13,9 @@ struct TextRow {
     std::string_view traditional;
 };
 
-constexpr std::size_t kTextCount = static_cast<std::size_t>(MacroManagerText::kMacroLimit) + 1;
-
-constexpr std::array<TextRow, kTextCount> kRows{{
+// One row per text, in enumeration order. The Simplified column keeps "按鍵序列" and "刪除"
+// as the manager has always shown them.
+constexpr std::array<TextRow, 21> kRows{{
     {MacroManagerText::kOk, "OK", "确定", "確定"},
     {MacroManagerText::kCancel, "Cancel", "取消", "取消"},
     {MacroManagerText::kTitle, "Macro Manager", "宏管理器", "巨集管理器"},
@@ -38,24 +38,32 @@ constexpr std::array<TextRow, kTextCount> kRows{{
     {MacroManagerText::kInsertDelay, "Insert Delay", "插入延时", "插入延時"},
     {MacroManagerText::kWarning, "Warning", "警告", "警告"},
     {MacroManagerText::kMacroLimit, "Macro numbers up to 19.", "最多可以新建19个宏。", "最多可以新建19個巨集。"},
+    {MacroManagerText::kFileNotWritten, "The macro file could not be written; the last change is not saved.",
+     "无法写入宏文件，最近的更改未保存。", "無法寫入巨集檔案，最近的變更未儲存。"},
 }};
 
 constexpr bool RowsFollowTextOrder()
 {
     for (std::size_t i = 0; i < kRows.size(); ++i) {
-        if (static_cast<std::size_t>(kRows[i].text) != i)
+        if (static_cast<std::size_t>(kRows[i].text) != i) {
             return false;
+        }
     }
-    return true;
+    return static_cast<std::size_t>(MacroManagerText::kFileNotWritten) + 1 == kRows.size();
 }
-static_assert(RowsFollowTextOrder(), "every text has its row, in enum order");
+static_assert(RowsFollowTextOrder(), "every text has its row, in enumeration order");
 
 }  // namespace
 
 std::string_view MacroManagerTextIn(MacroManagerText text, language::Language language)
 {
-    const TextRow& row = kRows[static_cast<std::size_t>(text)];
+    const TextRow& row = kRows.at(static_cast<std::size_t>(text));
     return language::InLanguage(language, row.english, row.simplified, row.traditional);
+}
+
+std::string RecordHookErrorText(unsigned long errorCode)
+{
+    return "JournalRecordHook Install error code :" + std::to_string(errorCode) + "\n";
 }
 
 }  // namespace zalvane::assign

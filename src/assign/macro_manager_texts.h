@@ -1,8 +1,9 @@
 #pragma once
-// The texts of the macro manager dialog in the three UI languages: captions, headers,
-// the record button's two states, the event list's menu, the limit message and the
-// stem of the names New gives.
+// The macro manager's own texts in the three UI languages: its captions, headers, option
+// labels, the record button, the "MacroList" menu and its message boxes. The dialog picks
+// them when it opens.
 
+#include <string>
 #include <string_view>
 
 #include "language/language.h"
@@ -12,26 +13,34 @@ namespace zalvane::assign {
 enum class MacroManagerText {
     kOk,
     kCancel,
-    kTitle,             // "Macro Manager"
-    kSelectMacro,       // the three column headers
-    kKeyPressSequence,  //
-    kRecordOption,      //
-    kRecordDelays,      // the delay option's label
-    kLoopTimes,         // the loop option's label
+    kTitle,  // the window text, so the dialog can be found by name
+    kSelectMacro,
+    kKeyPressSequence,
+    kRecordOption,
+    kRecordDelays,  // the delay option's label
+    kLoopTimes,     // the loop option's label
     kNew,
-    kDelete,
-    kNameStem,        // "Macro": New names macros "Macro_<n>"
-    kStartRecording,  // the record button
-    kStopRecording,   // the record button while recording
-    kRecordingTitle,  // the window title while recording
-    kInsertLeft,      // the "MacroList" menu
-    kInsertMiddle,    //
-    kInsertRight,     //
-    kInsertDelay,     //
-    kWarning,         // caption of the limit message's box
-    kMacroLimit,      // "Macro numbers up to 19."
+    kDelete,  // also the menu's first command
+    kNameStem,
+    kStartRecording,
+    kStopRecording,
+    kRecordingTitle,  // the title while recording
+    kInsertLeft,
+    kInsertMiddle,
+    kInsertRight,
+    kInsertDelay,
+    kWarning,     // caption of the limit and fit boxes
+    kMacroLimit,  // "Macro numbers up to 19."
+    kFileNotWritten,
 };
 
 std::string_view MacroManagerTextIn(MacroManagerText text, language::Language language);
+
+// The background image would not load: a box with the text "error" and this caption.
+inline constexpr std::string_view kMacroManagerImageErrorCaption =
+    "Macro Manager Dialog Load background image failed!!!";
+
+// The keyboard hook for recording could not be installed; with the system's error code.
+std::string RecordHookErrorText(unsigned long errorCode);
 
 }  // namespace zalvane::assign

@@ -26,6 +26,9 @@ FontChoice ChooseFont(FontUse use, language::Language language, WindowsVersion v
         return ChineseFont(language, version);
     if (use == FontUse::kSingleKeyDialog)
         return {"Segoe UI", 15, 400};
+    if (use == FontUse::kMacroManager) {
+        return {"Segoe UI", 15, 700};
+    }
     return use == FontUse::kMain ? FontChoice{"Segoe UI", 15, 300} : FontChoice{"Arial", 14, 400};
 }
 

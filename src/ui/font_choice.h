@@ -18,6 +18,7 @@ enum class FontUse {
     kValue,   // main window: slider values and scale labels
     kDialog,  // configuration and help dialogs, combo key and macro key dialogs
     kSingleKeyDialog,
+    kMacroManager,
 };
 
 // The face is UTF-8. Every font is otherwise alike: width 0, no escapement, not italic,

@@ -144,5 +144,6 @@ using UniqueHIcon = UniqueHandle<NullEmptyTraits<HICON, &::DestroyIcon>>;
 using UniqueHGlobal = UniqueHandle<NullEmptyTraits<HGLOBAL, &::GlobalFree>>;
 using UniqueHwnd = UniqueHandle<NullEmptyTraits<HWND, &::DestroyWindow>>;
 using UniqueDevNotify = UniqueHandle<NullEmptyTraits<HDEVNOTIFY, &::UnregisterDeviceNotification>>;
+using UniqueHHook = UniqueHandle<NullEmptyTraits<HHOOK, &::UnhookWindowsHookEx>>;
 
 }  // namespace zalvane::platform::win

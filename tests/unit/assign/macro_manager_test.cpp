@@ -384,5 +384,108 @@ TEST_F(MacroManagerTest, RecordingLetsOnlyItsOwnControlsAct)
     EXPECT_EQ(Stored("Macro_0").items, (Lines{"B   Dn", "50 ms", "B   Up"}));
 }
 
+// The file store with writes that fail on demand (a read-only file, a full disk).
+class FailingWrites final : public platform::IniStore {
+public:
+    explicit FailingWrites(platform::IniStore& store) : m_store(store) {}
+    bool fail = false;
+
+    std::string GetString(const std::string& path, std::string_view section, std::string_view key,
+                          std::string_view defaultValue, std::size_t capacity) override
+    {
+        return m_store.GetString(path, section, key, defaultValue, capacity);
+    }
+    bool WriteString(const std::string& path, std::string_view section, std::string_view key,
+                     std::string_view value) override
+    {
+        return !fail && m_store.WriteString(path, section, key, value);
+    }
+    bool DeleteSection(const std::string& path, std::string_view section) override
+    {
+        return !fail && m_store.DeleteSection(path, section);
+    }
+    bool WriteSection(const std::string& path, std::string_view section,
+                      std::span<const platform::IniEntry> entries) override
+    {
+        return !fail && m_store.WriteSection(path, section, entries);
+    }
+    bool RenameSection(const std::string& path, std::string_view from, std::string_view to) override
+    {
+        return !fail && m_store.RenameSection(path, from, to);
+    }
+    std::vector<std::string> SectionNames(const std::string& path) override { return m_store.SectionNames(path); }
+
+private:
+    platform::IniStore& m_store;
+};
+
+TEST_F(MacroManagerTest, AFailedWriteIsToldOnceUntilAWriteWorksAgain)
+{
+    ThreeMacros();
+    FailingWrites store(m_store);
+    MacroManager manager(store, m_path, "Macro");
+    EXPECT_FALSE(manager.TakeWriteFailure());
+
+    store.fail = true;
+    ASSERT_TRUE(manager.ToggleLoop());
+    EXPECT_TRUE(manager.SaveFailed());
+    EXPECT_TRUE(manager.TakeWriteFailure());
+    EXPECT_FALSE(manager.TakeWriteFailure());
+    EXPECT_EQ(manager.New(), NewMacroResult::kWriteFailed);  // the same run of failures
+    ASSERT_TRUE(manager.Select(1));
+    EXPECT_FALSE(manager.OnMacroDoubleClick(1));
+    ASSERT_TRUE(manager.OnMacroDoubleClick(1));
+    EXPECT_FALSE(manager.CommitEditor("Hop"));
+    EXPECT_FALSE(manager.DeleteSelected());
+    EXPECT_FALSE(manager.TakeWriteFailure());
+    EXPECT_EQ(Names(), (Lines{"Macro_0", "Jump", "宏_2"}));
+
+    store.fail = false;
+    ASSERT_TRUE(manager.ToggleRecordDelays());
+    EXPECT_FALSE(manager.TakeWriteFailure());
+    store.fail = true;
+    EXPECT_EQ(manager.SetLoopText("7"), "7");
+    EXPECT_TRUE(manager.TakeWriteFailure());
+}
+
+TEST_F(MacroManagerTest, OkEncodesNamesOnlyThisSystemReportsThroughItsKeyNameMap)
+{
+    File(Section("Macro_0", "DelayTimeSelStatus=1\r\n", {"STRG   Dn", "STRG   Up"}));
+    KeyNameMap names;
+    ASSERT_TRUE(names.Add({0x1D, false}, "STRG"));  // the left Ctrl key on a German system
+    MacroManager manager = Manager();
+    const MacroManagerOutcome outcome = manager.Finish(true, 0, names);
+    EXPECT_EQ(outcome.encoding.area[3], 0xE0);
+    EXPECT_EQ(outcome.encoding.area[5], 0xE0);
+}
+
+TEST_F(MacroManagerTest, KeyMessagesBeforeTheDialogSeesThem)
+{
+    constexpr std::uint32_t kDown = 0x100, kUp = 0x101, kSysDown = 0x104, kChar = 0x102, kMouseMove = 0x200;
+    ThreeMacros();
+    MacroManager manager = Manager();
+    struct Row {
+        std::uint32_t message;
+        std::uint64_t key;
+        KeyMessageAction action;
+    };
+    const Row beforeRecording[] = {
+        {kDown, 0x5B, KeyMessageAction::kSwallow},    {kUp, 0x5C, KeyMessageAction::kSwallow},
+        {kSysDown, 0x5B, KeyMessageAction::kSwallow}, {kDown, 0x1B, KeyMessageAction::kSwallow},
+        {kUp, 0x1B, KeyMessageAction::kPass},         {kDown, 0x03, KeyMessageAction::kSwallow},
+        {kDown, 0x0D, KeyMessageAction::kSwallow},    {kUp, 0x0D, KeyMessageAction::kPass},
+        {kDown, 0x41, KeyMessageAction::kPass},       {kChar, 0x1B, KeyMessageAction::kPass},
+        {kMouseMove, 0x5B, KeyMessageAction::kPass},
+    };
+    for (const Row& row : beforeRecording) {
+        EXPECT_EQ(manager.OnKeyMessage(row.message, row.key), row.action) << row.message << " " << row.key;
+    }
+    ASSERT_TRUE(manager.StartRecording());
+    EXPECT_EQ(manager.OnKeyMessage(kDown, 0x0D), KeyMessageAction::kSwallow);
+    ASSERT_TRUE(manager.StopRecording(10));
+    EXPECT_EQ(manager.OnKeyMessage(kDown, 0x0D), KeyMessageAction::kOk);
+    EXPECT_EQ(manager.OnKeyMessage(kDown, 0x1B), KeyMessageAction::kSwallow);
+}
+
 }  // namespace
 }  // namespace zalvane::assign

@@ -37,6 +37,9 @@ TEST(FontChoiceTest, FacesSizesAndWeightsByLanguageAndVersion)
         {FontUse::kDialog, Language::kTraditionalChinese, kWin7, {"黑体", 14, 400}},
         {FontUse::kSingleKeyDialog, Language::kEnglish, kWin8, {"Segoe UI", 15, 400}},
         {FontUse::kSingleKeyDialog, Language::kSimplifiedChinese, kWin8, {"黑体", 13, 400}},
+        {FontUse::kMacroManager, Language::kEnglish, kWin8, {"Segoe UI", 15, 700}},
+        {FontUse::kMacroManager, Language::kSimplifiedChinese, kWin7, {"宋体", 13, 400}},
+        {FontUse::kMacroManager, Language::kTraditionalChinese, kWin10, {"黑体", 14, 400}},
     };
     for (const Case& c : cases) {
         const FontChoice chosen = ChooseFont(c.use, c.language, c.version);
