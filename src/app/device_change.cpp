@@ -11,10 +11,12 @@ bool NamesTheMouse(std::string_view interfaceName)
 DeviceChange ClassifyDeviceChange(std::uint64_t event, std::optional<std::uint32_t> deviceType,
                                   std::string_view interfaceName)
 {
-    if (event != kDeviceArrival && event != kDeviceRemoveComplete)
+    if (event != kDeviceArrival && event != kDeviceRemoveComplete) {
         return DeviceChange::kIgnored;
-    if (deviceType != kDeviceTypeInterface || !NamesTheMouse(interfaceName))
+    }
+    if (deviceType != kDeviceTypeInterface || !NamesTheMouse(interfaceName)) {
         return DeviceChange::kIgnored;
+    }
     return event == kDeviceArrival ? DeviceChange::kMouseArrived : DeviceChange::kMouseRemoved;
 }
 

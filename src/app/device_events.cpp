@@ -29,8 +29,9 @@ unsigned StageDpiInImage(const settings::SettingsImage& image, std::uint64_t sta
 Connection ConnectAtStartUp(AppState& state, DeviceLink& link)
 {
     Connection connection{link.Search(), {}};
-    if (device::CommandLink* command = link.Link())
+    if (device::CommandLink* command = link.Link()) {
         connection.opening = device::RunOpeningSequence(*command, state.image, state.record);
+    }
     return connection;
 }
 
@@ -54,8 +55,9 @@ void HandleMouseArrival(AppState& state, FlowPorts& ports, DeviceLink& link, Dev
 
 void HandleMouseRemoval(DeviceLink& link, DeviceUi& ui)
 {
-    if (!link.Search().Found())
+    if (!link.Search().Found()) {
         ui.SendNotice(notice::kMouseNotFound, 0);
+    }
 }
 
 std::optional<Balloon> BalloonForNotice(std::uint64_t code, std::uint64_t value, language::Language language,
@@ -70,15 +72,18 @@ std::optional<Balloon> BalloonForNotice(std::uint64_t code, std::uint64_t value,
         return Balloon{std::string(SlotText(*stageSlot, language)) + std::to_string(StageDpiInImage(image, value)),
                        std::string(kInfoTitle), kStageBalloonTimeoutMs};
     }
-    if (code == notice::kMacro && value != 0)
+    if (code == notice::kMacro && value != 0) {
         return Balloon{std::string(SlotText(TextSlot::kSwitchToMacroKey, language)) + std::to_string(value),
                        std::string(kInfoTitle), kStageBalloonTimeoutMs};
-    if (code == notice::kMouseFound)
+    }
+    if (code == notice::kMouseFound) {
         return Balloon{std::string(SlotText(TextSlot::kMouseDetected, language)), std::string(kInfoTitle),
                        kConnectionBalloonTimeoutMs};
-    if (code == notice::kMouseNotFound)
+    }
+    if (code == notice::kMouseNotFound) {
         return Balloon{std::string(SlotText(TextSlot::kMouseNotDetected, language)), std::string(kWarningTitle),
                        kConnectionBalloonTimeoutMs};
+    }
     return std::nullopt;
 }
 
@@ -87,8 +92,9 @@ std::optional<Balloon> HandleDeviceNotice(AppState& state, DeviceLink& link, std
     if (IsDpiStageNotice(code, value)) {
         // Silent about device I/O, as the window is: a read that failed leaves the image
         // as the last read left it, and the balloon shows that.
-        if (device::CommandLink* command = link.Link())
+        if (device::CommandLink* command = link.Link()) {
             static_cast<void>(device::RunDpiStageRead(*command, state.image));
+        }
     }
     return BalloonForNotice(code, value, state.language, state.image);
 }

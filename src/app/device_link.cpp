@@ -20,21 +20,25 @@ device::SearchResult DeviceLink::Search()
     m_connection.SetConnected(result.Found());
     if (result.Found()) {
         device::CommandInterface& command = m_connection.command;
-        if (m_wrapPort)
+        if (m_wrapPort) {
             command.port = m_wrapPort(std::move(command.port));
-        if (command.port)
+        }
+        if (command.port) {
             m_link.emplace(
                 device::CommandLink{*command.port, m_pacer, command.featureReportLength, command.inputReportLength});
-        if (m_wake)
+        }
+        if (m_wake) {
             m_wake();
+        }
     }
     return result;
 }
 
 device::CommandLink* DeviceLink::Link()
 {
-    if (!Connected() || !m_connection.command.port || !m_link)
+    if (!Connected() || !m_connection.command.port || !m_link) {
         return nullptr;
+    }
     return &*m_link;
 }
 

@@ -20,8 +20,9 @@ bool WaitForTheRead(const device::ConnectionState& connection, platform::HidEven
             port.CancelRead();
             return false;
         }
-        if (port.ReadEnded())
+        if (port.ReadEnded()) {
             return true;
+        }
         // A search that kept this interface: the read goes on.
     }
 }
@@ -41,13 +42,15 @@ void RunEventListener(const device::ConnectionState& connection, platform::WakeE
             wake.Wait();
             continue;
         }
-        if (!WaitForTheRead(connection, *events.port, wake, stop))
+        if (!WaitForTheRead(connection, *events.port, wake, stop)) {
             continue;
+        }
         // A report longer than the buffer is cut, never written past it; a failed read
         // is ignored and the next one started.
         const std::size_t count = std::min(events.port->FinishRead(buffer).value_or(0), buffer.size());
-        if (const auto event = device::EventOfReport(std::span(buffer).first(count)))
+        if (const auto event = device::EventOfReport(std::span(buffer).first(count))) {
             handOver(event->code, event->value);
+        }
     }
 }
 

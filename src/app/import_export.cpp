@@ -37,17 +37,19 @@ bool WritePair(AppState& state, FlowPorts& ports, const std::string& profilePath
 {
     const auto textPath = ExportTextFile(profilePath, state.files.paths);
     for (const std::optional<std::string>& path : {std::optional<std::string>(profilePath), textPath}) {
-        if (!path)
+        if (!path) {
             continue;
+        }
         if (const auto target = platform::WriteTarget(*path); !target) {
             ShowWriteError(ports, *path, target.error());
             return false;
         }
     }
-    if (textPath)
+    if (textPath) {
         settings::WriteCaptions(ports.ini, textPath, state.language, state.text.captions);
-    else
+    } else {
         result.textFileSkipped = true;
+    }
     const auto written = settings::WriteProfileFileContent(profilePath, state.record);
     if (!written) {
         ShowWriteError(ports, profilePath, written.error());
@@ -62,8 +64,9 @@ std::optional<std::string> TextFileBeside(std::string_view profilePath)
 {
     const std::size_t nameStart = FileNameStart(profilePath);
     const std::size_t extension = profilePath.rfind(kProfileExtension);
-    if (extension == std::string_view::npos || extension < nameStart)
+    if (extension == std::string_view::npos || extension < nameStart) {
         return std::nullopt;
+    }
     std::string text(profilePath);
     text.replace(extension, kProfileExtension.size(), kTextExtension);
     return text;
@@ -72,10 +75,12 @@ std::optional<std::string> TextFileBeside(std::string_view profilePath)
 ImportResult RunImportFlow(AppState& state, FlowPorts& ports)
 {
     const auto chosen = ports.fileDialog.Choose(DialogRequest(state, platform::FileDialogMode::kOpen));
-    if (!chosen)
+    if (!chosen) {
         return {ImportOutcome::kCancelled, std::nullopt};
-    if (!NamesProfileFile(*chosen))
+    }
+    if (!NamesProfileFile(*chosen)) {
         return {ImportOutcome::kNotProfileFile, std::nullopt};
+    }
     if (!platform::PathExists(*chosen)) {
         ports.messages.Show({settings::kConfigFileMissingText, {}, *chosen});
         return {ImportOutcome::kMissing, settings::ProfileFileProblem::Missing()};
@@ -98,22 +103,26 @@ ExportResult RunExportFlow(AppState& state, FlowPorts& ports)
 {
     ExportResult result;
     const auto chosen = ports.fileDialog.Choose(DialogRequest(state, platform::FileDialogMode::kSave));
-    if (!chosen)
+    if (!chosen) {
         return result;
+    }
     result.profilePath = *chosen;
-    if (!NamesProfileFile(result.profilePath))
+    if (!NamesProfileFile(result.profilePath)) {
         result.profilePath += kProfileExtension;
+    }
 
     result.outcome = ExportOutcome::kFailed;
-    if (!WritePair(state, ports, result.profilePath, result))
+    if (!WritePair(state, ports, result.profilePath, result)) {
         return result;
+    }
 
     // The copies in the program folder; a renamed executable has none and writes none, and
     // no copy writes over the program's own data files.
     const auto copy = ExportCopyTarget(result.profilePath, state.files.paths);
     if (copy) {
-        if (!WritePair(state, ports, *copy, result))
+        if (!WritePair(state, ports, *copy, result)) {
             return result;
+        }
         result.copiedToProgramFolder = true;
         state.files.paths.profileFile = copy;
         state.files.paths.textFile = ExportTextFile(*copy, state.files.paths);

@@ -45,8 +45,9 @@ ControlColours ControlColoursFor(ControlKind kind, int controlId, const settings
     switch (kind) {
         case ControlKind::kStatic: {
             const int stage = controlId - kFirstStageSwatchId;
-            if (stage < 0 || stage >= static_cast<int>(settings::kStageCount))
+            if (stage < 0 || stage >= static_cast<int>(settings::kStageCount)) {
                 break;
+            }
             const std::size_t at = settings::ProfileRecord::kStageColour + 3 * static_cast<std::size_t>(stage);
             colours.transparent = true;
             colours.brush = Rgb(record[at], record[at + 1], record[at + 2]);

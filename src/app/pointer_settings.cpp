@@ -15,8 +15,9 @@ constexpr int kLastDoubleClickStep = 12;
 PointerValues PointerValuesFor(const ProfileRecord& record)
 {
     PointerValues values;
-    if (record[ProfileRecord::kEnhancePointerPrecision] == 1)
+    if (record[ProfileRecord::kEnhancePointerPrecision] == 1) {
         values.mouse = kEnhancedPrecision;
+    }
 
     const int speedStep = record[ProfileRecord::kMouseSpeed];
     const int speed = speedStep == 1 ? 1 : 2 * speedStep - 2;

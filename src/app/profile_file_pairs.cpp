@@ -32,14 +32,17 @@ bool InProgramFolder(std::string_view path, const settings::ProgramPaths& paths)
 // "config%d.bin", "str.ini" for "config.bin".
 std::optional<std::string> ProgramPartner(std::string_view profilePath, const settings::ProgramPaths& paths)
 {
-    if (!paths.folder)
+    if (!paths.folder) {
         return std::nullopt;
+    }
     const std::string& folder = *paths.folder;
-    if (SameFile(profilePath, folder + std::string(settings::kFactoryProfileFileName)))
+    if (SameFile(profilePath, folder + std::string(settings::kFactoryProfileFileName))) {
         return folder + std::string(settings::kListFileName);
+    }
     for (std::size_t index = 0; index < settings::kProfileSlotCount; ++index) {
-        if (SameFile(profilePath, folder + settings::ProfileFileName(index)))
+        if (SameFile(profilePath, folder + settings::ProfileFileName(index))) {
             return folder + settings::TextFileName(index);
+        }
     }
     return std::nullopt;
 }
@@ -50,52 +53,61 @@ bool SameFile(std::string_view a, std::string_view b)
 {
     const std::filesystem::path first = platform::PathFromUtf8(a);
     const std::filesystem::path second = platform::PathFromUtf8(b);
-    if (first.empty() || second.empty())
+    if (first.empty() || second.empty()) {
         return false;
+    }
     std::error_code error;
-    if (std::filesystem::equivalent(first, second, error))
+    if (std::filesystem::equivalent(first, second, error)) {
         return true;
+    }
     return first.lexically_normal() == second.lexically_normal();
 }
 
 bool IsProgramDataFileName(std::string_view fileName)
 {
     const auto is = [fileName](std::string_view name) { return EqualIgnoringAsciiCase(fileName, name); };
-    if (is(settings::kFactoryProfileFileName) || is(settings::kListFileName) || is(settings::kRecordFileName))
+    if (is(settings::kFactoryProfileFileName) || is(settings::kListFileName) || is(settings::kRecordFileName)) {
         return true;
+    }
     for (std::size_t index = 0; index < settings::kProfileSlotCount; ++index) {
-        if (is(settings::ProfileFileName(index)) || is(settings::TextFileName(index)))
+        if (is(settings::ProfileFileName(index)) || is(settings::TextFileName(index))) {
             return true;
+        }
     }
     return false;
 }
 
 std::optional<std::string> PairedTextFile(std::string_view profilePath, const settings::ProgramPaths& paths)
 {
-    if (auto partner = ProgramPartner(profilePath, paths))
+    if (auto partner = ProgramPartner(profilePath, paths)) {
         return partner;
+    }
     return TextFileBeside(profilePath);
 }
 
 std::optional<std::string> ExportTextFile(std::string_view profilePath, const settings::ProgramPaths& paths)
 {
-    if (auto partner = ProgramPartner(profilePath, paths))
+    if (auto partner = ProgramPartner(profilePath, paths)) {
         return partner;
+    }
     auto text = TextFileBeside(profilePath);
-    if (text && InProgramFolder(*text, paths) && IsProgramDataFileName(settings::FileNameOf(*text)))
+    if (text && InProgramFolder(*text, paths) && IsProgramDataFileName(settings::FileNameOf(*text))) {
         return std::nullopt;
+    }
     return text;
 }
 
 std::optional<std::string> ExportCopyTarget(std::string_view chosenPath, const settings::ProgramPaths& paths)
 {
     auto copy = paths.InFolder(settings::FileNameOf(chosenPath));
-    if (!copy || SameFile(*copy, chosenPath))
+    if (!copy || SameFile(*copy, chosenPath)) {
         return copy;
+    }
     const auto text = TextFileBeside(*copy);
     if (IsProgramDataFileName(settings::FileNameOf(*copy)) ||
-        (text && IsProgramDataFileName(settings::FileNameOf(*text))))
+        (text && IsProgramDataFileName(settings::FileNameOf(*text)))) {
         return std::nullopt;
+    }
     return copy;
 }
 

@@ -18,8 +18,9 @@ std::optional<ProfileDialogRequest> ProfileDialogRequestFrom(std::uint64_t wPara
 
 std::optional<std::uint8_t> ProfileNumberFrom(std::int64_t lParam)
 {
-    if (lParam < 0 || lParam >= static_cast<std::int64_t>(settings::kProfileSlotCount))
+    if (lParam < 0 || lParam >= static_cast<std::int64_t>(settings::kProfileSlotCount)) {
         return std::nullopt;
+    }
     return static_cast<std::uint8_t>(lParam);
 }
 
@@ -42,8 +43,9 @@ void RestoreProfileChoice(settings::ProfileFiles& files, const ProfileChoice& pr
 settings::LoadResult ReloadCurrentProfile(AppState& state, FlowPorts& ports)
 {
     const settings::LoadResult result = LoadCurrentProfile(state, ports);
-    if (result.outcome == settings::LoadOutcome::kLoaded)
+    if (result.outcome == settings::LoadOutcome::kLoaded) {
         state.applied = state.record;
+    }
     state.text = settings::ReadTextSettings(ports.ini, state.files.paths.textFile, state.language);
     return result;
 }

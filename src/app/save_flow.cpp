@@ -29,9 +29,10 @@ FileWrites WriteCurrentProfileFiles(AppState& state, FlowPorts& ports)
 {
     FileWrites writes;
     writes.profile = WriteProfileFile(state, ports.messages);
-    if (writes.profile == ProfileWrite::kWritten)
+    if (writes.profile == ProfileWrite::kWritten) {
         writes.captions =
             settings::WriteCaptions(ports.ini, state.files.paths.textFile, state.language, state.text.captions);
+    }
     return writes;
 }
 
@@ -46,8 +47,9 @@ ApplyResult ApplyToMouseAndFiles(AppState& state, FlowPorts& ports, device::Comm
 SaveResult RunSaveFlow(AppState& state, FlowPorts& ports, device::CommandLink* link)
 {
     SaveResult result;
-    if (link == nullptr)
+    if (link == nullptr) {
         return result;
+    }
     ports.ui.ShowWait(WaitReason::kSave);
     result.outcome = SaveOutcome::kSaved;
     const ApplyResult applied = ApplyToMouseAndFiles(state, ports, *link);

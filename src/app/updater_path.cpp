@@ -13,8 +13,9 @@ std::string_view UpdaterRelativePath(std::uint16_t nativeArchitecture)
 std::optional<std::string> UpdaterPath(std::string_view modulePath, std::uint16_t nativeArchitecture)
 {
     const std::optional<std::string> folder = settings::ProgramFolderOf(modulePath);
-    if (!folder)
+    if (!folder) {
         return std::nullopt;
+    }
     return *folder + std::string(UpdaterRelativePath(nativeArchitecture));
 }
 

@@ -29,8 +29,9 @@ const SecondListShape& ShapeOf(SecondList list)
 
 std::optional<SecondList> SecondListOfEntry(int entry)
 {
-    if (entry < 0 || entry >= static_cast<int>(kFunctionCount))
+    if (entry < 0 || entry >= static_cast<int>(kFunctionCount)) {
         return std::nullopt;
+    }
     return SecondListOf(static_cast<ActionType>(entry));
 }
 
@@ -41,8 +42,9 @@ int FunctionListId(std::size_t button) { return kFirstFunctionListId + static_ca
 std::optional<std::size_t> ButtonOfFunctionListId(int controlId)
 {
     const int button = controlId - kFirstFunctionListId;
-    if (button < 0 || button >= static_cast<int>(settings::kButtonCount))
+    if (button < 0 || button >= static_cast<int>(settings::kButtonCount)) {
         return std::nullopt;
+    }
     return static_cast<std::size_t>(button);
 }
 
@@ -64,19 +66,22 @@ ui::Rect SecondListRect(SecondList list, const ui::Rect& functionList, const ui:
 SecondListStep OpenSecondList(int hoveredEntry, std::optional<SecondList> open)
 {
     const std::optional<SecondList> own = SecondListOfEntry(hoveredEntry);
-    if (own == open)
+    if (own == open) {
         return {};
+    }
     return {open, own};
 }
 
 ListChanges AssignmentLists::ToggleFunctionList(std::size_t button, const settings::ProfileRecord& record)
 {
-    if (button >= settings::kButtonCount)
+    if (button >= settings::kButtonCount) {
         return {};
+    }
     const bool wasOpen = m_openButton == button;
     ListChanges changes = Close();
-    if (wasOpen)
+    if (wasOpen) {
         return changes;
+    }
     if (IsLastLeftClick(record, button)) {
         changes.warnLastLeftClick = true;
         return changes;
@@ -88,11 +93,13 @@ ListChanges AssignmentLists::ToggleFunctionList(std::size_t button, const settin
 
 ListChanges AssignmentLists::HoverFunctionEntry(int entry)
 {
-    if (!m_openButton)
+    if (!m_openButton) {
         return {};
+    }
     const SecondListStep step = OpenSecondList(entry, m_openSecond);
-    if (step.close || step.open)
+    if (step.close || step.open) {
         m_openSecond = step.open;
+    }
     ListChanges changes;
     changes.closeSecondList = step.close;
     changes.openSecondList = step.open;
@@ -101,14 +108,17 @@ ListChanges AssignmentLists::HoverFunctionEntry(int entry)
 
 std::optional<ListChanges> AssignmentLists::OnFunctionListNotice(std::size_t button, int selection)
 {
-    if (m_openButton != button)
+    if (m_openButton != button) {
         return std::nullopt;
+    }
     const FunctionOutcome outcome = FunctionOutcomeOf(selection);
-    if (outcome == FunctionOutcome::kNothing)
+    if (outcome == FunctionOutcome::kNothing) {
         return std::nullopt;
+    }
     ButtonChoice choice{button, outcome, {}};
-    if (outcome == FunctionOutcome::kStore)
+    if (outcome == FunctionOutcome::kStore) {
         choice.assignment = *DirectAssignment(selection, m_language);
+    }
     ListChanges changes = Close();
     m_pending = std::move(choice);
     return changes;
@@ -116,11 +126,13 @@ std::optional<ListChanges> AssignmentLists::OnFunctionListNotice(std::size_t but
 
 std::optional<ListChanges> AssignmentLists::OnSecondListNotice(SecondList list, int selection)
 {
-    if (!m_openButton || m_openSecond != list)
+    if (!m_openButton || m_openSecond != list) {
         return std::nullopt;
+    }
     std::optional<Assignment> assignment = SecondListAssignment(list, selection, m_language);
-    if (!assignment)
+    if (!assignment) {
         return std::nullopt;
+    }
     ButtonChoice choice{*m_openButton, FunctionOutcome::kStore, std::move(*assignment)};
     ListChanges changes = Close();
     m_pending = std::move(choice);

@@ -16,8 +16,8 @@
 #include "assign/button_assignment.h"
 #include "assign/function_lists.h"
 #include "language/language.h"
-#include "ui/rect.h"
 #include "settings/profile_record.h"
+#include "ui/rect.h"
 
 namespace zalvane::assign {
 

@@ -11,20 +11,24 @@ constexpr std::size_t kFirstSideButton = 7;  // S1
 
 std::optional<std::size_t> ButtonOfRow(MouseView view, int row)
 {
-    if (row < 1 || row > kAssignmentRows)
+    if (row < 1 || row > kAssignmentRows) {
         return std::nullopt;
+    }
     const auto index = static_cast<std::size_t>(row - 1);
-    if (view == MouseView::kFront && row <= kFrontViewRows)
+    if (view == MouseView::kFront && row <= kFrontViewRows) {
         return index;
+    }
     return kFirstSideButton + index;
 }
 
 std::optional<int> RowOfButton(MouseView view, std::size_t button)
 {
-    if (button >= settings::kButtonCount)
+    if (button >= settings::kButtonCount) {
         return std::nullopt;
-    if (view == MouseView::kFront)
+    }
+    if (view == MouseView::kFront) {
         return button < kFirstSideButton ? std::optional<int>(static_cast<int>(button) + 1) : std::nullopt;
+    }
     return button >= kFirstSideButton ? std::optional<int>(static_cast<int>(button - kFirstSideButton) + 1)
                                       : std::nullopt;
 }

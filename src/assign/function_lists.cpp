@@ -65,8 +65,9 @@ constexpr SecondListEntry kWindowsCommandEntries[] = {
 std::string_view FunctionText(ActionType type, Language language)
 {
     const auto index = static_cast<std::size_t>(type);
-    if (index >= kFunctionSlots.size())
+    if (index >= kFunctionSlots.size()) {
         return {};
+    }
     return language::SlotText(kFunctionSlots[index], language);
 }
 

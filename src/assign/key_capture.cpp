@@ -8,11 +8,13 @@ namespace zalvane::assign {
 
 std::optional<CapturedKey> CaptureKey(std::uint32_t keyFlags, std::string reportedName, const KeyNameMap& reportedNames)
 {
-    if (IsKeyRelease(keyFlags))
+    if (IsKeyRelease(keyFlags)) {
         return std::nullopt;
+    }
     std::uint8_t code = UsageFromScanCode(ScanCodeFromKeyFlags(keyFlags));
-    if (code == kNoKey)
+    if (code == kNoKey) {
         code = KeyCodeFromName(reportedName, reportedNames);
+    }
     return CapturedKey{std::move(reportedName), code};
 }
 
@@ -20,10 +22,12 @@ bool KeyDialogSwallows(std::uint32_t message, std::uint64_t virtualKey)
 {
     const bool keyDown = message == kKeyDownMessage || message == kSysKeyDownMessage;
     const bool keyMessage = keyDown || message == kKeyUpMessage || message == kSysKeyUpMessage;
-    if (!keyMessage)
+    if (!keyMessage) {
         return false;
-    if (virtualKey == kLeftWindowsKey || virtualKey == kRightWindowsKey)
+    }
+    if (virtualKey == kLeftWindowsKey || virtualKey == kRightWindowsKey) {
         return true;
+    }
     return keyDown && (virtualKey == kEnterKey || virtualKey == kEscapeKey || virtualKey == kTabKey);
 }
 

@@ -9,17 +9,20 @@ namespace zalvane::assign {
 
 DialogEnd DialogEndAt(ui::Point point)
 {
-    if (kKeyDialogOk.Contains(point))
+    if (kKeyDialogOk.Contains(point)) {
         return DialogEnd::kOk;
-    if (kKeyDialogCancel.Contains(point) || kKeyDialogClose.Contains(point))
+    }
+    if (kKeyDialogCancel.Contains(point) || kKeyDialogClose.Contains(point)) {
         return DialogEnd::kCancel;
+    }
     return DialogEnd::kNone;
 }
 
 DialogEnd ComboKeyState::Click(ui::Point point)
 {
-    if (const DialogEnd end = DialogEndAt(point); end != DialogEnd::kNone)
+    if (const DialogEnd end = DialogEndAt(point); end != DialogEnd::kNone) {
         return end;
+    }
     m_listOpen = kComboModifierArea.Contains(point) && !m_listOpen;
     return DialogEnd::kNone;
 }
@@ -27,16 +30,18 @@ DialogEnd ComboKeyState::Click(ui::Point point)
 void ComboKeyState::ChooseModifier(int index)
 {
     const auto modifiers = ModifierTable();
-    if (!m_listOpen || index < 0 || static_cast<std::size_t>(index) >= modifiers.size())
+    if (!m_listOpen || index < 0 || static_cast<std::size_t>(index) >= modifiers.size()) {
         return;
+    }
     m_modifier = modifiers[static_cast<std::size_t>(index)].name;
     m_listOpen = false;
 }
 
 void ComboKeyState::OnKeyDown(Field focus, CapturedKey key)
 {
-    if (m_listOpen || focus == Field::kNone)
+    if (m_listOpen || focus == Field::kNone) {
         return;
+    }
     (focus == Field::kKey1 ? m_key1 : m_key2) = std::move(key);
 }
 

@@ -36,14 +36,15 @@ KeyDialogTexts TextsOf(KeyDialog dialog, Language language)
         case KeyDialog::kSingleKey:
             break;
     }
-    return {FunctionText(ActionType::kSingleKey, language), InLanguage(language, "Ok", "确定", "確定"), Cancel(language),
-            InLanguage(language, "Please enter a key", "请输入一个按键", "請輸入一個按鍵")};
+    return {FunctionText(ActionType::kSingleKey, language), InLanguage(language, "Ok", "确定", "確定"),
+            Cancel(language), InLanguage(language, "Please enter a key", "请输入一个按键", "請輸入一個按鍵")};
 }
 
 std::string_view RepeatModeText(int mode, Language language)
 {
-    if (mode < 0 || mode >= static_cast<int>(kRepeatModes.size()))
+    if (mode < 0 || mode >= static_cast<int>(kRepeatModes.size())) {
         return {};
+    }
     const auto& texts = kRepeatModes[static_cast<std::size_t>(mode)];
     return InLanguage(language, texts[0], texts[1], texts[2]);
 }

@@ -5,8 +5,9 @@ namespace zalvane::assign {
 bool KeyNameMap::Add(ScanCode scan, std::string_view reportedName)
 {
     const std::uint8_t usage = UsageFromScanCode(scan);
-    if (reportedName.empty() || usage == 0)
+    if (reportedName.empty() || usage == 0) {
         return false;
+    }
     return m_usages.emplace(reportedName, usage).second;  // an existing name keeps its usage
 }
 
@@ -19,8 +20,9 @@ std::uint8_t KeyNameMap::UsageOf(std::string_view name) const
 KeyNameMap BuildKeyNameMap(const std::function<std::string(ScanCode)>& nameOf)
 {
     KeyNameMap map;
-    for (const ScanCodeRow& row : ScanCodeTable())
+    for (const ScanCodeRow& row : ScanCodeTable()) {
         map.Add(row.scan, nameOf(row.scan));
+    }
     return map;
 }
 

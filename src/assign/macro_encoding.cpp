@@ -63,13 +63,16 @@ struct EncodedEvent {
 std::size_t EventsKept(const std::vector<EncodedEvent>& events, std::size_t room)
 {
     std::size_t fitting = 0;
-    for (std::size_t used = 0; fitting < events.size() && used + events[fitting].steps.size <= room; ++fitting)
+    for (std::size_t used = 0; fitting < events.size() && used + events[fitting].steps.size <= room; ++fitting) {
         used += events[fitting].steps.size;
-    if (fitting == events.size())
+    }
+    if (fitting == events.size()) {
         return fitting;
+    }
     for (std::size_t kept = fitting; kept > 0; --kept) {
-        if (events[kept - 1].nothingHeld)
+        if (events[kept - 1].nothingHeld) {
             return kept;
+        }
     }
     return fitting;
 }
@@ -81,12 +84,14 @@ std::size_t EncodeMacroBlock(const MacroRecord& macro, std::span<std::uint8_t, s
 {
     std::fill(block.begin(), block.end(), std::uint8_t{0});
     // A macro without event lines leaves its block zero, loop count included.
-    if (macro.itemCount <= 0)
+    if (macro.itemCount <= 0) {
         return 0;
+    }
 
     std::int64_t loops = macro.macroLoopTimes;
-    if (loops < 1 || loops > 0xFFFF || macro.loopTimeSelStatus == 0)
+    if (loops < 1 || loops > 0xFFFF || macro.loopTimeSelStatus == 0) {
         loops = 1;
+    }
     block[kLoopCountHigh] = static_cast<std::uint8_t>(loops >> 8);
     block[kLoopCountLow] = static_cast<std::uint8_t>(loops & 0xFF);
 
@@ -95,11 +100,13 @@ std::size_t EncodeMacroBlock(const MacroRecord& macro, std::span<std::uint8_t, s
     std::size_t downCount = 0;
     for (std::size_t i = 0; i < macro.items.size(); ++i) {
         const EventLine event = ParseEventLine(macro.items[i]);
-        if (event.kind == EventKind::kNone)
+        if (event.kind == EventKind::kNone) {
             continue;
+        }
         std::string_view delayText = i + 1 < macro.items.size() ? std::string_view(macro.items[i + 1]) : "";
-        if (macro.delayTimeSelStatus == 0 && delayText.find(kDelayUnit) == std::string_view::npos)
+        if (macro.delayTimeSelStatus == 0 && delayText.find(kDelayUnit) == std::string_view::npos) {
             delayText = kDefaultDelayText;
+        }
         const bool release = event.kind == EventKind::kRelease;
         const std::uint8_t code = MacroKeyCodeFromName(event.keyName, reportedNames);
         // Code 0 is no key: it presses nothing.
@@ -131,8 +138,9 @@ MacroAreaEncoding EncodeMacroArea(platform::IniStore& store, const std::string& 
         const MacroRecord macro = ReadMacro(store, macroFilePath, names[m]);
         const std::span<std::uint8_t, settings::kMacroBlockSize> block(
             result.area.data() + m * settings::kMacroBlockSize, settings::kMacroBlockSize);
-        if (const std::size_t leftOut = EncodeMacroBlock(macro, block, reportedNames))
+        if (const std::size_t leftOut = EncodeMacroBlock(macro, block, reportedNames)) {
             result.cuts.push_back(MacroCut{m, names[m], leftOut});
+        }
     }
     return result;
 }

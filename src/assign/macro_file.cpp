@@ -15,8 +15,9 @@ std::optional<std::string> ReadValue(platform::IniStore& store, const std::strin
 {
     constexpr std::string_view kProbe = "\x01";
     std::string value = store.GetString(path, section, key, kProbe);
-    if (value == kProbe && store.GetString(path, section, key, "\x02") == "\x02")
+    if (value == kProbe && store.GetString(path, section, key, "\x02") == "\x02") {
         return std::nullopt;
+    }
     return value;
 }
 
@@ -76,11 +77,13 @@ MacroRecord ReadMacro(platform::IniStore& store, const std::string& path, std::s
     std::size_t present = 0;  // lines up to the last one the file really holds
     for (std::size_t i = 0; i < wanted; ++i) {
         std::optional<std::string> line = ReadValue(store, path, name, ItemKey(i));
-        if (!line && i >= kItemsAlwaysRead)
+        if (!line && i >= kItemsAlwaysRead) {
             break;
+        }
         macro.items.push_back(line.value_or(std::string()));
-        if (line)
+        if (line) {
             present = macro.items.size();
+        }
     }
     // Missing lines at the end are no lines at all.
     macro.items.resize(present);
@@ -96,8 +99,9 @@ bool WriteMacro(platform::IniStore& store, const std::string& path, const MacroR
         {std::string(kMacroLoopTimesKey), std::to_string(macro.macroLoopTimes)},
         {std::string(kItemCountKey), std::to_string(macro.items.size())},
     };
-    for (std::size_t i = 0; i < macro.items.size(); ++i)
+    for (std::size_t i = 0; i < macro.items.size(); ++i) {
         entries.push_back({ItemKey(i), macro.items[i]});
+    }
     return store.WriteSection(path, macro.name, entries);
 }
 

@@ -35,8 +35,9 @@ std::string LeftOutLine(const MacroCut& cut, language::Language language)
 
 std::optional<std::string> MacroFitWarning(const MacroAreaEncoding& encoding, language::Language language)
 {
-    if (encoding.cuts.empty() && encoding.macrosLeftOut == 0)
+    if (encoding.cuts.empty() && encoding.macrosLeftOut == 0) {
         return std::nullopt;
+    }
     std::string text;
     if (!encoding.cuts.empty()) {
         text = SlotText(TextSlot::kMacrosCutToFit, language);
@@ -46,8 +47,9 @@ std::optional<std::string> MacroFitWarning(const MacroAreaEncoding& encoding, la
         }
     }
     if (encoding.macrosLeftOut > 0) {
-        if (!text.empty())
+        if (!text.empty()) {
             text += "\n\n";
+        }
         text += SlotText(TextSlot::kOnlyFirstNineteenMacrosSent, language);
     }
     return text;

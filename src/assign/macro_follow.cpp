@@ -14,11 +14,13 @@ void FollowMacros(ProfileRecord& record, settings::ButtonCaptions& captions, con
 {
     constexpr auto kMacroKey = static_cast<std::uint8_t>(ActionType::kMacroKey);
     for (std::size_t button = 0; button < settings::kButtonCount; ++button) {
-        if (record.Button(ProfileRecord::kActionType, button) != kMacroKey)
+        if (record.Button(ProfileRecord::kActionType, button) != kMacroKey) {
             continue;
+        }
         const std::size_t oldPosition = record.Button(ProfileRecord::kMacroNumber, button);
-        if (oldPosition >= map.newPosition.size())
+        if (oldPosition >= map.newPosition.size()) {
             continue;
+        }
         const std::optional<std::size_t> newPosition = map.newPosition[oldPosition];
         // The macro number is one byte: a macro beyond it cannot be played either.
         if (!newPosition || *newPosition > 0xFF || *newPosition >= map.newNames.size()) {
@@ -27,8 +29,9 @@ void FollowMacros(ProfileRecord& record, settings::ButtonCaptions& captions, con
             continue;
         }
         const std::string& name = map.newNames[*newPosition];
-        if (*newPosition == oldPosition && oldPosition < map.oldNames.size() && map.oldNames[oldPosition] == name)
+        if (*newPosition == oldPosition && oldPosition < map.oldNames.size() && map.oldNames[oldPosition] == name) {
             continue;
+        }
         record.Button(ProfileRecord::kMacroNumber, button) = static_cast<std::uint8_t>(*newPosition);
         captions[button] = std::string(FunctionText(ActionType::kMacroKey, language)) + "-" + name;
     }
@@ -46,8 +49,9 @@ void RemapMacroArea(std::span<std::uint8_t, settings::kMacroAreaSize> area, cons
     std::copy(blockAt(area, known), area.end(), blockAt(moved, known));
     for (std::size_t from = 0; from < known; ++from) {
         const std::optional<std::size_t> to = map.newPosition[from];
-        if (to && *to < settings::kMacroCount)
+        if (to && *to < settings::kMacroCount) {
             std::copy_n(blockAt(area, from), settings::kMacroBlockSize, blockAt(moved, *to));
+        }
     }
     std::copy(moved.begin(), moved.end(), area.begin());
 }

@@ -14,8 +14,8 @@
 #include "assign/button_assignment.h"
 #include "assign/key_dialog_state.h"
 #include "language/language.h"
-#include "ui/rect.h"
 #include "settings/profile_record.h"
+#include "ui/rect.h"
 
 namespace zalvane::assign {
 

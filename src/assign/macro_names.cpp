@@ -17,12 +17,14 @@ bool IsControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
 bool HasForbiddenCharacter(std::string_view name)
 {
     // Text that is not valid UTF-8 cannot be written back as it was typed.
-    if (platform::SanitizeUtf8(name) != name)
+    if (platform::SanitizeUtf8(name) != name) {
         return true;
+    }
     for (std::size_t pos = 0; pos < name.size();) {
         const char32_t c = platform::DecodeUtf8(name, pos);
-        if (c == '[' || c == ']' || IsControl(c))
+        if (c == '[' || c == ']' || IsControl(c)) {
             return true;
+        }
     }
     return false;
 }
@@ -38,14 +40,15 @@ bool MacroNameTaken(std::string_view name, std::span<const std::string> names)
 MacroNameCheck CheckMacroName(std::string_view typed, std::span<const std::string> otherNames)
 {
     MacroNameCheck check{MacroNameProblem::kNone, std::string(platform::Trim(typed))};
-    if (check.name.empty())
+    if (check.name.empty()) {
         check.problem = MacroNameProblem::kEmpty;
-    else if (HasForbiddenCharacter(check.name))
+    } else if (HasForbiddenCharacter(check.name)) {
         check.problem = MacroNameProblem::kForbiddenCharacter;
-    else if (platform::Utf16Length(check.name) > kMaxMacroNameLength)
+    } else if (platform::Utf16Length(check.name) > kMaxMacroNameLength) {
         check.problem = MacroNameProblem::kTooLong;
-    else if (MacroNameTaken(check.name, otherNames))
+    } else if (MacroNameTaken(check.name, otherNames)) {
         check.problem = MacroNameProblem::kTaken;
+    }
     return check;
 }
 
@@ -64,8 +67,9 @@ std::string NextMacroName(std::span<const std::string> names, std::string_view s
     // Only so many numbers are taken, so this ends.
     for (;;) {
         std::string name = std::string(stem) + "_" + std::to_string(number);
-        if (!MacroNameTaken(name, names) && !MacroNameTaken(name, alsoTaken))
+        if (!MacroNameTaken(name, names) && !MacroNameTaken(name, alsoTaken)) {
             return name;
+        }
         number = number < kMax ? number + 1 : 0;
     }
 }

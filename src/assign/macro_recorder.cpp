@@ -46,20 +46,24 @@ void MacroRecorder::UndoControlPress(const ControlPress& press, std::vector<std:
 
 RecordOutcome MacroRecorder::OnKey(const RecordedKey& key, std::uint32_t now, std::vector<std::string>& lines)
 {
-    if (!m_recording)
+    if (!m_recording) {
         return RecordOutcome::kIgnored;
+    }
     if (key.role == KeyRole::kBreak) {
-        if (key.release)
+        if (key.release) {
             return RecordOutcome::kIgnored;
-        if (const std::optional<ControlPress> press = m_controlPress)
+        }
+        if (const std::optional<ControlPress> press = m_controlPress) {
             UndoControlPress(*press, lines);
+        }
         Stop(now, lines);
         return RecordOutcome::kStopped;
     }
 
     const bool wasDown = IsDown(key.name);
-    if (!key.release && wasDown)
+    if (!key.release && wasDown) {
         return RecordOutcome::kIgnored;
+    }
     // Room for this event and for the releases the stop will add.
     const std::size_t releasesOwed = m_down.size() + (key.release ? 0 : 1) - (wasDown ? 1 : 0);
     if (m_events + 1 + releasesOwed > kMaxEvents) {
@@ -76,16 +80,18 @@ RecordOutcome MacroRecorder::OnKey(const RecordedKey& key, std::uint32_t now, st
     } else {
         m_down.push_back(key.name);
         AddEvent(PressLine(key.name), now, lines);
-        if (key.role == KeyRole::kControl)
+        if (key.role == KeyRole::kControl) {
             m_controlPress = ControlPress{firstLine, lastEventTime};
+        }
     }
     return RecordOutcome::kRecorded;
 }
 
 void MacroRecorder::Stop(std::uint32_t now, std::vector<std::string>& lines)
 {
-    if (!m_recording)
+    if (!m_recording) {
         return;
+    }
     while (!m_down.empty()) {
         AddEvent(ReleaseLine(m_down.back()), now, lines);
         m_down.pop_back();

@@ -129,8 +129,9 @@ constexpr std::size_t IndexOf(ScanCode scan) { return (scan.extended ? 0x100u : 
 
 constexpr std::array<std::uint8_t, 0x200> kUsages = [] {
     std::array<std::uint8_t, 0x200> usages{};
-    for (const ScanCodeRow& row : kRows)
+    for (const ScanCodeRow& row : kRows) {
         usages[IndexOf(row.scan)] = row.usage;
+    }
     return usages;
 }();
 

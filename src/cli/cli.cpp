@@ -14,12 +14,14 @@ std::string CommandNames(std::span<const CommandRow> table)
     std::vector<std::string_view> names;
     for (const auto& command : table) {
         const std::string_view first = command.name.substr(0, command.name.find(' '));
-        if (std::find(names.begin(), names.end(), first) == names.end())
+        if (std::find(names.begin(), names.end(), first) == names.end()) {
             names.push_back(first);
+        }
     }
     std::string text;
-    for (const auto name : names)
+    for (const auto name : names) {
         text.append(text.empty() ? "" : ", ").append(name);
+    }
     return text;
 }
 
@@ -52,22 +54,26 @@ std::optional<std::string> ParseArguments(std::span<const std::string> args, Glo
         const std::size_t equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
         const OptionRow* option = FindOption(name);
-        if (option == nullptr)
+        if (option == nullptr) {
             return "unknown option " + name;
+        }
         line.optionsGiven.push_back(name);
         if (option->flag != nullptr) {
-            if (equals != std::string::npos)
+            if (equals != std::string::npos) {
                 return "option " + name + " takes no value";
+            }
             options.*(option->flag) = true;
             continue;
         }
         std::string value;
-        if (equals != std::string::npos)
+        if (equals != std::string::npos) {
             value = arg.substr(equals + 1);
-        else if (i + 1 < args.size())
+        } else if (i + 1 < args.size()) {
             value = args[++i];
-        if (value.empty())
+        }
+        if (value.empty()) {
             return "option " + name + " needs a value (" + std::string(option->valueName) + ")";
+        }
         options.*(option->field) = value;
     }
     return std::nullopt;
@@ -99,15 +105,17 @@ int CheckArgumentCount(const CommandContext& context, const CommandRow& command)
     const std::size_t most = command.optionalArgumentCount == kAnyNumber
                                  ? kAnyNumber
                                  : command.argumentCount + command.optionalArgumentCount;
-    if (count >= command.argumentCount && count <= most)
+    if (count >= command.argumentCount && count <= most) {
         return kExitDone;
+    }
     std::string message = std::string(command.name) + " takes ";
-    if (most == kAnyNumber)
+    if (most == kAnyNumber) {
         message += "at least " + std::to_string(command.argumentCount);
-    else if (most > command.argumentCount)
+    } else if (most > command.argumentCount) {
         message += std::to_string(command.argumentCount) + " to " + std::to_string(most);
-    else
+    } else {
         message += std::to_string(command.argumentCount);
+    }
     message += " argument(s), " + std::to_string(count) + " given; usage: " + std::string(kProgram) + " " +
                CommandSynopsis(command);
     return context.Fail(kExitUsage, message);
@@ -136,14 +144,15 @@ std::string Printable(std::string_view text)
     std::string printable;
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        if (c == '\n')
+        if (c == '\n') {
             printable += "\\n";
-        else if (c == '\t')
+        } else if (c == '\t') {
             printable += "\\t";
-        else if (byte < 0x20 || byte == 0x7F)
+        } else if (byte < 0x20 || byte == 0x7F) {
             printable += "\\x" + std::string(1, "0123456789abcdef"[byte >> 4]) + "0123456789abcdef"[byte & 0xF];
-        else
+        } else {
             printable += c;
+        }
     }
     return printable;
 }
@@ -173,25 +182,29 @@ int Run(std::span<const std::string> args, std::ostream& out, std::ostream& err,
     const std::vector<CommandRow> group = words.empty() ? std::vector<CommandRow>{} : CommandsOfGroup(table, words[0]);
 
     if (line.help) {
-        if (command != nullptr)
+        if (command != nullptr) {
             PrintCommandHelp(out, *command);
-        else if (!group.empty())
+        } else if (!group.empty()) {
             PrintGroupHelp(out, words[0], group);
-        else if (words.empty())
+        } else if (words.empty()) {
             PrintUsage(out, table);
-        else
+        } else {
             return context.Fail(kExitUsage, "no command " + words[0] + "; commands: " + CommandNames(table));
+        }
         return kExitDone;
     }
-    if (problem)
+    if (problem) {
         return context.Fail(kExitUsage, *problem + " (try: " + std::string(kProgram) + " help)");
-    if (words.empty())
+    }
+    if (words.empty()) {
         return context.Fail(kExitUsage, "no command given; commands: " + CommandNames(table));
+    }
     if (command == nullptr) {
         if (!group.empty()) {
             std::string names;
-            for (const auto& row : group)
+            for (const auto& row : group) {
                 names.append(names.empty() ? "" : ", ").append(row.name.substr(words[0].size() + 1));
+            }
             const std::string what =
                 words.size() > 1 ? "unknown " + words[0] + " command " + words[1] : words[0] + " needs a command";
             return context.Fail(kExitUsage, what + "; " + words[0] + " commands: " + names);
@@ -200,12 +213,14 @@ int Run(std::span<const std::string> args, std::ostream& out, std::ostream& err,
     }
     const auto refused = std::ranges::find_if(
         line.optionsGiven, [&](const std::string& given) { return !CommandTakesOption(*command, given); });
-    if (refused != line.optionsGiven.end())
+    if (refused != line.optionsGiven.end()) {
         return context.Fail(kExitUsage, std::string(command->name) + " takes no option " + *refused + " (try: " +
                                             std::string(kProgram) + " " + std::string(command->name) + " --help)");
+    }
     context.args = words.subspan(wordsUsed);
-    if (const int status = CheckArgumentCount(context, *command); status != kExitDone)
+    if (const int status = CheckArgumentCount(context, *command); status != kExitDone) {
         return status;
+    }
     return command->run(context);
 }
 

@@ -16,8 +16,9 @@ namespace {
 std::string Joined(std::span<const std::string> args)
 {
     std::string joined;
-    for (const auto& arg : args)
+    for (const auto& arg : args) {
         joined.append(joined.empty() ? "" : " ").append(arg);
+    }
     return joined;
 }
 
@@ -28,17 +29,20 @@ int Set(CommandContext& context)
     std::vector<RecordEdit> edits;
     for (const auto& argument : context.args) {
         auto parsed = ParseSetting(argument);
-        if (!parsed)
+        if (!parsed) {
             return context.Fail(parsed.error().status, parsed.error().message);
+        }
         edits.insert(edits.end(), parsed->begin(), parsed->end());
     }
     ProfileEdit edit(context);
-    if (auto failure = edit.Open())
+    if (auto failure = edit.Open()) {
         return *failure;
+    }
     return edit.Commit(
         [&](app::AppState& state) {
-            for (const RecordEdit& change : edits)
+            for (const RecordEdit& change : edits) {
                 state.record[change.offset] = change.value;
+            }
             return kExitDone;
         },
         "set " + Joined(context.args));
@@ -46,13 +50,15 @@ int Set(CommandContext& context)
 
 int Assign(CommandContext& context)
 {
-    if (context.args.size() % 2 != 0)
+    if (context.args.size() % 2 != 0) {
         return context.Fail(kExitUsage,
                             "assign takes pairs of BUTTON FUNCTION; usage: zalvane-cli assign BUTTON "
                             "FUNCTION [BUTTON FUNCTION]...");
+    }
     ProfileEdit edit(context);
-    if (auto failure = edit.Open())
+    if (auto failure = edit.Open()) {
         return *failure;
+    }
     const app::AppState& state = edit.State();
     const std::vector<std::string> macroNames = edit.MacroNames();
 
@@ -64,12 +70,14 @@ int Assign(CommandContext& context)
     for (std::size_t i = 0; i < context.args.size(); i += 2) {
         const std::string& buttonName = context.args[i];
         const auto button = ButtonFromName(buttonName);
-        if (!button)
+        if (!button) {
             return context.Fail(kExitUsage, "no button " + buttonName + " (buttons: 1 to 7, S1 to S12)");
+        }
         auto assignment = ParseFunction(context.args[i + 1], state.language, macroNames);
-        if (!assignment)
+        if (!assignment) {
             return context.Fail(assignment.error().status, assignment.error().message);
-        if (assign::IsLastLeftClick(record, *button) && assignment->type != assign::ActionType::kClick)
+        }
+        if (assign::IsLastLeftClick(record, *button) && assignment->type != assign::ActionType::kClick) {
             return context.Fail(kExitBadInput, std::string("assign ")
                                                    .append(buttonName)
                                                    .append(" ")
@@ -77,13 +85,15 @@ int Assign(CommandContext& context)
                                                    .append(": refused: Left key must be selected! (button ")
                                                    .append(buttonName)
                                                    .append(" is the only button on click)"));
+        }
         assign::ApplyAssignment(*assignment, *button, record, captions);
         choices.emplace_back(*button, std::move(*assignment));
     }
     return edit.Commit(
         [&](app::AppState& edited) {
-            for (const auto& [button, assignment] : choices)
+            for (const auto& [button, assignment] : choices) {
                 assign::ApplyAssignment(assignment, button, edited.record, edited.text.captions);
+            }
             return kExitDone;
         },
         "assign " + Joined(context.args));
@@ -97,8 +107,9 @@ int Functions(CommandContext& context)
     for (const auto& function : FixedFunctionNames()) {
         if (function.group != group) {
             group = function.group;
-            if (!group.empty())
+            if (!group.empty()) {
                 out << "  " << group << ":\n";
+            }
         }
         std::string line = (group.empty() ? "  " : "    ") + function.name;
         line.resize(std::max<std::size_t>(line.size() + 2, 24), ' ');
@@ -109,14 +120,17 @@ int Functions(CommandContext& context)
            "                        Combo Key: at most one modifier and two keys (combo:ctrl+shift+a)\n"
            "  macro:NAME[:MODE]     Macro Key: a macro of zalvane-cli macro list; MODE is ";
     const auto modes = RepeatModeNames();
-    for (std::size_t mode = 0; mode < modes.size(); ++mode)
+    for (std::size_t mode = 0; mode < modes.size(); ++mode) {
         out << (mode == 0 ? "" : mode + 1 == modes.size() ? " or " : ", ") << modes[mode];
+    }
     out << " (default " << modes.front() << ")\n\nmodifiers: ctrl, shift, alt, win (the left keys), ";
-    for (const auto& row : assign::ModifierTable())
+    for (const auto& row : assign::ModifierTable()) {
         out << row.name << (&row == &assign::ModifierTable().back() ? "\n" : ", ");
+    }
     out << "keys (any case, \"-\" for a blank):";
-    for (const auto& row : assign::KeyNameTable())
+    for (const auto& row : assign::KeyNameTable()) {
         out << ' ' << row.name << (&row == &assign::KeyNameTable().back() ? "\n" : ",");
+    }
     out << "buttons: 1 to 7 (front), S1 to S12 (side)\n";
     return kExitDone;
 }

@@ -23,8 +23,9 @@ namespace {
 std::optional<int> OpenFolder(FolderSession& session,
                               std::initializer_list<settings::LoadOutcome> accepted = {settings::LoadOutcome::kLoaded})
 {
-    if (auto failure = session.Failure())
+    if (auto failure = session.Failure()) {
         return failure;
+    }
     return session.LoadAtStartUp(accepted);
 }
 
@@ -36,15 +37,18 @@ std::optional<int> OpenFolder(FolderSession& session,
 int Save(CommandContext& context)
 {
     FolderSession session(context);
-    if (auto failure = OpenFolder(session))
+    if (auto failure = OpenFolder(session)) {
         return *failure;
+    }
     app::AppState& state = session.State();
     MouseSession mouse(context, state);
-    if (auto failure = mouse.Failure())
+    if (auto failure = mouse.Failure()) {
         return *failure;
+    }
     const app::SaveResult saved = app::RunSaveFlow(state, session.Ports(), &mouse.Command());
-    if (const int status = FinishFlow(mouse, saved.mouse, saved.files); status != kExitDone)
+    if (const int status = FinishFlow(mouse, saved.mouse, saved.files); status != kExitDone) {
         return status;
+    }
     context.out << "saved " << session.ProfileLabel() << " to the mouse and to "
                 << state.files.paths.profileFile.value_or("") << '\n';
     return kExitDone;
@@ -54,12 +58,14 @@ int Reset(CommandContext& context)
 {
     FolderSession session(context);
     // The current profile's macros are what Reset keeps, so they must be there to keep.
-    if (auto failure = OpenFolder(session))
+    if (auto failure = OpenFolder(session)) {
         return *failure;
+    }
     MouseSession mouse(context, session.State());
     const std::optional<int> failure = mouse.Failure();
-    if (failure && *failure != kExitNoMouse)
+    if (failure && *failure != kExitNoMouse) {
         return *failure;
+    }
     const app::ResetResult reset =
         app::RunResetFlow(session.State(), session.Ports(), failure ? nullptr : &mouse.Command());
     switch (reset.outcome) {
@@ -75,8 +81,9 @@ int Reset(CommandContext& context)
         case app::ResetOutcome::kApplied:
             break;
     }
-    if (const int status = FinishFlow(mouse, reset.mouse, reset.files); status != kExitDone)
+    if (const int status = FinishFlow(mouse, reset.mouse, reset.files); status != kExitDone) {
         return status;
+    }
     context.out << "reset " << session.ProfileLabel() << " to the factory settings, macros kept\n";
     return kExitDone;
 }
@@ -84,29 +91,35 @@ int Reset(CommandContext& context)
 int Import(CommandContext& context)
 {
     const std::string& file = context.args[0];
-    if (!app::TextFileBeside(file))
+    if (!app::TextFileBeside(file)) {
         return context.Fail(kExitBadInput, file + ": not a profile file (its name has no \".bin\")");
-    if (!platform::PathExists(file))
+    }
+    if (!platform::PathExists(file)) {
         return context.Fail(kExitBadInput, file + ": no such file");
+    }
     FolderSession session(context);
     // A current profile file of the wrong size is what an import can repair.
-    if (auto failure = OpenFolder(session, {settings::LoadOutcome::kLoaded, settings::LoadOutcome::kWrongSize}))
+    if (auto failure = OpenFolder(session, {settings::LoadOutcome::kLoaded, settings::LoadOutcome::kWrongSize})) {
         return *failure;
+    }
     // The import changes only the record and the text settings: a file it does not take
     // stops the command before the mouse hears of it.
     session.FileDialog().answer = file;
     const app::ImportResult imported = app::RunImportFlow(session.State(), session.Ports());
     if (imported.outcome != app::ImportOutcome::kImported) {
-        if (imported.problem && imported.problem->kind != settings::ProfileFileProblem::Kind::kMissing)
+        if (imported.problem && imported.problem->kind != settings::ProfileFileProblem::Kind::kMissing) {
             return context.Fail(kExitBadInput, ProfileFileMessage(file, *imported.problem));
+        }
         return kExitBadInput;  // the box said it
     }
     MouseSession mouse(context, session.State());
-    if (auto failure = mouse.Failure())
+    if (auto failure = mouse.Failure()) {
         return *failure;
+    }
     const app::SaveResult saved = app::RunSaveFlow(session.State(), session.Ports(), &mouse.Command());
-    if (const int status = FinishFlow(mouse, saved.mouse, saved.files); status != kExitDone)
+    if (const int status = FinishFlow(mouse, saved.mouse, saved.files); status != kExitDone) {
         return status;
+    }
     context.out << "imported " << file << " into " << session.ProfileLabel() << " and saved it\n";
     return kExitDone;
 }
@@ -114,18 +127,22 @@ int Import(CommandContext& context)
 int Export(CommandContext& context)
 {
     FolderSession session(context);
-    if (auto failure = OpenFolder(session))
+    if (auto failure = OpenFolder(session)) {
         return *failure;
+    }
     const std::string label = session.ProfileLabel();
     session.FileDialog().answer = context.args[0];
     const app::ExportResult exported = app::RunExportFlow(session.State(), session.Ports());
-    if (exported.outcome != app::ExportOutcome::kExported)
+    if (exported.outcome != app::ExportOutcome::kExported) {
         return kExitBadInput;
-    if (exported.textFileSkipped)
+    }
+    if (exported.textFileSkipped) {
         context.err << "zalvane-cli: warning: the captions were not written: their file would be the macro file\n";
+    }
     context.out << "exported " << label << " to " << exported.profilePath;
-    if (exported.copiedToProgramFolder)
+    if (exported.copiedToProgramFolder) {
         context.out << " and to " << session.State().files.paths.profileFile.value_or("");
+    }
     context.out << '\n';
     return kExitDone;
 }

@@ -14,8 +14,9 @@ namespace {
 
 std::string_view TrimmedEnd(std::string_view text)
 {
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\n' || text.back() == '\r'))
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\n' || text.back() == '\r')) {
         text.remove_suffix(1);
+    }
     return text;
 }
 
@@ -25,14 +26,17 @@ void LineMessages::Show(const platform::MessageText& message)
 {
     ++m_count;
     m_err << "zalvane-cli: ";
-    if (!message.subject.empty())
+    if (!message.subject.empty()) {
         m_err << message.subject << ": ";
+    }
     m_err << TrimmedEnd(message.text);
-    if (!message.detail.empty())
+    if (!message.detail.empty()) {
         m_err << ": " << message.detail;
+    }
     const std::string_view caption = TrimmedEnd(message.caption);
-    if (!caption.empty())
+    if (!caption.empty()) {
         m_err << " (" << caption << ")";
+    }
     m_err << '\n';
 }
 
@@ -53,10 +57,11 @@ bool PrintedPointerSettings::SetMouseSpeed(std::uint32_t speed)
 bool PrintedPointerSettings::SetWheelScrollLines(std::uint32_t lines)
 {
     m_out << "wheel scroll lines: ";
-    if (lines == platform::kScrollOneScreen)
+    if (lines == platform::kScrollOneScreen) {
         m_out << "one screen per notch\n";
-    else
+    } else {
         m_out << lines << '\n';
+    }
     return true;
 }
 
@@ -92,11 +97,13 @@ std::string FolderSession::FileInFolder(std::string_view name) const
 std::optional<int> FolderSession::LoadAtStartUp(std::initializer_list<settings::LoadOutcome> accepted)
 {
     const std::string listFile = FileInFolder(settings::kListFileName);
-    if (auto checked = CheckTextFile(listFile); !checked)
+    if (auto checked = CheckTextFile(listFile); !checked) {
         return m_context.Fail(kExitBadInput, checked.error());
+    }
     const settings::LoadResult load = app::LoadAtStartUp(m_state, m_ports);
-    if (std::find(accepted.begin(), accepted.end(), load.outcome) != accepted.end())
+    if (std::find(accepted.begin(), accepted.end(), load.outcome) != accepted.end()) {
         return std::nullopt;
+    }
 
     switch (load.outcome) {
         case settings::LoadOutcome::kNoProfileList:
@@ -110,29 +117,33 @@ std::optional<int> FolderSession::LoadAtStartUp(std::initializer_list<settings::
             break;
     }
     const std::string profileFile = m_state.files.paths.profileFile.value_or("");
-    if (!load.problem)
+    if (!load.problem) {
         return m_context.Fail(kExitBadInput, profileFile + ": cannot be read");
+    }
     return m_context.Fail(kExitBadInput, ProfileFileMessage(profileFile, *load.problem));
 }
 
 std::optional<int> FolderSession::LoadNamedProfile(const std::string& name)
 {
     const std::string listFile = FileInFolder(settings::kListFileName);
-    if (auto checked = CheckTextFile(listFile); !checked)
+    if (auto checked = CheckTextFile(listFile); !checked) {
         return m_context.Fail(kExitBadInput, checked.error());
+    }
     settings::ProfileFiles& files = m_state.files;
     files.paths = settings::PathsFromModulePath(files.modulePath);
     const std::vector<std::string> names = settings::ReadProfileListForDialog(m_ini, files.paths.listFile).names;
     const auto named = std::find(names.rbegin(), names.rend(), name);
-    if (named == names.rend())
+    if (named == names.rend()) {
         return m_context.Fail(kExitBadInput,
                               name + ": no profile of that name in " + listFile + " (zalvane-cli profile list)");
+    }
     files.profileIndex = static_cast<std::uint8_t>(names.rend() - named - 1);
     files.profileKnown = true;
     settings::RebuildProfilePaths(files);
     const auto content = settings::ReadProfileFile(files.paths.profileFile);
-    if (!content)
+    if (!content) {
         return m_context.Fail(kExitBadInput, ProfileFileMessage(files.paths.profileFile.value_or(""), content.error()));
+    }
     m_state.record = content->record;
     m_state.applied = m_state.record;
     m_state.firstRunFlag = content->firstRunFlag;
@@ -149,8 +160,9 @@ std::string FolderSession::ProfileLabel()
 std::string FolderSession::CurrentProfileName()
 {
     const auto& listFile = m_state.files.paths.listFile;
-    if (!listFile)
+    if (!listFile) {
         return {};
+    }
     return m_ini.GetString(*listFile, settings::kProfileSection, settings::ProfileItemKey(m_state.files.profileIndex));
 }
 

@@ -40,18 +40,21 @@ std::string Slug(std::string_view text)
     std::string slug;
     std::string word;
     const auto endWord = [&] {
-        if (word.empty())
+        if (word.empty()) {
             return;
-        if (!slug.empty() && word != "+" && word != "-")
+        }
+        if (!slug.empty() && word != "+" && word != "-") {
             slug += '-';
+        }
         slug += word;
         word.clear();
     };
     for (const char c : text) {
-        if (c == ' ' || c == '/')
+        if (c == ' ' || c == '/') {
             endWord();
-        else
+        } else {
             word += LowerChar(c);
+        }
     }
     endWord();
     return slug;
@@ -67,10 +70,12 @@ std::string KeyText(std::string_view text)
 
 std::string_view Trimmed(std::string_view text)
 {
-    while (!text.empty() && text.front() == ' ')
+    while (!text.empty() && text.front() == ' ') {
         text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
+    }
+    while (!text.empty() && text.back() == ' ') {
         text.remove_suffix(1);
+    }
     return text;
 }
 
@@ -94,8 +99,9 @@ std::vector<FixedFunction> FixedFunctions()
             continue;
         }
         const auto list = assign::SecondListOf(type);
-        if (!list)
+        if (!list) {
             continue;
+        }
         const auto entries = assign::SecondListEntries(*list);
         for (std::size_t i = 0; i < entries.size(); ++i) {
             const std::string entryText(assign::EntryText(entries[i], language::Language::kEnglish));
@@ -112,8 +118,9 @@ std::optional<std::string_view> ModifierFromText(std::string_view text)
         {{"ctrl", 0x01}, {"control", 0x01}, {"shift", 0x02}, {"alt", 0x04}, {"win", 0x08}, {"super", 0x08}}};
     const std::string wanted = KeyText(Trimmed(text));
     const auto shortName = std::ranges::find(kShort, wanted, [](const auto& row) { return row.first; });
-    if (shortName != kShort.end())
+    if (shortName != kShort.end()) {
         return assign::ModifierNameFromBit(shortName->second);
+    }
     const auto rows = assign::ModifierTable();
     const auto row = std::ranges::find_if(rows, [&](const auto& r) { return KeyText(r.name) == wanted; });
     return row != rows.end() ? std::optional(row->name) : std::nullopt;
@@ -139,28 +146,32 @@ std::expected<assign::Assignment, Refusal> ParseCombo(std::string_view function,
                              (plus + 1 == rest.size() || rest[plus + 1] == '+');
         tokens.push_back(numPlus ? "Num +" : token);
         const std::size_t next = numPlus ? plus + 2 : plus + 1;
-        if (plus == std::string_view::npos || next > rest.size())
+        if (plus == std::string_view::npos || next > rest.size()) {
             break;
+        }
         rest.remove_prefix(next);
     }
-    if (tokens.size() == 1 && tokens.front().empty())
+    if (tokens.size() == 1 && tokens.front().empty()) {
         return std::unexpected(Refusal{kExitBadInput, std::string(function) + ": refused: a combo needs a modifier "
                                                                               "or a key, e.g. combo:ctrl+shift+a"});
+    }
     std::string_view modifier;
     std::size_t first = 0;
     if (const auto named = ModifierFromText(tokens.front())) {
         modifier = *named;
         first = 1;
     }
-    if (tokens.size() - first > 2)
+    if (tokens.size() - first > 2) {
         return std::unexpected(Refusal{kExitBadInput, std::string(function) +
                                                           ": refused: a combo holds one modifier and at most two "
                                                           "keys, as the combo key dialog does"});
+    }
     std::array<assign::CapturedKey, 2> keys;
     for (std::size_t i = first; i < tokens.size(); ++i) {
         const auto name = KeyNameFromText(tokens[i]);
-        if (!name)
+        if (!name) {
             return std::unexpected(UnknownKey(tokens[i], function));
+        }
         keys[i - first] = {std::string(*name), assign::KeyCodeFromName(*name)};
     }
     return assign::ComboKeyAssignment(modifier, keys[0], keys[1], language);
@@ -169,8 +180,9 @@ std::expected<assign::Assignment, Refusal> ParseCombo(std::string_view function,
 std::optional<std::size_t> FindMacro(std::span<const std::string> names, std::string_view name)
 {
     for (std::size_t i = 0; i < names.size(); ++i) {
-        if (platform::IniNamesEqual(names[i], name))
+        if (platform::IniNamesEqual(names[i], name)) {
             return i;
+        }
     }
     return std::nullopt;
 }
@@ -186,26 +198,29 @@ std::expected<assign::Assignment, Refusal> ParseMacro(std::string_view function,
         name = rest.substr(0, colon);
         const std::string modeText = Lower(rest.substr(colon + 1));
         const auto named = std::find(kRepeatModes.begin(), kRepeatModes.end(), modeText);
-        if (named != kRepeatModes.end())
+        if (named != kRepeatModes.end()) {
             mode = static_cast<std::uint8_t>(named - kRepeatModes.begin());
-        else if (modeText.size() == 1 && modeText[0] >= '0' &&
-                 modeText[0] < '0' + static_cast<int>(kRepeatModes.size()))
+        } else if (modeText.size() == 1 && modeText[0] >= '0' &&
+                   modeText[0] < '0' + static_cast<int>(kRepeatModes.size())) {
             mode = static_cast<std::uint8_t>(modeText[0] - '0');
-        else
+        } else {
             return std::unexpected(Refusal{kExitBadInput, std::string(function) + ": refused: the repeat mode is " +
                                                               std::string(kRepeatModes[0]) + ", " +
                                                               std::string(kRepeatModes[1]) + " or " +
                                                               std::string(kRepeatModes[2]) + " (or 0 to 2)"});
+        }
     }
     const auto index = FindMacro(macroNames, name);
-    if (!index)
+    if (!index) {
         return std::unexpected(Refusal{kExitBadInput, std::string(function) + ": refused: no macro \"" +
                                                           std::string(name) + "\" (zalvane-cli macro list)"});
-    if (*index >= assign::MacroKeyState::kMaxOffered)
+    }
+    if (*index >= assign::MacroKeyState::kMaxOffered) {
         return std::unexpected(Refusal{kExitBadInput, std::string(function) + ": refused: \"" + macroNames[*index] +
                                                           "\" is macro " + std::to_string(*index + 1) +
                                                           "; the mouse holds the first " +
                                                           std::to_string(assign::MacroKeyState::kMaxOffered)});
+    }
     return assign::MacroKeyAssignment(*index, mode, macroNames[*index], language);
 }
 
@@ -216,12 +231,14 @@ std::optional<std::size_t> ButtonFromName(std::string_view name)
     const bool side = !name.empty() && (name.front() == 'S' || name.front() == 's');
     const std::string_view digits = side ? name.substr(1) : name;
     if (digits.empty() || digits.size() > 2 || digits.front() == '0' ||
-        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
         return std::nullopt;
+    }
     const std::size_t number = std::stoul(std::string(digits));
     const std::size_t count = side ? settings::kButtonCount - kFrontButtons : kFrontButtons;
-    if (number > count)
+    if (number > count) {
         return std::nullopt;
+    }
     return (side ? kFrontButtons : 0) + number - 1;
 }
 
@@ -259,40 +276,47 @@ std::expected<assign::Assignment, Refusal> ParseFunction(std::string_view functi
     if (lower.starts_with(kKeyPrefix)) {
         const std::string_view key = function.substr(kKeyPrefix.size());
         const auto name = KeyNameFromText(key);
-        if (!name)
+        if (!name) {
             return std::unexpected(UnknownKey(key, function));
+        }
         return assign::SingleKeyAssignment({std::string(*name), assign::KeyCodeFromName(*name)}, language);
     }
-    if (lower.starts_with(kComboPrefix))
+    if (lower.starts_with(kComboPrefix)) {
         return ParseCombo(function, function.substr(kComboPrefix.size()), language);
-    if (lower.starts_with(kMacroPrefix))
+    }
+    if (lower.starts_with(kMacroPrefix)) {
         return ParseMacro(function, function.substr(kMacroPrefix.size()), language, macroNames);
+    }
 
     const std::string slug = Slug(function);
     for (const auto& fixed : FixedFunctions()) {
-        if (slug != fixed.name && slug != Slug(fixed.text))
+        if (slug != fixed.name && slug != Slug(fixed.text)) {
             continue;
+        }
         const auto assignment = fixed.list ? assign::SecondListAssignment(*fixed.list, fixed.selection, language)
                                            : assign::DirectAssignment(fixed.selection, language);
-        if (assignment)
+        if (assignment) {
             return *assignment;
+        }
     }
     // An entry that only opens a list or a dialog says where to go on.
     for (int entry = 0; entry < static_cast<int>(assign::kFunctionCount); ++entry) {
         const auto type = static_cast<ActionType>(entry);
-        if (slug != Slug(assign::FunctionText(type, language::Language::kEnglish)))
+        if (slug != Slug(assign::FunctionText(type, language::Language::kEnglish))) {
             continue;
+        }
         std::string hint;
-        if (type == ActionType::kSingleKey)
+        if (type == ActionType::kSingleKey) {
             hint = "key:KEY";
-        else if (type == ActionType::kComboKey)
+        } else if (type == ActionType::kComboKey) {
             hint = "combo:[MODIFIER+]KEY[+KEY]";
-        else if (type == ActionType::kMacroKey)
+        } else if (type == ActionType::kMacroKey) {
             hint = "macro:NAME[:MODE]";
-        else if (const auto list = assign::SecondListOf(type)) {
-            for (const auto& entryOfList : assign::SecondListEntries(*list))
+        } else if (const auto list = assign::SecondListOf(type)) {
+            for (const auto& entryOfList : assign::SecondListEntries(*list)) {
                 hint.append(hint.empty() ? "" : ", ")
                     .append(Slug(assign::EntryText(entryOfList, language::Language::kEnglish)));
+            }
         }
         return std::unexpected(
             Refusal{kExitUsage, std::string(function) + " is a list of the window's; give one of: " + hint});
@@ -305,8 +329,9 @@ std::optional<std::string> FunctionNameOf(const ProfileRecord& record, std::size
                                           std::span<const std::string> macroNames)
 {
     const std::uint8_t stored = record.Button(ProfileRecord::kActionType, button);
-    if (stored >= assign::kFunctionCount)
+    if (stored >= assign::kFunctionCount) {
         return std::nullopt;
+    }
     const auto type = static_cast<ActionType>(stored);
     if (assign::FunctionOutcomeOf(stored) == assign::FunctionOutcome::kStore) {
         const std::vector<FixedFunction> functions = FixedFunctions();
@@ -328,42 +353,50 @@ std::optional<std::string> FunctionNameOf(const ProfileRecord& record, std::size
             const std::uint8_t modifiers = record.Button(ProfileRecord::kComboModifiers, button);
             if (modifiers != 0) {
                 const std::string_view modifier = assign::ModifierNameFromBit(modifiers);
-                if (modifier.empty())
+                if (modifier.empty()) {
                     return std::nullopt;  // several modifiers: no dialog makes that
+                }
                 parts.push_back(KeyText(modifier));
             }
             const std::uint8_t key1 = record.Button(ProfileRecord::kComboKey1, button);
             const std::uint8_t key2 = record.Button(ProfileRecord::kComboKey2, button);
-            if (key1 == assign::kNoKey && key2 != assign::kNoKey)
+            if (key1 == assign::kNoKey && key2 != assign::kNoKey) {
                 return std::nullopt;
+            }
             for (const std::uint8_t key : {key1, key2}) {
-                if (key == assign::kNoKey)
+                if (key == assign::kNoKey) {
                     continue;
+                }
                 const auto name = keyName(key);
-                if (!name)
+                if (!name) {
                     return std::nullopt;
+                }
                 parts.push_back(*name);
             }
-            if (parts.empty())
+            if (parts.empty()) {
                 return std::nullopt;
+            }
             std::string name(kComboPrefix);
-            for (std::size_t i = 0; i < parts.size(); ++i)
+            for (std::size_t i = 0; i < parts.size(); ++i) {
                 name.append(i == 0 ? "" : "+").append(parts[i]);
+            }
             return name;
         }
         case ActionType::kMacroKey: {
             const std::size_t macro = record.Button(ProfileRecord::kMacroNumber, button);
             const std::uint8_t mode = record.Button(ProfileRecord::kMacroRepeatMode, button);
-            if (macro >= macroNames.size() || mode >= kRepeatModes.size())
+            if (macro >= macroNames.size() || mode >= kRepeatModes.size()) {
                 return std::nullopt;
+            }
             return std::string(kMacroPrefix) + macroNames[macro] + ":" + std::string(kRepeatModes[mode]);
         }
         default:
             break;
     }
     const auto list = assign::SecondListOf(type);
-    if (!list)
+    if (!list) {
         return std::nullopt;
+    }
     const std::size_t field = assign::SecondListField(*list);
     const auto entries = assign::SecondListEntries(*list);
     const auto entry = std::ranges::find(entries, record.Button(field, button), &assign::SecondListEntry::value);

@@ -20,11 +20,13 @@ public:
     std::expected<JsonValue, std::string> Document()
     {
         auto value = Value(0);
-        if (!value)
+        if (!value) {
             return value;
+        }
         SkipBlanks();
-        if (m_at != m_text.size())
+        if (m_at != m_text.size()) {
             return Error("text after the value");
+        }
         return value;
     }
 
@@ -37,56 +39,69 @@ private:
     void SkipBlanks()
     {
         while (m_at < m_text.size() &&
-               (m_text[m_at] == ' ' || m_text[m_at] == '\t' || m_text[m_at] == '\n' || m_text[m_at] == '\r'))
+               (m_text[m_at] == ' ' || m_text[m_at] == '\t' || m_text[m_at] == '\n' || m_text[m_at] == '\r')) {
             ++m_at;
+        }
     }
 
     bool Take(std::string_view word)
     {
-        if (m_text.substr(m_at, word.size()) != word)
+        if (m_text.substr(m_at, word.size()) != word) {
             return false;
+        }
         m_at += word.size();
         return true;
     }
 
     std::expected<JsonValue, std::string> Value(std::size_t depth)
     {
-        if (depth >= kMaxJsonDepth)
+        if (depth >= kMaxJsonDepth) {
             return Error("nesting too deep");
+        }
         SkipBlanks();
-        if (m_at == m_text.size())
+        if (m_at == m_text.size()) {
             return Error("a value missing");
+        }
         const char c = m_text[m_at];
-        if (c == '{')
+        if (c == '{') {
             return Object(depth);
-        if (c == '[')
+        }
+        if (c == '[') {
             return Array(depth);
+        }
         if (c == '"') {
             auto text = String();
-            if (!text)
+            if (!text) {
                 return std::unexpected(text.error());
+            }
             return JsonValue{std::move(*text)};
         }
-        if (Take("true"))
+        if (Take("true")) {
             return JsonValue{true};
-        if (Take("false"))
+        }
+        if (Take("false")) {
             return JsonValue{false};
-        if (Take("null"))
+        }
+        if (Take("null")) {
             return JsonValue{nullptr};
+        }
         return Number();
     }
 
     std::expected<JsonValue, std::string> Number()
     {
         const std::size_t start = m_at;
-        while (m_at < m_text.size() && std::string_view("+-0123456789.eE").find(m_text[m_at]) != std::string_view::npos)
+        while (m_at < m_text.size() &&
+               std::string_view("+-0123456789.eE").find(m_text[m_at]) != std::string_view::npos) {
             ++m_at;
+        }
         double number = 0;
         const char* first = m_text.data() + start;
         const char* last = m_text.data() + m_at;
         const auto [end, error] = std::from_chars(first, last, number);
-        if (start == m_at || error != std::errc() || end != last)
+        if (start == m_at || error != std::errc() || end != last) {
             return Error("not a JSON value");
+        }
         return JsonValue{number};
     }
 
@@ -111,12 +126,14 @@ private:
 
     std::optional<std::uint32_t> Hex4()
     {
-        if (m_at + 4 > m_text.size())
+        if (m_at + 4 > m_text.size()) {
             return std::nullopt;
+        }
         std::uint32_t code = 0;
         const auto [end, error] = std::from_chars(m_text.data() + m_at, m_text.data() + m_at + 4, code, 16);
-        if (error != std::errc() || end != m_text.data() + m_at + 4)
+        if (error != std::errc() || end != m_text.data() + m_at + 4) {
             return std::nullopt;
+        }
         m_at += 4;
         return code;
     }
@@ -127,16 +144,19 @@ private:
         std::string out;
         while (m_at < m_text.size()) {
             const char c = m_text[m_at++];
-            if (c == '"')
+            if (c == '"') {
                 return out;
-            if (static_cast<unsigned char>(c) < 0x20)
+            }
+            if (static_cast<unsigned char>(c) < 0x20) {
                 return Error("a control character in a string");
+            }
             if (c != '\\') {
                 out += c;
                 continue;
             }
-            if (m_at == m_text.size())
+            if (m_at == m_text.size()) {
                 break;
+            }
             const char escape = m_text[m_at++];
             switch (escape) {
                 case '"':
@@ -161,15 +181,18 @@ private:
                     break;
                 case 'u': {
                     auto code = Hex4();
-                    if (!code)
+                    if (!code) {
                         return Error("a bad \\u escape");
+                    }
                     // A high surrogate takes the low one that must follow it.
                     if (*code >= 0xD800 && *code < 0xDC00) {
-                        if (!Take("\\u"))
+                        if (!Take("\\u")) {
                             return Error("a lone surrogate");
+                        }
                         const auto low = Hex4();
-                        if (!low || *low < 0xDC00 || *low >= 0xE000)
+                        if (!low || *low < 0xDC00 || *low >= 0xE000) {
                             return Error("a lone surrogate");
+                        }
                         code = 0x10000 + ((*code - 0xD800) << 10) + (*low - 0xDC00);
                     } else if (*code >= 0xDC00 && *code < 0xE000) {
                         return Error("a lone surrogate");
@@ -189,18 +212,22 @@ private:
         ++m_at;
         JsonArray items;
         SkipBlanks();
-        if (Take("]"))
+        if (Take("]")) {
             return JsonValue{std::move(items)};
+        }
         while (true) {
             auto item = Value(depth + 1);
-            if (!item)
+            if (!item) {
                 return item;
+            }
             items.push_back(std::move(*item));
             SkipBlanks();
-            if (Take("]"))
+            if (Take("]")) {
                 return JsonValue{std::move(items)};
-            if (!Take(","))
+            }
+            if (!Take(",")) {
                 return Error("\",\" or \"]\" expected");
+            }
         }
     }
 
@@ -209,27 +236,34 @@ private:
         ++m_at;
         JsonObject members;
         SkipBlanks();
-        if (Take("}"))
+        if (Take("}")) {
             return JsonValue{std::move(members)};
+        }
         while (true) {
             SkipBlanks();
-            if (m_at == m_text.size() || m_text[m_at] != '"')
+            if (m_at == m_text.size() || m_text[m_at] != '"') {
                 return Error("a member name expected");
+            }
             auto name = String();
-            if (!name)
+            if (!name) {
                 return std::unexpected(name.error());
+            }
             SkipBlanks();
-            if (!Take(":"))
+            if (!Take(":")) {
                 return Error("\":\" expected");
+            }
             auto value = Value(depth + 1);
-            if (!value)
+            if (!value) {
                 return value;
+            }
             members.insert_or_assign(std::move(*name), std::move(*value));
             SkipBlanks();
-            if (Take("}"))
+            if (Take("}")) {
                 return JsonValue{std::move(members)};
-            if (!Take(","))
+            }
+            if (!Take(",")) {
                 return Error("\",\" or \"}\" expected");
+            }
         }
     }
 
@@ -261,8 +295,9 @@ std::string JsonString(std::string_view text)
 const JsonValue* JsonValue::Member(std::string_view name) const
 {
     const JsonObject* object = Object();
-    if (object == nullptr)
+    if (object == nullptr) {
         return nullptr;
+    }
     const auto found = object->find(name);
     return found != object->end() ? &found->second : nullptr;
 }

@@ -32,8 +32,9 @@ constexpr std::uintmax_t kMaxMacroTextSize = 1 << 20;
 std::optional<std::size_t> FindMacro(std::span<const std::string> names, std::string_view name)
 {
     for (std::size_t i = 0; i < names.size(); ++i) {
-        if (platform::IniNamesEqual(names[i], name))
+        if (platform::IniNamesEqual(names[i], name)) {
             return i;
+        }
     }
     return std::nullopt;
 }
@@ -42,19 +43,22 @@ std::optional<std::size_t> FindMacro(std::span<const std::string> names, std::st
 // macros); the exit status otherwise.
 std::optional<int> CheckMacroFile(const CommandContext& context, const std::string& path)
 {
-    if (!platform::PathExists(path))
+    if (!platform::PathExists(path)) {
         return std::nullopt;
-    if (auto checked = CheckTextFile(path); !checked)
+    }
+    if (auto checked = CheckTextFile(path); !checked) {
         return context.Fail(kExitBadInput, checked.error());
+    }
     return std::nullopt;
 }
 
 MacroText TextOf(const assign::MacroRecord& record)
 {
     MacroText macro{record.name, record.items, std::nullopt};
-    if (record.loopTimeSelStatus == 1)
+    if (record.loopTimeSelStatus == 1) {
         macro.loop =
             record.macroLoopTimes >= 1 && record.macroLoopTimes <= assign::kMaxLoopTimes ? record.macroLoopTimes : 1;
+    }
     return macro;
 }
 
@@ -78,8 +82,9 @@ std::string NameProblem(assign::MacroNameProblem problem)
 std::expected<std::string, std::string> CheckedName(std::string_view typed, std::span<const std::string> others)
 {
     const assign::MacroNameCheck check = assign::CheckMacroName(typed, others);
-    if (check.problem != assign::MacroNameProblem::kNone)
+    if (check.problem != assign::MacroNameProblem::kNone) {
         return std::unexpected("\"" + std::string(typed) + "\": refused: " + NameProblem(check.problem));
+    }
     return check.name;
 }
 
@@ -90,11 +95,13 @@ public:
 
     std::optional<int> Open()
     {
-        if (auto failure = m_edit.Open())
+        if (auto failure = m_edit.Open()) {
             return failure;
+        }
         m_path = m_edit.Session().FileInFolder(settings::kRecordFileName);
-        if (auto failure = CheckMacroFile(m_context, m_path))
+        if (auto failure = CheckMacroFile(m_context, m_path)) {
             return failure;
+        }
         m_names = assign::ReadMacroNames(m_edit.Session().Ini(), m_path);
         return std::nullopt;
     }
@@ -116,8 +123,9 @@ public:
                     std::string_view lines = *warning;
                     while (!lines.empty()) {
                         const std::size_t end = std::min(lines.find('\n'), lines.size());
-                        if (end > 0)
+                        if (end > 0) {
                             m_context.Warn(lines.substr(0, end));
+                        }
                         lines.remove_prefix(std::min(end + 1, lines.size()));
                     }
                 }
@@ -140,22 +148,27 @@ int StoreMacro(const MacroEdit& edit, assign::MacroManager& manager, const Macro
 {
     std::optional<std::size_t> index;
     for (std::size_t i = 0; i < manager.MacroCount(); ++i) {
-        if (platform::IniNamesEqual(manager.MacroName(i), macro.name))
+        if (platform::IniNamesEqual(manager.MacroName(i), macro.name)) {
             index = i;
+        }
     }
     if (!index) {
-        if (manager.New() != assign::NewMacroResult::kCreated)
+        if (manager.New() != assign::NewMacroResult::kCreated) {
             return edit.WriteFailed();
+        }
         index = manager.MacroCount() - 1;
-        if (manager.MacroName(*index) != macro.name && !manager.RenameMacro(*index, macro.name))
+        if (manager.MacroName(*index) != macro.name && !manager.RenameMacro(*index, macro.name)) {
             return edit.WriteFailed();
+        }
     }
     const bool selected = manager.Select(*index);
     bool stored = selected && manager.ReplaceEventLines(macro.lines, HasDelayLines(macro.lines));
-    if (macro.loop)
+    if (macro.loop) {
         manager.SetLoopText(std::to_string(*macro.loop));
-    if (manager.LoopOption() != macro.loop.has_value())
+    }
+    if (manager.LoopOption() != macro.loop.has_value()) {
         stored = manager.ToggleLoop() && stored;
+    }
     return stored && !manager.SaveFailed() ? kExitDone : edit.WriteFailed();
 }
 
@@ -165,36 +178,43 @@ std::optional<std::string> RefuseMacro(const MacroEdit& edit, const MacroText& m
                                        language::Language language)
 {
     const auto existing = FindMacro(edit.Names(), macro.name);
-    if (existing && mayReplace)
+    if (existing && mayReplace) {
         return std::nullopt;
-    if (auto name = CheckedName(macro.name, edit.Names()); !name)
+    }
+    if (auto name = CheckedName(macro.name, edit.Names()); !name) {
         return name.error();
-    if (edit.Names().size() >= settings::kMacroCount)
+    }
+    if (edit.Names().size() >= settings::kMacroCount) {
         return "\"" + macro.name + "\": refused: " +
                std::string(assign::MacroManagerTextIn(assign::MacroManagerText::kMacroLimit, language));
+    }
     return std::nullopt;
 }
 
 std::string Joined(std::span<const std::string> args)
 {
     std::string joined;
-    for (const auto& arg : args)
+    for (const auto& arg : args) {
         joined.append(joined.empty() ? "" : " ").append(arg);
+    }
     return joined;
 }
 
 int List(CommandContext& context)
 {
     FolderSession session(context);
-    if (auto failure = session.Failure())
+    if (auto failure = session.Failure()) {
         return *failure;
+    }
     const std::string path = session.FileInFolder(settings::kRecordFileName);
-    if (auto failure = CheckMacroFile(context, path))
+    if (auto failure = CheckMacroFile(context, path)) {
         return *failure;
+    }
     const std::vector<std::string> names = assign::ReadMacroNames(session.Ini(), path);
     const assign::MacroAreaEncoding encoding = assign::EncodeMacroArea(session.Ini(), path);
-    if (context.options.json)
+    if (context.options.json) {
         context.out << '[';
+    }
     for (std::size_t i = 0; i < names.size(); ++i) {
         const MacroText macro = TextOf(assign::ReadMacro(session.Ini(), path, names[i]));
         const auto events = std::ranges::count_if(macro.lines, [](const std::string& line) {
@@ -213,14 +233,16 @@ int List(CommandContext& context)
         }
         context.out << i + 1 << ' ' << names[i] << ": " << events << " event(s), loop "
                     << (macro.loop ? std::to_string(*macro.loop) : std::string("off"));
-        if (!hasBlock)
+        if (!hasBlock) {
             context.out << "; not in the mouse (it holds the first " << settings::kMacroCount << ")";
-        else if (leftOut > 0)
+        } else if (leftOut > 0) {
             context.out << "; cut to fit the mouse: " << leftOut << " event(s) left out";
+        }
         context.out << '\n';
     }
-    if (context.options.json)
+    if (context.options.json) {
         context.out << "]\n";
+    }
     return kExitDone;
 }
 
@@ -228,13 +250,15 @@ int List(CommandContext& context)
 std::expected<MacroText, int> NamedMacro(const CommandContext& context, FolderSession& session)
 {
     const std::string path = session.FileInFolder(settings::kRecordFileName);
-    if (auto failure = CheckMacroFile(context, path))
+    if (auto failure = CheckMacroFile(context, path)) {
         return std::unexpected(*failure);
+    }
     const std::vector<std::string> names = assign::ReadMacroNames(session.Ini(), path);
     const auto index = FindMacro(names, context.args[0]);
-    if (!index)
+    if (!index) {
         return std::unexpected(
             context.Fail(kExitBadInput, context.args[0] + ": no macro of that name (zalvane-cli macro list)"));
+    }
     return TextOf(assign::ReadMacro(session.Ini(), path, names[*index]));
 }
 
@@ -246,11 +270,13 @@ std::string Formatted(const CommandContext& context, const MacroText& macro)
 int Show(CommandContext& context)
 {
     FolderSession session(context);
-    if (auto failure = session.Failure())
+    if (auto failure = session.Failure()) {
         return *failure;
+    }
     const auto macro = NamedMacro(context, session);
-    if (!macro)
+    if (!macro) {
         return macro.error();
+    }
     context.out << Formatted(context, *macro);
     return kExitDone;
 }
@@ -258,11 +284,13 @@ int Show(CommandContext& context)
 int Export(CommandContext& context)
 {
     FolderSession session(context);
-    if (auto failure = session.Failure())
+    if (auto failure = session.Failure()) {
         return *failure;
+    }
     const auto macro = NamedMacro(context, session);
-    if (!macro)
+    if (!macro) {
         return macro.error();
+    }
     const std::string text = Formatted(context, *macro);
     if (context.args.size() < 2 || context.args[1] == "-") {
         context.out << text;
@@ -270,8 +298,9 @@ int Export(CommandContext& context)
     }
     const std::string& file = context.args[1];
     std::error_code error;
-    if (!platform::WriteFileAtomically(file, std::vector<std::uint8_t>(text.begin(), text.end()), error))
+    if (!platform::WriteFileAtomically(file, std::vector<std::uint8_t>(text.begin(), text.end()), error)) {
         return context.Fail(kExitBadInput, file + ": cannot be written (" + error.message() + ")");
+    }
     context.out << "exported macro \"" << macro->name << "\" to " << file << '\n';
     return kExitDone;
 }
@@ -279,21 +308,25 @@ int Export(CommandContext& context)
 int Add(CommandContext& context)
 {
     MacroEdit edit(context);
-    if (auto failure = edit.Open())
+    if (auto failure = edit.Open()) {
         return *failure;
+    }
     MacroText macro{context.args[0], {}, std::nullopt};
     if (context.options.loop) {
         auto loop = ParseMacro("loop: " + *context.options.loop);
-        if (!loop)
+        if (!loop) {
             return context.Fail(kExitBadInput, "--" + loop.error());
+        }
         macro.loop = loop->loop;
     }
     auto lines = ParseEvents(Joined(context.args.subspan(1)));
-    if (!lines)
+    if (!lines) {
         return context.Fail(kExitBadInput, lines.error());
+    }
     macro.lines = std::move(*lines);
-    if (auto refused = RefuseMacro(edit, macro, false, edit.Language()))
+    if (auto refused = RefuseMacro(edit, macro, false, edit.Language())) {
         return context.Fail(kExitBadInput, *refused);
+    }
     macro.name = *CheckedName(macro.name, edit.Names());
     return edit.Commit([&](assign::MacroManager& manager) { return StoreMacro(edit, manager, macro); },
                        "added macro \"" + macro.name + "\"");
@@ -303,26 +336,33 @@ int Import(CommandContext& context)
 {
     const std::string& file = context.args[0];
     const platform::FileBytes read = platform::ReadFileBytes(file, kMaxMacroTextSize);
-    if (read.status != platform::FileStatus::kOk)
+    if (read.status != platform::FileStatus::kOk) {
         return context.Fail(kExitBadInput,
                             file + (read.status == platform::FileStatus::kMissing    ? ": no such file"
                                     : read.status == platform::FileStatus::kTooLarge ? ": too large for a macro"
                                                                                      : ": cannot be read"));
+    }
     auto macro = ParseMacro(std::string_view(reinterpret_cast<const char*>(read.bytes.data()), read.bytes.size()));
-    if (!macro)
+    if (!macro) {
         return context.Fail(kExitBadInput, file + ": " + macro.error());
-    if (context.args.size() > 1)
+    }
+    if (context.args.size() > 1) {
         macro->name = context.args[1];
-    if (macro->name.empty())
+    }
+    if (macro->name.empty()) {
         return context.Fail(kExitBadInput, file + ": names no macro (give it one: zalvane-cli macro import FILE NAME)");
+    }
     MacroEdit edit(context);
-    if (auto failure = edit.Open())
+    if (auto failure = edit.Open()) {
         return *failure;
-    if (auto refused = RefuseMacro(edit, *macro, true, edit.Language()))
+    }
+    if (auto refused = RefuseMacro(edit, *macro, true, edit.Language())) {
         return context.Fail(kExitBadInput, *refused);
+    }
     const bool replaces = FindMacro(edit.Names(), macro->name).has_value();
-    if (!replaces)
+    if (!replaces) {
         macro->name = *CheckedName(macro->name, edit.Names());
+    }
     return edit.Commit([&](assign::MacroManager& manager) { return StoreMacro(edit, manager, *macro); },
                        std::string(replaces ? "replaced" : "imported") + " macro \"" + macro->name + "\"");
 }
@@ -330,20 +370,24 @@ int Import(CommandContext& context)
 int Rename(CommandContext& context)
 {
     MacroEdit edit(context);
-    if (auto failure = edit.Open())
+    if (auto failure = edit.Open()) {
         return *failure;
+    }
     std::vector<std::string> others = edit.Names();
     const auto index = FindMacro(others, context.args[0]);
-    if (!index)
+    if (!index) {
         return context.Fail(kExitBadInput, context.args[0] + ": no macro of that name (zalvane-cli macro list)");
+    }
     others.erase(others.begin() + static_cast<std::ptrdiff_t>(*index));
     auto name = CheckedName(context.args[1], others);
-    if (!name)
+    if (!name) {
         return context.Fail(kExitBadInput, name.error());
+    }
     return edit.Commit(
         [&](assign::MacroManager& manager) {
-            if (manager.MacroName(*index) == *name || manager.RenameMacro(*index, *name))
+            if (manager.MacroName(*index) == *name || manager.RenameMacro(*index, *name)) {
                 return int{kExitDone};
+            }
             return edit.WriteFailed();
         },
         "renamed macro \"" + edit.Names()[*index] + "\" to \"" + *name + "\"");
@@ -352,11 +396,13 @@ int Rename(CommandContext& context)
 int Delete(CommandContext& context)
 {
     MacroEdit edit(context);
-    if (auto failure = edit.Open())
+    if (auto failure = edit.Open()) {
         return *failure;
+    }
     const auto index = FindMacro(edit.Names(), context.args[0]);
-    if (!index)
+    if (!index) {
         return context.Fail(kExitBadInput, context.args[0] + ": no macro of that name (zalvane-cli macro list)");
+    }
     return edit.Commit(
         [&](assign::MacroManager& manager) {
             return manager.Select(*index) && manager.DeleteSelected() ? int{kExitDone} : edit.WriteFailed();

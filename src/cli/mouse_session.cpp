@@ -34,8 +34,9 @@ MouseSession::MouseSession(const CommandContext& context, app::AppState& state, 
     }
     // No listener thread reads events here, so nothing needs waking.
     m_link.emplace(m_bus->Bus(), *pacer, std::function<void()>{}, std::move(wrapPort));
-    if (!Reconnect(state) && mouseRequired && !m_failure)
+    if (!Reconnect(state) && mouseRequired && !m_failure) {
         m_failure = context.Fail(kExitNoMouse, m_description);
+    }
 }
 
 // NOLINTBEGIN(bugprone-unchecked-optional-access): called with a bus and a link only
@@ -89,8 +90,9 @@ int MouseSession::Finish(const device::TransferResult& sent, std::string_view no
 int FinishFlow(MouseSession& mouse, const device::TransferResult& sent, const app::FileWrites& writes)
 {
     const std::string_view note = writes.Complete() ? "the profile's files were written" : "";
-    if (const int status = mouse.Finish(sent, note); status != kExitDone)
+    if (const int status = mouse.Finish(sent, note); status != kExitDone) {
         return status;
+    }
     return writes.Complete() ? kExitDone : kExitBadInput;
 }
 

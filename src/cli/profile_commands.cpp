@@ -27,16 +27,18 @@ int InitFolder(CommandContext& context)
     const fs::path folder = platform::PathFromUtf8(given);
     std::error_code error;
     fs::create_directories(folder, error);
-    if (!fs::is_directory(folder, error))
+    if (!fs::is_directory(folder, error)) {
         return context.Fail(kExitBadInput, given + ": cannot be made a folder");
+    }
 
     const std::vector<factory::ShippedFile> files = factory::ShippedDataFiles();
     const auto pathOf = [&](const factory::ShippedFile& file) { return platform::PathToUtf8(folder / file.name); };
     if (!context.options.force) {
         std::vector<std::string> existing;
         for (const auto& file : files) {
-            if (platform::PathExists(pathOf(file)))
+            if (platform::PathExists(pathOf(file))) {
                 existing.push_back(pathOf(file));
+            }
         }
         if (!existing.empty()) {
             const std::string more =
@@ -46,8 +48,9 @@ int InitFolder(CommandContext& context)
         }
     }
     for (const auto& file : files) {
-        if (!platform::WriteFileAtomically(pathOf(file), file.bytes, error))
+        if (!platform::WriteFileAtomically(pathOf(file), file.bytes, error)) {
             return context.Fail(kExitBadInput, pathOf(file) + ": cannot be written (" + error.message() + ")");
+        }
     }
     context.out << "wrote " << files.size() << " files into " << given << '\n';
     return kExitDone;
@@ -63,8 +66,9 @@ std::optional<int> FindShowTarget(CommandContext& context, FolderSession& sessio
 {
     app::AppState& state = session.State();
     if (context.args.empty()) {
-        if (auto failure = session.LoadAtStartUp())
+        if (auto failure = session.LoadAtStartUp()) {
             return failure;
+        }
         target = {state.files.paths.profileFile.value_or(""), state.files.paths.textFile};
         return std::nullopt;
     }
@@ -88,14 +92,17 @@ std::optional<int> FindShowTarget(CommandContext& context, FolderSession& sessio
 int Show(CommandContext& context)
 {
     FolderSession session(context);
-    if (auto failure = session.Failure())
+    if (auto failure = session.Failure()) {
         return *failure;
+    }
     ShowTarget target;
-    if (auto failure = FindShowTarget(context, session, target))
+    if (auto failure = FindShowTarget(context, session, target)) {
         return *failure;
+    }
     const auto profile = settings::ReadProfileFile(target.profilePath);
-    if (!profile)
+    if (!profile) {
         return context.Fail(kExitBadInput, ProfileFileMessage(target.profilePath, profile.error()));
+    }
 
     platform::IniStore& ini = session.Ini();
     ProfileSummaryInput input;
@@ -105,10 +112,11 @@ int Show(CommandContext& context)
     input.language = language::LanguageFromCode(settings::ReadLanguageCode(ini, target.textPath));
     input.captions = settings::ReadTextSettings(ini, target.textPath, input.language).captions;
     input.macroNames = assign::ReadMacroNames(ini, session.FileInFolder(settings::kRecordFileName));
-    if (context.options.json)
+    if (context.options.json) {
         PrintProfileJson(context.out, input);
-    else
+    } else {
         PrintProfileSummary(context.out, input);
+    }
     return kExitDone;
 }
 

@@ -34,11 +34,13 @@ public:
 
     std::optional<int> Open()
     {
-        if (auto failure = m_session.Failure())
+        if (auto failure = m_session.Failure()) {
             return failure;
+        }
         const std::string listFile = m_session.FileInFolder(settings::kListFileName);
-        if (auto checked = CheckTextFile(listFile); !checked)
+        if (auto checked = CheckTextFile(listFile); !checked) {
             return m_context.Fail(kExitBadInput, checked.error());
+        }
         settings::ProfileFiles& files = Files();
         files.paths = settings::PathsFromModulePath(files.modulePath);
         const auto current = settings::ReadCurrentProfileIndex(m_session.Ini(), files.paths.listFile, 0);
@@ -47,8 +49,9 @@ public:
         settings::RebuildProfilePaths(files);
         m_language = language::LanguageFromCode(settings::ReadLanguageCode(m_session.Ini(), files.paths.textFile));
         m_dialog = dialogs::ProfileListDialog::Open(m_session.Ini(), files.paths.listFile);
-        if (m_dialog.Items().empty())
+        if (m_dialog.Items().empty()) {
             return m_context.Fail(kExitBadInput, NoList(listFile));
+        }
         m_current = m_dialog.Selected();
         return std::nullopt;
     }
@@ -65,9 +68,10 @@ public:
     {
         const std::vector<std::string> names = m_dialog.Names();
         const auto found = std::find(names.begin(), names.end(), name);
-        if (found == names.end())
+        if (found == names.end()) {
             return std::unexpected(m_context.Fail(kExitBadInput, name + ": no profile of that name (zalvane-cli "
                                                                         "profile list)"));
+        }
         return static_cast<std::size_t>(found - names.begin());
     }
 
@@ -80,9 +84,10 @@ public:
             dialogs::ShowFileFailure(m_session.Ports().messages, *closed.failure);
             return kExitBadInput;
         }
-        if (!closed.listWritten)
+        if (!closed.listWritten) {
             return m_context.Fail(kExitBadInput, m_session.FileInFolder(settings::kListFileName) +
                                                      ": the profile list could not be written");
+        }
         m_context.out << done << '\n';
         return kExitDone;
     }
@@ -101,71 +106,85 @@ std::string Quoted(std::string_view name) { return "\"" + std::string(name) + "\
 std::string RenameRefusal(std::span<const std::string> names, std::size_t position, std::string_view typed)
 {
     const std::string trimmed = dialogs::RenamedProfileName(names, position, typed).value_or(std::string(typed));
-    if (dialogs::ProfileNameTaken(names, trimmed, position))
+    if (dialogs::ProfileNameTaken(names, trimmed, position)) {
         return Quoted(typed) + ": refused: there is a profile of that name already";
+    }
     return Quoted(typed) + ": refused: a profile name holds no line break or other control character";
 }
 
 int List(CommandContext& context)
 {
     FolderSession session(context);
-    if (auto failure = session.Failure())
+    if (auto failure = session.Failure()) {
         return *failure;
+    }
     const std::string listFile = session.FileInFolder(settings::kListFileName);
-    if (auto checked = CheckTextFile(listFile); !checked)
+    if (auto checked = CheckTextFile(listFile); !checked) {
         return context.Fail(kExitBadInput, checked.error());
+    }
     platform::IniStore& ini = session.Ini();
     const auto count = settings::ReadProfileCount(ini, listFile);
-    if (!count)
+    if (!count) {
         return context.Fail(kExitBadInput, NoList(listFile));
+    }
     // The loader's rule picks the current profile: the last name equal to the saved one.
     const auto current = settings::ReadCurrentProfileIndex(ini, listFile, 0);
     const std::string currentName = ini.GetString(listFile, settings::kProfileSection, settings::kCurrentProfileKey);
     bool named = false;
-    if (context.options.json)
+    if (context.options.json) {
         context.out << '[';
+    }
     for (std::size_t position = 0; position < *count; ++position) {
         const std::string name = ini.GetString(listFile, settings::kProfileSection, settings::ProfileItemKey(position));
         named = named || name == currentName;
-        if (context.options.json)
+        if (context.options.json) {
             context.out << (position == 0 ? "" : ",") << "{\"position\":" << position
                         << ",\"name\":" << JsonString(name)
                         << ",\"current\":" << (position == current ? "true" : "false") << '}';
-        else
+        } else {
             context.out << (position == current ? "* " : "  ") << position << ' ' << name << '\n';
+        }
     }
-    if (context.options.json)
+    if (context.options.json) {
         context.out << "]\n";
-    if (!named)
+    }
+    if (!named) {
         context.Warn("no profile is named \"" + currentName + "\" (CurProfileName); the program starts with profile 0");
+    }
     return kExitDone;
 }
 
 int Use(CommandContext& context)
 {
     ListEdit list(context);
-    if (auto failure = list.Open())
+    if (auto failure = list.Open()) {
         return *failure;
+    }
     const auto position = list.Find(context.args[0]);
-    if (!position)
+    if (!position) {
         return position.error();
+    }
     // Nothing is written while the mouse that --apply asks for is missing.
     std::optional<MouseSession> mouse;
     app::AppState& state = list.Session().State();
     if (context.options.apply) {
         mouse.emplace(context, state);
-        if (auto failure = mouse->Failure())
+        if (auto failure = mouse->Failure()) {
             return *failure;
+        }
     }
     if (const int status = list.Close(*position, "profile " + Quoted(context.args[0]) + " is the current profile");
-        status != kExitDone || !mouse)
+        status != kExitDone || !mouse) {
         return status;
+    }
     // As the main window loads the profile the closed dialog made current, then Save.
-    if (auto failure = list.Session().LoadAtStartUp())
+    if (auto failure = list.Session().LoadAtStartUp()) {
         return *failure;
+    }
     const app::SaveResult saved = app::RunSaveFlow(state, list.Session().Ports(), &mouse->Command());
-    if (const int status = FinishFlow(*mouse, saved.mouse, saved.files); status != kExitDone)
+    if (const int status = FinishFlow(*mouse, saved.mouse, saved.files); status != kExitDone) {
         return status;
+    }
     context.out << "saved " << list.Session().ProfileLabel() << " to the mouse and to "
                 << state.files.paths.profileFile.value_or("") << '\n';
     return kExitDone;
@@ -179,14 +198,17 @@ std::string Limit(language::Language language)
 int New(CommandContext& context)
 {
     ListEdit list(context);
-    if (auto failure = list.Open())
+    if (auto failure = list.Open()) {
         return *failure;
+    }
     dialogs::ProfileListDialog& dialog = list.Dialog();
-    if (dialog.New() == dialogs::NewOutcome::kLimitReached)
+    if (dialog.New() == dialogs::NewOutcome::kLimitReached) {
         return context.Fail(kExitBadInput, "profile new: refused: " + Limit(list.Language()));
+    }
     const std::size_t added = dialog.Items().size() - 1;
-    if (!context.args.empty() && dialog.Rename(added, context.args[0]) != dialogs::RenameOutcome::kRenamed)
+    if (!context.args.empty() && dialog.Rename(added, context.args[0]) != dialogs::RenameOutcome::kRenamed) {
         return context.Fail(kExitBadInput, RenameRefusal(dialog.Names(), added, context.args[0]));
+    }
     const std::string name = dialog.Names()[added];
     return list.Close(list.Current(), "added profile " + Quoted(name) + " at position " + std::to_string(added) +
                                           " with the factory settings");
@@ -195,18 +217,22 @@ int New(CommandContext& context)
 int Copy(CommandContext& context)
 {
     ListEdit list(context);
-    if (auto failure = list.Open())
+    if (auto failure = list.Open()) {
         return *failure;
+    }
     const auto source = list.Find(context.args[0]);
-    if (!source)
+    if (!source) {
         return source.error();
+    }
     dialogs::ProfileListDialog& dialog = list.Dialog();
     dialog.Select(*source);
-    if (!dialog.Copy(dialogs::DialogTextIn(dialogs::DialogText::kCopy, list.Language())))
+    if (!dialog.Copy(dialogs::DialogTextIn(dialogs::DialogText::kCopy, list.Language()))) {
         return context.Fail(kExitBadInput, "profile copy: refused: " + Limit(list.Language()));
+    }
     const std::size_t copy = dialog.Items().size() - 1;
-    if (context.args.size() > 1 && dialog.Rename(copy, context.args[1]) != dialogs::RenameOutcome::kRenamed)
+    if (context.args.size() > 1 && dialog.Rename(copy, context.args[1]) != dialogs::RenameOutcome::kRenamed) {
         return context.Fail(kExitBadInput, RenameRefusal(dialog.Names(), copy, context.args[1]));
+    }
     return list.Close(list.Current(), "copied profile " + Quoted(context.args[0]) + " to " +
                                           Quoted(dialog.Names()[copy]) + " at position " + std::to_string(copy));
 }
@@ -214,14 +240,17 @@ int Copy(CommandContext& context)
 int Rename(CommandContext& context)
 {
     ListEdit list(context);
-    if (auto failure = list.Open())
+    if (auto failure = list.Open()) {
         return *failure;
+    }
     const auto position = list.Find(context.args[0]);
-    if (!position)
+    if (!position) {
         return position.error();
+    }
     dialogs::ProfileListDialog& dialog = list.Dialog();
-    if (dialog.Rename(*position, context.args[1]) != dialogs::RenameOutcome::kRenamed)
+    if (dialog.Rename(*position, context.args[1]) != dialogs::RenameOutcome::kRenamed) {
         return context.Fail(kExitBadInput, RenameRefusal(dialog.Names(), *position, context.args[1]));
+    }
     return list.Close(list.Current(),
                       "renamed profile " + Quoted(context.args[0]) + " to " + Quoted(dialog.Names()[*position]));
 }
@@ -229,22 +258,26 @@ int Rename(CommandContext& context)
 int Delete(CommandContext& context)
 {
     ListEdit list(context);
-    if (auto failure = list.Open())
+    if (auto failure = list.Open()) {
         return *failure;
+    }
     const auto position = list.Find(context.args[0]);
-    if (!position)
+    if (!position) {
         return position.error();
+    }
     dialogs::ProfileListDialog& dialog = list.Dialog();
     dialog.Select(*position);
-    if (!dialog.Delete())
+    if (!dialog.Delete()) {
         return context.Fail(kExitBadInput, "profile delete: refused: the last profile stays");
+    }
     // The current profile keeps its place in the list, one up when it came after the
     // deleted one; deleting the current profile makes the first one current.
     std::optional<std::size_t> current = list.Current();
-    if (current && *current == *position)
+    if (current && *current == *position) {
         current.reset();
-    else if (current && *current > *position)
+    } else if (current && *current > *position) {
         --*current;
+    }
     return list.Close(current, "deleted profile " + Quoted(context.args[0]) + "; the profiles after it moved up");
 }
 

@@ -43,8 +43,9 @@ std::optional<std::string_view> SecondListText(assign::SecondList list, std::uin
     const auto entries = assign::SecondListEntries(list);
     const auto entry = std::find_if(entries.begin(), entries.end(),
                                     [value](const auto& candidate) { return candidate.value == value; });
-    if (entry == entries.end())
+    if (entry == entries.end()) {
         return std::nullopt;
+    }
     return assign::EntryText(*entry, language);
 }
 
@@ -104,23 +105,27 @@ ButtonSummary SummariseButton(const ProfileSummaryInput& input, std::size_t butt
             std::vector<std::string> parts;
             const std::uint8_t modifiers = record.Button(R::kComboModifiers, button);
             for (unsigned bit = 1; bit <= 0x80; bit <<= 1) {
-                if ((modifiers & bit) != 0)
+                if ((modifiers & bit) != 0) {
                     parts.emplace_back(assign::ModifierNameFromBit(static_cast<std::uint8_t>(bit)));
+                }
             }
             for (const std::size_t field : {R::kComboKey1, R::kComboKey2}) {
-                if (record.Button(field, button) != assign::kNoKey)
+                if (record.Button(field, button) != assign::kNoKey) {
                     parts.push_back(KeyName(record.Button(field, button)));
+                }
             }
-            for (const auto& part : parts)
+            for (const auto& part : parts) {
                 summary.detail += (summary.detail.empty() ? "" : " + ") + part;
+            }
             break;
         }
         case ActionType::kMacroKey: {
             const std::size_t macro = record.Button(R::kMacroNumber, button);
             const std::uint8_t mode = record.Button(R::kMacroRepeatMode, button);
             summary.detail = "macro " + std::to_string(macro + 1);
-            if (macro < input.macroNames.size())
+            if (macro < input.macroNames.size()) {
                 summary.detail += " \"" + input.macroNames[macro] + "\"";
+            }
             summary.detail += ", " + (mode < kRepeatModes.size() ? std::string(kRepeatModes[mode])
                                                                  : "repeat mode " + std::to_string(mode));
             break;
@@ -134,8 +139,9 @@ ButtonSummary SummariseButton(const ProfileSummaryInput& input, std::size_t butt
 std::optional<unsigned> ReportRate(const ProfileRecord& record)
 {
     const unsigned interval = record[R::kReportInterval];
-    if (interval == 0)
+    if (interval == 0) {
         return std::nullopt;
+    }
     return 1000u / interval;
 }
 
@@ -203,10 +209,11 @@ void PrintProfileSummary(std::ostream& out, const ProfileSummaryInput& input)
         << ", neon " << unsigned{record[R::kLightingParameter + 2]} << ")\n";
     out << "pointer: enhance pointer precision " << (record[R::kEnhancePointerPrecision] == 1 ? "on" : "off")
         << ", speed step " << unsigned{record[R::kMouseSpeed]} << " (system speed " << pointer.speed << "), ";
-    if (record[R::kScrollMode] != 0)
+    if (record[R::kScrollMode] != 0) {
         out << "scroll one screen";
-    else
+    } else {
         out << "scroll " << unsigned{record[R::kScrollLines]} << " lines";
+    }
     out << ", double-click step " << unsigned{record[R::kDoubleClickSpeed]} << " (" << pointer.doubleClickTime
         << " ms)\n";
     out << "sensor: angle snap " << (record[R::kAngleSnap] != 0 ? "on" : "off") << ", gesture correction "
@@ -216,11 +223,13 @@ void PrintProfileSummary(std::ostream& out, const ProfileSummaryInput& input)
     for (std::size_t button = 0; button < settings::kButtonCount; ++button) {
         const ButtonSummary summary = SummariseButton(input, button);
         out << "  " << summary.name << ": " << summary.function;
-        if (!summary.detail.empty())
+        if (!summary.detail.empty()) {
             out << ": " << summary.detail;
+        }
         out << " [caption \"" << input.captions[button] << "\"]";
-        if (const auto name = FunctionNameOf(record, button, input.macroNames))
+        if (const auto name = FunctionNameOf(record, button, input.macroNames)) {
             out << " (assign " << *name << ")";
+        }
         out << '\n';
     }
     out << "macro blocks in use: " << MacroBlocksInUse(record) << " of " << settings::kMacroCount << '\n';

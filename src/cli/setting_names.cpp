@@ -43,8 +43,8 @@ struct Row {
     std::string meaning;
 };
 
-constexpr std::array<language::TextSlot, 3> kLightingModes{language::TextSlot::kStandard, language::TextSlot::kRespiration,
-                                                          language::TextSlot::kNeon};
+constexpr std::array<language::TextSlot, 3> kLightingModes{language::TextSlot::kStandard,
+                                                           language::TextSlot::kRespiration, language::TextSlot::kNeon};
 // The report-rate dial's intervals, slowest rate first.
 constexpr std::array<std::uint8_t, 4> kDialIntervals{8, 4, 2, 1};
 constexpr std::array<std::string_view, 2> kScrollModes{"lines", "one-screen"};  // 0, 1
@@ -78,10 +78,11 @@ std::vector<Row> Rows()
     }
     rows.push_back({"lighting", Kind::kLightingMode, Setting::kLightingMode,
                     pages::RecordOffset(Setting::kLightingMode), "lighting mode"});
-    for (std::size_t mode = 0; mode < kLightingModes.size(); ++mode)
+    for (std::size_t mode = 0; mode < kLightingModes.size(); ++mode) {
         rows.push_back({"lighting." + LightingModeName(mode), Kind::kStep, Setting::kLightingParameter,
                         pages::RecordOffset(Setting::kLightingParameter, static_cast<int>(mode)),
                         "the " + LightingModeName(mode) + " mode's slider step"});
+    }
     rows.push_back({"report-rate", Kind::kReportRate, Setting::kReportInterval,
                     pages::RecordOffset(Setting::kReportInterval), "USB report rate in Hz"});
     rows.push_back({"pointer-speed", Kind::kStep, Setting::kMouseSpeed, pages::RecordOffset(Setting::kMouseSpeed),
@@ -126,9 +127,10 @@ std::string ValuesOf(const Row& row)
         case Kind::kReportRate: {
             std::string rates;
             for (const std::uint8_t interval : kDialIntervals) {
-                if (const auto rate = pages::ReportRateOf(interval))
+                if (const auto rate = pages::ReportRateOf(interval)) {
                     rates.append(rates.empty() ? "" : (interval == kDialIntervals.back() ? " or " : ", "))
                         .append(std::to_string(*rate));
+                }
             }
             return rates;
         }
@@ -156,8 +158,9 @@ std::vector<std::string> ValueWords(const Row& row)
         case Kind::kReportRate: {
             std::vector<std::string> rates;
             for (const std::uint8_t interval : kDialIntervals) {
-                if (const auto rate = pages::ReportRateOf(interval))
+                if (const auto rate = pages::ReportRateOf(interval)) {
                     rates.push_back(std::to_string(*rate));
+                }
             }
             return rates;
         }
@@ -172,8 +175,9 @@ std::optional<int> Integer(std::string_view text)
 {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
         return std::nullopt;
+    }
     return value;
 }
 
@@ -181,17 +185,20 @@ std::optional<std::uint8_t> HexByte(std::string_view text)
 {
     unsigned value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
-    if (text.size() != 2 || error != std::errc() || end != text.data() + text.size())
+    if (text.size() != 2 || error != std::errc() || end != text.data() + text.size()) {
         return std::nullopt;
+    }
     return static_cast<std::uint8_t>(value);
 }
 
 std::optional<std::uint8_t> Switch(std::string_view text)
 {
-    if (text == "on" || text == "1")
+    if (text == "on" || text == "1") {
         return 1;
-    if (text == "off" || text == "0")
+    }
+    if (text == "off" || text == "0") {
         return 0;
+    }
     return std::nullopt;
 }
 
@@ -199,8 +206,9 @@ std::optional<std::uint8_t> Switch(std::string_view text)
 std::optional<std::vector<RecordEdit>> ValueEdits(const Row& row, std::string_view text)
 {
     const auto one = [&](std::optional<int> value) -> std::optional<std::vector<RecordEdit>> {
-        if (!value)
+        if (!value) {
             return std::nullopt;
+        }
         return std::vector<RecordEdit>{{row.offset, static_cast<std::uint8_t>(*value)}};
     };
     const auto stored = [&](std::optional<int> value) -> std::optional<int> {
@@ -209,8 +217,9 @@ std::optional<std::vector<RecordEdit>> ValueEdits(const Row& row, std::string_vi
     switch (row.kind) {
         case Kind::kDpi: {
             const auto dpi = Integer(text);
-            if (!dpi || *dpi % kDpiUnit != 0)
+            if (!dpi || *dpi % kDpiUnit != 0) {
                 return std::nullopt;
+            }
             return one(stored(*dpi / kDpiUnit));
         }
         case Kind::kStageSwitch:
@@ -219,21 +228,24 @@ std::optional<std::vector<RecordEdit>> ValueEdits(const Row& row, std::string_vi
             return one(value ? std::optional<int>(*value) : std::nullopt);
         }
         case Kind::kColour: {
-            if (text.size() != 1 + 2 * kColourBytes || text.front() != '#')
+            if (text.size() != 1 + 2 * kColourBytes || text.front() != '#') {
                 return std::nullopt;
+            }
             std::vector<RecordEdit> edits;
             for (std::size_t i = 0; i < kColourBytes; ++i) {
                 const auto byte = HexByte(text.substr(1 + 2 * i, 2));
-                if (!byte)
+                if (!byte) {
                     return std::nullopt;
+                }
                 edits.push_back({row.offset + i, *byte});
             }
             return edits;
         }
         case Kind::kLightingMode:
             for (std::size_t mode = 0; mode < kLightingModes.size(); ++mode) {
-                if (Lower(text) == LightingModeName(mode))
+                if (Lower(text) == LightingModeName(mode)) {
                     return one(stored(static_cast<int>(mode) + 1));
+                }
             }
             return std::nullopt;
         case Kind::kStep:
@@ -246,8 +258,9 @@ std::optional<std::vector<RecordEdit>> ValueEdits(const Row& row, std::string_vi
         }
         case Kind::kScrollMode:
             for (std::size_t mode = 0; mode < kScrollModes.size(); ++mode) {
-                if (Lower(text) == kScrollModes[mode])
+                if (Lower(text) == kScrollModes[mode]) {
                     return one(stored(static_cast<int>(mode)));
+                }
             }
             return std::nullopt;
         case Kind::kScrollLines: {
@@ -258,8 +271,9 @@ std::optional<std::vector<RecordEdit>> ValueEdits(const Row& row, std::string_vi
         case Kind::kGesture: {
             const auto& labels = pages::kGestureScaleLabels;
             const auto label = std::find(labels.begin(), labels.end(), text);
-            if (label == labels.end())
+            if (label == labels.end()) {
                 return std::nullopt;
+            }
             return one(stored(pages::kGestureMinValue + static_cast<int>(label - labels.begin())));
         }
     }
@@ -276,8 +290,9 @@ std::vector<SettingHelp> SettingHelpRows()
         std::string name = row.name;
         std::string meaning = row.meaning;
         if (name.starts_with("dpi.")) {
-            if (!name.starts_with("dpi.1"))
+            if (!name.starts_with("dpi.1")) {
                 continue;
+            }
             name.replace(4, 1, "N");
             meaning.replace(meaning.rfind('1'), 1, "N (1-" + std::to_string(settings::kStageCount) + ")");
         }
@@ -297,22 +312,26 @@ std::vector<SettingName> SettingNames()
 std::expected<std::vector<RecordEdit>, Refusal> ParseSetting(std::string_view argument)
 {
     const std::size_t equals = argument.find('=');
-    if (equals == std::string_view::npos)
+    if (equals == std::string_view::npos) {
         return std::unexpected(Refusal{kExitUsage, std::string(argument) + ": not NAME=VALUE (zalvane-cli set --help "
                                                                            "lists the names)"});
+    }
     std::string name = Lower(argument.substr(0, equals));
-    if (name.ends_with(".color"))
+    if (name.ends_with(".color")) {
         name.replace(name.size() - 5, 5, "colour");
+    }
     const std::string_view value = argument.substr(equals + 1);
     const std::vector<Row> rows = Rows();
     const auto row = std::find_if(rows.begin(), rows.end(), [&](const Row& r) { return r.name == name; });
-    if (row == rows.end())
+    if (row == rows.end()) {
         return std::unexpected(Refusal{kExitUsage, "no setting " + std::string(argument.substr(0, equals)) +
                                                        " (zalvane-cli set --help lists the names)"});
+    }
     auto edits = ValueEdits(*row, value);
-    if (!edits)
+    if (!edits) {
         return std::unexpected(
             Refusal{kExitBadInput, std::string(argument) + ": refused: " + row->name + " takes " + ValuesOf(*row)});
+    }
     return *edits;
 }
 

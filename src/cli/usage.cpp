@@ -37,8 +37,9 @@ std::vector<std::string_view> Words(std::string_view text)
     std::vector<std::string_view> words;
     while (!text.empty()) {
         const std::size_t blank = std::min(text.find(' '), text.size());
-        if (blank > 0)
+        if (blank > 0) {
             words.push_back(text.substr(0, blank));
+        }
         text.remove_prefix(std::min(blank + 1, text.size()));
     }
     return words;
@@ -60,8 +61,9 @@ std::string Wrapped(std::string_view text, std::size_t indent)
         }
         out += line + "\n";
         text.remove_prefix(std::min(end + 2, text.size()));
-        if (!text.empty())
+        if (!text.empty()) {
             out += "\n";
+        }
     }
     return out;
 }
@@ -83,8 +85,9 @@ std::string GlobalSynopsis()
 {
     std::string text;
     for (const auto& option : kOptions) {
-        if (option.global)
+        if (option.global) {
             text += "[" + OptionSynopsis(option) + "] ";
+        }
     }
     return text;
 }
@@ -93,8 +96,9 @@ std::string OwnOptionsSynopsis(const CommandRow& command)
 {
     std::string text;
     for (const auto name : Words(command.options)) {
-        if (const OptionRow* option = FindOption(name))
+        if (const OptionRow* option = FindOption(name)) {
             text += " [" + OptionSynopsis(*option) + "]";
+        }
     }
     return text;
 }
@@ -111,8 +115,9 @@ std::string ExtraHelp(const CommandRow& command)
     std::string text;
     if (command.name == "set") {
         text += "\nsettings:\n";
-        for (const auto& setting : SettingHelpRows())
+        for (const auto& setting : SettingHelpRows()) {
             text += Row(setting.name + "=", setting.meaning + ": " + setting.values, 26);
+        }
     } else if (command.name == "assign") {
         text += "\nbuttons: 1 to 7 (front), S1 to S12 (side); functions: zalvane-cli functions\n";
     }
@@ -127,18 +132,20 @@ std::string Roff(std::string_view text)
 {
     std::string out;
     for (const char c : text) {
-        if (c == '\\')
+        if (c == '\\') {
             out += "\\e";
-        else if (c == '-')
+        } else if (c == '-') {
             out += "\\-";
-        else
+        } else {
             out += c;
+        }
     }
     std::string guarded;
     bool lineStart = true;
     for (const char c : out) {
-        if (lineStart && (c == '.' || c == '\''))
+        if (lineStart && (c == '.' || c == '\'')) {
             guarded += "\\&";
+        }
         guarded += c;
         lineStart = c == '\n';
     }
@@ -152,8 +159,9 @@ std::string RoffParagraphs(std::string_view text)
         const std::size_t end = std::min(text.find("\n\n"), text.size());
         out += Roff(text.substr(0, end)) + "\n";
         text.remove_prefix(std::min(end + 2, text.size()));
-        if (!text.empty())
+        if (!text.empty()) {
             out += ".IP\n";
+        }
     }
     return out;
 }
@@ -163,8 +171,9 @@ std::string RoffParagraphs(std::string_view text)
 std::string ShellWords(const std::vector<std::string>& words)
 {
     std::string text;
-    for (const auto& word : words)
+    for (const auto& word : words) {
         text.append(text.empty() ? "" : " ").append(word);
+    }
     return text;
 }
 
@@ -173,10 +182,11 @@ std::string ShellQuoted(std::string_view text)
 {
     std::string quoted = "'";
     for (const char c : text) {
-        if (c == '\'')
+        if (c == '\'') {
             quoted += "'\\''";
-        else
+        } else {
             quoted += c;
+        }
     }
     return quoted + "'";
 }
@@ -194,8 +204,9 @@ const OptionRow* FindOption(std::string_view name)
 bool CommandTakesOption(const CommandRow& command, std::string_view name)
 {
     const OptionRow* option = FindOption(name);
-    if (option == nullptr)
+    if (option == nullptr) {
         return false;
+    }
     const auto own = Words(command.options);
     return option->global || std::find(own.begin(), own.end(), name) != own.end();
 }
@@ -211,8 +222,9 @@ std::vector<CommandRow> CommandsOfGroup(std::span<const CommandRow> table, std::
 std::string CommandSynopsis(const CommandRow& command)
 {
     std::string synopsis(command.name);
-    if (!command.arguments.empty())
+    if (!command.arguments.empty()) {
         synopsis += " " + std::string(command.arguments);
+    }
     return synopsis + OwnOptionsSynopsis(command);
 }
 
@@ -221,19 +233,22 @@ void PrintUsage(std::ostream& out, std::span<const CommandRow> table)
     out << "usage: " << kProgram << " " << GlobalSynopsis() << "COMMAND [ARGS] [OPTIONS]\n\ncommands:\n";
     for (const auto& command : table) {
         std::string synopsis(command.name);
-        if (!command.arguments.empty())
+        if (!command.arguments.empty()) {
             synopsis += " " + std::string(command.arguments);
+        }
         out << Row(synopsis, command.summary);
     }
     out << "\nglobal options:\n";
     for (const auto& option : kOptions) {
-        if (option.global)
+        if (option.global) {
             out << Row(OptionSynopsis(option), option.help);
+        }
     }
     out << "\noptions of some commands:\n";
     for (const auto& option : kOptions) {
-        if (!option.global)
+        if (!option.global) {
             out << Row(OptionSynopsis(option), option.help);
+        }
     }
     out << "\n" << kProgram << " COMMAND --help tells more of a command; man " << kProgram << " tells all.\n";
     out << "\nexit status: " << kExitStatus << "\n";
@@ -243,14 +258,16 @@ void PrintCommandHelp(std::ostream& out, const CommandRow& command)
 {
     out << "usage: " << kProgram << " " << GlobalSynopsis() << CommandSynopsis(command) << "\n\n";
     out << Wrapped(command.summary, 0);
-    if (!command.details.empty())
+    if (!command.details.empty()) {
         out << "\n" << Wrapped(command.details, 0);
+    }
     const auto own = Words(command.options);
     if (!own.empty()) {
         out << "\noptions:\n";
         for (const auto name : own) {
-            if (const OptionRow* option = FindOption(name))
+            if (const OptionRow* option = FindOption(name)) {
                 out << Row(OptionSynopsis(*option), option->help, 20);
+            }
         }
     }
     out << ExtraHelp(command);
@@ -263,8 +280,9 @@ void PrintGroupHelp(std::ostream& out, std::string_view group, std::span<const C
         << group << " commands:\n";
     for (const auto& command : commands) {
         std::string synopsis(command.name);
-        if (!command.arguments.empty())
+        if (!command.arguments.empty()) {
             synopsis += " " + std::string(command.arguments);
+        }
         out << Row(synopsis, command.summary);
     }
     out << "\n" << kProgram << " " << group << " COMMAND --help tells more of one.\n";
@@ -296,29 +314,34 @@ void WriteManPage(std::ostream& out, std::span<const CommandRow> table, std::str
         << "\n.SH COMMANDS\n";
     for (const auto& command : table) {
         out << ".TP\n.B " << Roff(command.name);
-        if (!command.arguments.empty())
+        if (!command.arguments.empty()) {
             out << " \\fI" << Roff(command.arguments) << "\\fR";
+        }
         out << Roff(OwnOptionsSynopsis(command)) << "\n" << Roff(command.summary) << ".\n";
-        if (!command.details.empty())
+        if (!command.details.empty()) {
             out << ".IP\n" << RoffParagraphs(command.details);
+        }
     }
     out << ".SH OPTIONS\n";
     for (const auto& option : kOptions) {
         out << ".TP\n.B " << Roff(option.name);
-        if (!option.valueName.empty())
+        if (!option.valueName.empty()) {
             out << " \\fI" << Roff(option.valueName) << "\\fR";
+        }
         out << "\n" << Roff(option.help) << (option.global ? " (every command)" : "") << ".\n";
     }
     out << ".TP\n.BR \\-h \", \" \\-\\-help\nThe usage, or with a command its help.\n";
     out << ".SH SETTINGS\nThe names \\fBset\\fR takes, each as \\fINAME\\fB=\\fIVALUE\\fR:\n";
-    for (const auto& setting : SettingHelpRows())
+    for (const auto& setting : SettingHelpRows()) {
         out << ".TP\n.B " << Roff(setting.name) << "\n"
             << Roff(setting.meaning) << ": " << Roff(setting.values) << ".\n";
+    }
     out << ".SH FUNCTIONS\nThe functions \\fBassign\\fR takes, as the window's function list and its second lists "
            "show them; the buttons are 1 to 7 (front) and S1 to S12 (side).\n";
-    for (const auto& function : FixedFunctionNames())
+    for (const auto& function : FixedFunctionNames()) {
         out << ".TP\n.B " << Roff(function.name) << "\n"
             << Roff(function.group.empty() ? function.text : function.group + ": " + function.text) << "\n";
+    }
     out << ".TP\n.BI key: KEY\nSingle Key: one of the keys below.\n"
         << ".TP\n.BI combo: \"\\fR[\\fPMODIFIER\\fB+\\fR]\\fPKEY\\fR[\\fB+\\fPKEY\\fR]\"\n"
         << Roff(
@@ -329,9 +352,10 @@ void WriteManPage(std::ostream& out, std::span<const CommandRow> table, std::str
                "Macro Key: one of the first nineteen macros of macro list; MODE is count (repeat the set number "
                "of times or until any key, the default), until-key or while-held.")
         << "\n.PP\nKeys (any case, \\- for a blank):";
-    for (const auto& row : assign::KeyNameTable())
+    for (const auto& row : assign::KeyNameTable()) {
         out << (&row == &assign::KeyNameTable().front() ? " " : ", ") << "\\fB" << Roff(CommandLineKeyName(row.name))
             << "\\fR";
+    }
     out << ".\n.SH MACRO EVENTS\n"
         << Roff(
                "A macro's events are written KEY down, KEY up and N ms, separated by commas or line ends: "
@@ -374,23 +398,27 @@ void WriteBashCompletion(std::ostream& out, std::span<const CommandRow> table)
     std::vector<std::string> groups;
     for (const auto& command : table) {
         const std::string first(command.name.substr(0, command.name.find(' ')));
-        if (std::find(firstWords.begin(), firstWords.end(), first) == firstWords.end())
+        if (std::find(firstWords.begin(), firstWords.end(), first) == firstWords.end()) {
             firstWords.push_back(first);
+        }
         const std::string group(GroupOf(command));
-        if (!group.empty() && std::find(groups.begin(), groups.end(), group) == groups.end())
+        if (!group.empty() && std::find(groups.begin(), groups.end(), group) == groups.end()) {
             groups.push_back(group);
+        }
     }
     std::vector<std::string> globalOptions;
     for (const auto& option : kOptions) {
-        if (option.global)
+        if (option.global) {
             globalOptions.emplace_back(option.name);
+        }
     }
     const std::vector<FunctionHelp> fixed = FixedFunctionNames();
     std::vector<std::string> functions(fixed.size());
     std::ranges::transform(fixed, functions.begin(), &FunctionHelp::name);
     std::string quotedKeys;
-    for (const auto& row : assign::KeyNameTable())
+    for (const auto& row : assign::KeyNameTable()) {
         quotedKeys.append(quotedKeys.empty() ? "" : " ").append(ShellQuoted(CommandLineKeyName(row.name)));
+    }
     std::vector<std::string> settingWords;
     for (const auto& setting : SettingNames()) {
         settingWords.push_back(setting.name + "=");
@@ -398,8 +426,9 @@ void WriteBashCompletion(std::ostream& out, std::span<const CommandRow> table)
                                [&](const std::string& word) { return setting.name + "=" + word; });
     }
     std::vector<std::string> buttons;
-    for (std::size_t button = 0; button < settings::kButtonCount; ++button)
+    for (std::size_t button = 0; button < settings::kButtonCount; ++button) {
         buttons.push_back(ButtonName(button));
+    }
 
     out << "# bash completion for zalvane-cli, made from its command table; do not edit.\n"
            "\n"
@@ -433,8 +462,9 @@ void WriteBashCompletion(std::ostream& out, std::span<const CommandRow> table)
            "            --folder=* | --virtual-mouse=*) global+=(\"${words[i]}\") ;;\n";
     std::string valued;
     for (const auto& option : kOptions) {
-        if (!option.valueName.empty() && option.name != "--folder" && option.name != "--virtual-mouse")
+        if (!option.valueName.empty() && option.name != "--folder" && option.name != "--virtual-mouse") {
             valued.append(valued.empty() ? "" : " | ").append(option.name);
+        }
     }
     out << "            " << valued << ") ((i++)) ;;\n"
         << "            -*) ;;\n"
@@ -451,8 +481,9 @@ void WriteBashCompletion(std::ostream& out, std::span<const CommandRow> table)
            "    local name=\"\" used=0\n"
            "    case ${args[0]-} in\n"
            "        \"\") ;;\n";
-    for (const auto& group : groups)
+    for (const auto& group : groups) {
         out << "        " << group << ") if ((${#args[@]} >= 2)); then name=\"${args[0]} ${args[1]}\"; used=2; fi ;;\n";
+    }
     out << "        *) name=${args[0]}; used=1 ;;\n"
            "    esac\n"
            "    local options=\""

@@ -38,20 +38,22 @@ public:
 
     void Connection()
     {
-        if (m_mouse.Connected())
+        if (m_mouse.Connected()) {
             Line("connected: " + m_mouse.Description(),
                  R"({"event":"connected","mouse":)" + JsonString(m_mouse.Description()) + "}");
-        else
+        } else {
             Line("disconnected: " + m_mouse.Description(),
                  R"({"event":"disconnected","reason":)" + JsonString(m_mouse.Description()) + "}");
+        }
     }
 
     // The bus looked at again; a line when the mouse came or went.
     void Reconnect()
     {
         const bool was = m_mouse.Connected();
-        if (m_mouse.Reconnect(m_state) != was)
+        if (m_mouse.Reconnect(m_state) != was) {
             Connection();
+        }
     }
 
     ~Watcher() { StopReading(); }
@@ -64,27 +66,33 @@ public:
     bool ReadEvents(std::chrono::milliseconds timeout)
     {
         const device::EventInterface events = m_mouse.Connection().Events();
-        if (m_reading != events.port)
+        if (m_reading != events.port) {
             StopReading();
-        if (!m_mouse.Connected() || !events.port)
+        }
+        if (!m_mouse.Connected() || !events.port) {
             return true;
+        }
         std::array<std::uint8_t, app::kListenerBufferSize> buffer{};
         while (true) {
             if (!m_reading) {
                 m_wake.Reset();
-                if (!events.port->StartRead(events.inputReportLength, m_wake))
+                if (!events.port->StartRead(events.inputReportLength, m_wake)) {
                     return false;
+                }
                 m_reading = events.port;
             }
-            if (!m_wake.WaitFor(timeout) || !m_reading->ReadEnded())
+            if (!m_wake.WaitFor(timeout) || !m_reading->ReadEnded()) {
                 return true;
+            }
             // A report longer than the buffer is cut, never written past it.
             const auto count = m_reading->FinishRead(buffer);
             m_reading.reset();
-            if (!count)
+            if (!count) {
                 return false;
-            if (const auto event = device::EventOfReport(std::span(buffer).first(std::min(*count, buffer.size()))))
+            }
+            if (const auto event = device::EventOfReport(std::span(buffer).first(std::min(*count, buffer.size())))) {
                 Handle(*event);
+            }
             timeout = std::chrono::milliseconds{0};
         }
     }
@@ -108,9 +116,10 @@ private:
                 link != nullptr ? device::RunDpiStageRead(*link, m_state.image) : device::TransferResult{};
             const std::string stage = std::to_string(event.value);
             if (link == nullptr || !read) {
-                if (link != nullptr)
+                if (link != nullptr) {
                     m_context.Warn("the DPI of stage " + stage +
                                    " could not be read: " + device::DescribeTransferFailure(read.error()));
+                }
                 Line("DPI stage " + stage, "{\"event\":\"dpi-stage\"," + codes + ",\"stage\":" + stage + "}");
                 return;
             }
@@ -135,8 +144,9 @@ private:
     // The started read is given up before the port or the wake event it sets can go.
     void StopReading()
     {
-        if (m_reading)
+        if (m_reading) {
             m_reading->CancelRead();
+        }
         m_reading.reset();
     }
 
@@ -154,8 +164,9 @@ int WatchVirtual(const CommandContext& context, const std::string& mouseFolder, 
     const std::string folder = platform::PathToUtf8(device::VirtualControlFolder(mouseFolder).Folder());
     std::error_code error;
     std::filesystem::create_directories(platform::PathFromUtf8(folder), error);
-    if (auto followed = waiter.Follow(folder); !followed)
+    if (auto followed = waiter.Follow(folder); !followed) {
         return context.Fail(kExitBadInput, "cannot follow the virtual mouse: " + followed.error());
+    }
     bus.DiscardControlRequests();
     watcher.Connection();
     while (true) {
@@ -164,31 +175,37 @@ int WatchVirtual(const CommandContext& context, const std::string& mouseFolder, 
                 context.Warn(step->error());
                 continue;
             }
-            if ((*step)->request.kind == device::ControlRequest::Kind::kEvent)
+            if ((*step)->request.kind == device::ControlRequest::Kind::kEvent) {
                 watcher.ReadEvents(std::chrono::milliseconds{0});
-            else if ((*step)->changed)
+            } else if ((*step)->changed) {
                 watcher.Reconnect();
+            }
         }
-        if (waiter.Wait(std::nullopt) == WatchWaiter::Wake::kStop)
+        if (waiter.Wait(std::nullopt) == WatchWaiter::Wake::kStop) {
             return kExitDone;
+        }
     }
 }
 
 int WatchMachine(const CommandContext& context, WatchWaiter& waiter, MouseSession& mouse, Watcher& watcher)
 {
-    if (auto followed = waiter.Follow(std::string(kDeviceFolder)); !followed)
+    if (auto followed = waiter.Follow(std::string(kDeviceFolder)); !followed) {
         return context.Fail(kExitBadInput, "cannot follow the devices: " + followed.error());
+    }
     watcher.Connection();
     while (true) {
         if (mouse.Connected() && mouse.Connection().Events().port) {
-            if (!watcher.ReadEvents(kReadSlice))
+            if (!watcher.ReadEvents(kReadSlice)) {
                 watcher.Reconnect();
-            if (waiter.Wait(std::chrono::milliseconds{0}) == WatchWaiter::Wake::kStop)
+            }
+            if (waiter.Wait(std::chrono::milliseconds{0}) == WatchWaiter::Wake::kStop) {
                 return kExitDone;
+            }
             continue;
         }
-        if (waiter.Wait(std::nullopt) == WatchWaiter::Wake::kStop)
+        if (waiter.Wait(std::nullopt) == WatchWaiter::Wake::kStop) {
             return kExitDone;
+        }
         watcher.Reconnect();
     }
 }
@@ -196,16 +213,19 @@ int WatchMachine(const CommandContext& context, WatchWaiter& waiter, MouseSessio
 int Watch(CommandContext& context)
 {
     auto waiter = WatchWaiter::Open();
-    if (!waiter)
+    if (!waiter) {
         return context.Fail(kExitBadInput, "cannot wait for events: " + waiter.error());
+    }
     app::AppState state;
     MouseSession mouse(context, state, false);
-    if (auto failure = mouse.Failure())
+    if (auto failure = mouse.Failure()) {
         return *failure;
+    }
     Watcher watcher(context, mouse, state);
     device::VirtualBus* bus = mouse.VirtualBus();
-    if (bus != nullptr && context.options.virtualMouse)
+    if (bus != nullptr && context.options.virtualMouse) {
         return WatchVirtual(context, *context.options.virtualMouse, *waiter, *bus, watcher);
+    }
     return WatchMachine(context, *waiter, mouse, watcher);
 }
 

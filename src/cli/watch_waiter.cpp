@@ -49,8 +49,9 @@ WatchWaiter::WatchWaiter(WatchWaiter&& other) noexcept
 
 WatchWaiter::~WatchWaiter()
 {
-    if (m_changes >= 0)
+    if (m_changes >= 0) {
         close(m_changes);
+    }
     if (m_signals >= 0) {
         close(m_signals);
         pthread_sigmask(SIG_SETMASK, &m_previousMask, nullptr);
@@ -61,8 +62,9 @@ std::expected<WatchWaiter, std::string> WatchWaiter::Open()
 {
     const sigset_t ending = EndingSignals();
     sigset_t previous;
-    if (pthread_sigmask(SIG_BLOCK, &ending, &previous) != 0)
+    if (pthread_sigmask(SIG_BLOCK, &ending, &previous) != 0) {
         return std::unexpected("the signals cannot be blocked");
+    }
     const int signals = signalfd(-1, &ending, SFD_NONBLOCK | SFD_CLOEXEC);
     if (signals < 0) {
         const std::string problem = SystemError("signalfd");
@@ -81,8 +83,9 @@ std::expected<WatchWaiter, std::string> WatchWaiter::Open()
 
 std::expected<void, std::string> WatchWaiter::Follow(const std::string& folder)
 {
-    if (inotify_add_watch(m_changes, folder.c_str(), IN_CREATE | IN_MOVED_TO | IN_CLOSE_WRITE | IN_ATTRIB) < 0)
+    if (inotify_add_watch(m_changes, folder.c_str(), IN_CREATE | IN_MOVED_TO | IN_CLOSE_WRITE | IN_ATTRIB) < 0) {
         return std::unexpected(SystemError(folder));
+    }
     return {};
 }
 
@@ -94,8 +97,9 @@ WatchWaiter::Wake WatchWaiter::Wait(std::optional<std::chrono::milliseconds> tim
     do {
         ready = poll(descriptors.data(), descriptors.size(), milliseconds);
     } while (ready < 0 && errno == EINTR);
-    if (ready <= 0)
+    if (ready <= 0) {
         return ready == 0 ? Wake::kTimeout : Wake::kStop;  // a poll that fails cannot wait any more
+    }
     if ((descriptors[0].revents & POLLIN) != 0) {
         // Taken here, the signal is not delivered once the mask is restored.
         Drain(m_signals);

@@ -25,8 +25,9 @@ struct DeviceEvent {
 // The event a report carries; nothing for any other report, or one too short.
 inline std::optional<DeviceEvent> EventOfReport(std::span<const std::uint8_t> report)
 {
-    if (report.size() <= kEventValueAt || report[0] != kEventReportId || report[1] != kEventClass)
+    if (report.size() <= kEventValueAt || report[0] != kEventReportId || report[1] != kEventClass) {
         return std::nullopt;
+    }
     return DeviceEvent{report[kEventCodeAt], report[kEventValueAt]};
 }
 

@@ -134,8 +134,9 @@ public:
                                                std::chrono::milliseconds timeout) override
     {
         std::lock_guard lock(m_hub->mutex);
-        if (!Alive())
+        if (!Alive()) {
             return std::nullopt;  // the interface has gone, as a pulled cable leaves it
+        }
         return m_inner.ReadInputReport(buffer, timeout);
     }
 

@@ -27,10 +27,12 @@ enum class ConfigClick {
 // A left press at a dialog client point.
 constexpr ConfigClick ConfigClickAt(Point point)
 {
-    if (kConfigClose.Contains(point))
+    if (kConfigClose.Contains(point)) {
         return ConfigClick::kClose;
-    if (kConfigNewStrip.Contains(point))
+    }
+    if (kConfigNewStrip.Contains(point)) {
         return ConfigClick::kNew;
+    }
     return ConfigClick::kNone;
 }
 

@@ -31,8 +31,9 @@ constexpr std::array<TextRow, kTextCount> kRows{{
 constexpr bool RowsFollowTextOrder()
 {
     for (std::size_t i = 0; i < kRows.size(); ++i) {
-        if (static_cast<std::size_t>(kRows[i].text) != i)
+        if (static_cast<std::size_t>(kRows[i].text) != i) {
             return false;
+        }
     }
     return true;
 }

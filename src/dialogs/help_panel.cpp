@@ -36,21 +36,26 @@ std::string_view SiteAddress() { return ZALVANE_SITE_ADDRESS; }
 
 HelpClick HelpClickAt(ui::Point point)
 {
-    if (kHelpOk.Contains(point))
+    if (kHelpOk.Contains(point)) {
         return HelpClick::kOk;
-    if (kHelpCancel.Contains(point))
+    }
+    if (kHelpCancel.Contains(point)) {
         return HelpClick::kCancel;
-    if (kHelpClose.Contains(point))
+    }
+    if (kHelpClose.Contains(point)) {
         return HelpClick::kClose;
-    if (kHelpAddressLine.Contains(point))
+    }
+    if (kHelpAddressLine.Contains(point)) {
         return HelpClick::kAddress;
+    }
     return HelpClick::kNone;
 }
 
 HelpHoverOutcome HelpPanelHover::PointerMoved(ui::Point point)
 {
-    if (HotAreaAt(point))
+    if (HotAreaAt(point)) {
         return {.armTracking = true, .steps = {}};
+    }
     HelpHoverOutcome outcome;
     for (const HelpArea& area : kHotAreas) {
         if (Highlighted(area.element)) {
@@ -65,8 +70,9 @@ HelpHoverOutcome HelpPanelHover::Hovered(ui::Point point)
 {
     HelpHoverOutcome outcome;
     const auto element = HotAreaAt(point);
-    if (!element || Highlighted(*element))
+    if (!element || Highlighted(*element)) {
         return outcome;
+    }
     outcome.steps.push_back({*element, ui::HoverLook::kOver});
     const auto partner = *element == HelpHotElement::kOk       ? std::optional(HelpHotElement::kCancel)
                          : *element == HelpHotElement::kCancel ? std::optional(HelpHotElement::kOk)
@@ -82,8 +88,9 @@ HelpHoverOutcome HelpPanelHover::Hovered(ui::Point point)
 void PaintHelpHover(ui::Canvas& canvas, const ui::SkinState& skin, language::Language language,
                     std::span<const HelpHoverStep> steps)
 {
-    if (steps.empty())
+    if (steps.empty()) {
         return;
+    }
     canvas.SetTextStyle(ui::FontRole::kMain, skin.textColour);
     for (const HelpHoverStep& step : steps) {
         const bool over = step.look == ui::HoverLook::kOver;
@@ -94,8 +101,8 @@ void PaintHelpHover(ui::Canvas& canvas, const ui::SkinState& skin, language::Lan
         }
         const bool ok = step.element == HelpHotElement::kOk;
         const Rect& rect = ok ? kHelpOk : kHelpCancel;
-        canvas.DrawImage(skin.ImagePath(over ? pages::kDialogButtonOverImage : pages::kDialogButtonNormalImage), rect.left,
-                         rect.top);
+        canvas.DrawImage(skin.ImagePath(over ? pages::kDialogButtonOverImage : pages::kDialogButtonNormalImage),
+                         rect.left, rect.top);
         canvas.DrawText(DialogTextIn(ok ? DialogText::kHelpOk : DialogText::kHelpCancel, language), rect,
                         ui::TextAlignment::kCentre);
     }

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "language/language.h"
-#include "ui/rect.h"
 #include "ui/canvas.h"
 #include "ui/hover_look.h"
+#include "ui/rect.h"
 #include "ui/skin_state.h"
 
 namespace zalvane::dialogs {

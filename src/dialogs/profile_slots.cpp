@@ -48,10 +48,11 @@ Bytes WithoutProfileList(const Bytes& listFile)
 // Plans `target` to hold `content`, or no file when there is none.
 void Plan(platform::FileBatch& batch, const std::string& target, std::optional<Bytes> content)
 {
-    if (content)
+    if (content) {
         batch.Replace(target, std::move(*content));
-    else
+    } else {
         batch.Remove(target);
+    }
 }
 
 // `folder` is the program folder, with its separator at the end.
@@ -63,14 +64,17 @@ std::expected<void, platform::FileFailure> PlanPair(platform::FileBatch& batch, 
     const std::string textSource =
         folder + (source ? settings::TextFileName(*source) : std::string(settings::kListFileName));
     auto profile = ReadSource(profileSource);
-    if (!profile)
+    if (!profile) {
         return std::unexpected(profile.error());
+    }
     auto text = ReadSource(textSource);
-    if (!text)
+    if (!text) {
         return std::unexpected(text.error());
+    }
     std::optional<Bytes> textBytes = std::move(*text);
-    if (!source && textBytes)
+    if (!source && textBytes) {
         textBytes = WithoutProfileList(*textBytes);
+    }
     Plan(batch, folder + settings::ProfileFileName(position), std::move(*profile));
     Plan(batch, folder + settings::TextFileName(position), std::move(textBytes));
     return {};
@@ -81,28 +85,34 @@ std::expected<void, platform::FileFailure> PlanPair(platform::FileBatch& batch, 
 std::expected<void, platform::FileFailure> CommitProfileList(platform::IniStore& store, settings::ProfileFiles& files,
                                                              const ProfileListCommit& commit)
 {
-    if (!files.paths.folder || !files.paths.listFile)
+    if (!files.paths.folder || !files.paths.listFile) {
         return Failed(files.paths.listFile.value_or(""), std::errc::no_such_file_or_directory);
+    }
     const std::string folder = *files.paths.folder;
     const std::string listFile = *files.paths.listFile;
-    if (commit.sources.size() != commit.names.size() || commit.names.size() > settings::kProfileSlotCount)
+    if (commit.sources.size() != commit.names.size() || commit.names.size() > settings::kProfileSlotCount) {
         return Failed(listFile, std::errc::invalid_argument);
+    }
 
     platform::FileBatch batch;
     for (std::size_t position = 0; position < commit.names.size(); ++position) {
-        if (commit.sources[position] == position)
+        if (commit.sources[position] == position) {
             continue;
-        if (auto planned = PlanPair(batch, folder, position, commit.sources[position]); !planned)
+        }
+        if (auto planned = PlanPair(batch, folder, position, commit.sources[position]); !planned) {
             return planned;
+        }
     }
     // Kept to put the list back should it be written only in part.
     const platform::FileBytes listBefore = platform::ReadFileBytes(listFile, kMaxDataFileSize);
-    if (listBefore.status != platform::FileStatus::kOk)
+    if (listBefore.status != platform::FileStatus::kOk) {
         return Failed(listFile, listBefore.status == platform::FileStatus::kMissing
                                     ? std::errc::no_such_file_or_directory
                                     : std::errc::io_error);
-    if (auto applied = batch.Apply(); !applied)
+    }
+    if (auto applied = batch.Apply(); !applied) {
         return applied;
+    }
 
     const std::uint8_t indexBefore = files.profileIndex;
     const bool knownBefore = files.profileKnown;

@@ -71,13 +71,15 @@ std::vector<std::uint8_t> TextFile(bool withProfileList)
     document.Set(kSkinsSection, kGreenKey, kTextColour[1]);
     document.Set(kSkinsSection, kBlueKey, kTextColour[2]);
     document.Set(kSkinsSection, kLanguageKey, "");
-    for (std::size_t row = 0; row < kSliderRowCount; ++row)
+    for (std::size_t row = 0; row < kSliderRowCount; ++row) {
         document.Set(kPointSection, kSliderRowKeys[row], std::to_string(kSliderRows[row]));
+    }
     for (const auto language : {language::Language::kEnglish, language::Language::kSimplifiedChinese,
                                 language::Language::kTraditionalChinese}) {
         const ButtonCaptions captions = assign::FirstRunCaptions(language);
-        for (std::size_t button = 0; button < kButtonCount; ++button)
+        for (std::size_t button = 0; button < kButtonCount; ++button) {
             document.Set(ButtonLabelSection(language), CaptionKey(button), captions[button]);
+        }
     }
     if (withProfileList) {
         document.Set(kProfileSection, kCurrentProfileKey, kFirstProfileName);
@@ -96,8 +98,9 @@ ProfileRecord FactoryProfileRecord()
     for (std::size_t stage = 0; stage < kStageCount; ++stage) {
         record[R::kStageValue + stage] = kStageHundreds[stage];
         record[R::kStageEnabled + stage] = 1;
-        for (std::size_t part = 0; part < 3; ++part)
+        for (std::size_t part = 0; part < 3; ++part) {
             record[R::kStageColour + 3 * stage + part] = kStageColours[stage][part];
+        }
     }
     record[R::kLightingMode] = 1;
     record[R::kLightingParameter + 0] = 5;
@@ -126,12 +129,14 @@ std::vector<ShippedFile> ShippedDataFiles()
     std::vector<ShippedFile> files;
     const std::vector<std::uint8_t> profile = FactoryProfileFile();
     files.push_back({std::string(kFactoryProfileFileName), profile});
-    for (std::size_t index = 0; index < kProfileSlotCount; ++index)
+    for (std::size_t index = 0; index < kProfileSlotCount; ++index) {
         files.push_back({ProfileFileName(index), profile});
+    }
     files.push_back({std::string(kListFileName), TextFile(true)});
     const std::vector<std::uint8_t> text = TextFile(false);
-    for (std::size_t index = 0; index < kProfileSlotCount; ++index)
+    for (std::size_t index = 0; index < kProfileSlotCount; ++index) {
         files.push_back({TextFileName(index), text});
+    }
     files.push_back({std::string(kRecordFileName), platform::IniDocument::Parse({}).Serialize()});
     return files;
 }

@@ -4,10 +4,12 @@ namespace zalvane::language {
 
 Language LanguageFromCode(std::string_view code)
 {
-    if (code == "CHS")
+    if (code == "CHS") {
         return Language::kSimplifiedChinese;
-    if (code == "CHT")
+    }
+    if (code == "CHT") {
         return Language::kTraditionalChinese;
+    }
     return Language::kEnglish;
 }
 

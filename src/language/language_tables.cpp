@@ -107,8 +107,9 @@ constexpr std::array<SlotRow, kTextSlotCount> kSlotRows{{
 constexpr bool RowsFollowSlotOrder()
 {
     for (std::size_t i = 0; i < kSlotRows.size(); ++i) {
-        if (static_cast<std::size_t>(kSlotRows[i].slot) != i)
+        if (static_cast<std::size_t>(kSlotRows[i].slot) != i) {
             return false;
+        }
     }
     return true;
 }
@@ -123,8 +124,9 @@ constexpr unsigned kStageCount = 7;
 std::string_view SlotText(TextSlot slot, Language language)
 {
     const auto index = static_cast<std::size_t>(slot);
-    if (index >= kSlotRows.size())
+    if (index >= kSlotRows.size()) {
         return {};
+    }
     const SlotRow& row = kSlotRows[index];
     return InLanguage(language, row.english, row.simplified, row.traditional);
 }
@@ -133,8 +135,9 @@ std::optional<TextSlot> ButtonNameSlot(std::size_t button)
 {
     static_assert(static_cast<std::size_t>(TextSlot::kButtonS12) - static_cast<std::size_t>(TextSlot::kButton1) + 1 ==
                   kFrontButtonCount + kSideButtonCount);
-    if (button >= kFrontButtonCount + kSideButtonCount)
+    if (button >= kFrontButtonCount + kSideButtonCount) {
         return std::nullopt;
+    }
     return static_cast<TextSlot>(static_cast<std::size_t>(TextSlot::kButton1) + button);
 }
 
@@ -143,8 +146,9 @@ std::optional<TextSlot> DpiStageSwitchSlot(unsigned stage)
     static_assert(static_cast<unsigned>(TextSlot::kSwitchDpiSeventhStage) -
                       static_cast<unsigned>(TextSlot::kSwitchDpiFirstStage) + 1 ==
                   kStageCount);
-    if (stage < 1 || stage > kStageCount)
+    if (stage < 1 || stage > kStageCount) {
         return std::nullopt;
+    }
     return static_cast<TextSlot>(static_cast<unsigned>(TextSlot::kSwitchDpiFirstStage) + stage - 1);
 }
 

@@ -20,12 +20,14 @@ public:
 
     ClickPlan Plan()
     {
-        if (!m_state.pagesReady)
+        if (!m_state.pagesReady) {
             return {};
-        if (FrameButtons() || MouseViewSwitches() || LeftStrips())
+        }
+        if (FrameButtons() || MouseViewSwitches() || LeftStrips()) {
             m_plan.endsClick = true;
-        else
+        } else {
             Rest();
+        }
         return m_plan;
     }
 
@@ -49,28 +51,35 @@ private:
     // Rows 1 to 8: each ends the click; a help dialog closes at any other point.
     bool FrameButtons()
     {
-        if (Hit(kResetButton))
+        if (Hit(kResetButton)) {
             return Ends(RunReset{});
-        if (Hit(kCancelButton))
+        }
+        if (Hit(kCancelButton)) {
             return Ends(RunCancel{});
+        }
         if (Hit(kSaveButton)) {
-            if (!m_state.busy)
+            if (!m_state.busy) {
                 Window(RunSave{});
+            }
             return true;
         }
         if (Hit(kHelpButton)) {
             Window(m_state.helpOpen ? WindowAction{CloseHelp{}} : WindowAction{OpenHelp{}});
             return true;
         }
-        if (m_state.helpOpen)
+        if (m_state.helpOpen) {
             Window(CloseHelp{});
-        if (Hit(kMinimiseButton))
+        }
+        if (Hit(kMinimiseButton)) {
             return Ends(Minimise{});
-        if (Hit(kCloseButton))
+        }
+        if (Hit(kCloseButton)) {
             return Ends(CloseProgram{});
+        }
         if (Hit(kConfigButton)) {
-            if (!m_state.configOpen)
+            if (!m_state.configOpen) {
                 Window(OpenConfig{});
+            }
             return true;
         }
         return false;
@@ -78,21 +87,26 @@ private:
 
     bool MouseViewSwitches()
     {
-        if (Hit(kFrontSwitch))
+        if (Hit(kFrontSwitch)) {
             return Ends(SetMouseView{MouseView::kFront});
-        if (Hit(kSideSwitch))
+        }
+        if (Hit(kSideSwitch)) {
             return Ends(SetMouseView{MouseView::kSide});
+        }
         return false;
     }
 
     bool LeftStrips()
     {
-        if (Hit(m_state.Strip(Item::kButtonAssignment)))
+        if (Hit(m_state.Strip(Item::kButtonAssignment))) {
             return Ends(ToggleLeftItem{Item::kButtonAssignment});
-        if (Hit(m_state.Strip(Item::kMacroManager)))
+        }
+        if (Hit(m_state.Strip(Item::kMacroManager))) {
             return Ends(OpenMacroManager{});
-        if (Hit(m_state.Strip(Item::kXySensitivity)))
+        }
+        if (Hit(m_state.Strip(Item::kXySensitivity))) {
             return Ends(ToggleLeftItem{Item::kXySensitivity});
+        }
         return false;
     }
 
@@ -115,8 +129,9 @@ private:
     {
         for (std::size_t index = 0; index < kRightItemCount; ++index) {
             const bool reachable = index >= kTopOnlyItemCount || TopView();
-            if (reachable && m_state.visible[index] && Hit(m_state.RightStrip(index)))
+            if (reachable && m_state.visible[index] && Hit(m_state.RightStrip(index))) {
                 Page(ClickRightItem{index});
+            }
         }
     }
 
@@ -125,26 +140,31 @@ private:
 
     void DpiControls()
     {
-        if (!DpiShown())
+        if (!DpiShown()) {
             return;
-        for (int stage = 0; stage < kStageCount; ++stage) {
-            if (Hit(DpiColourSwatch(stage)))
-                Window(ChooseStageColour{stage});
         }
         for (int stage = 0; stage < kStageCount; ++stage) {
-            if (Hit(DpiEnableSwitch(stage)))
+            if (Hit(DpiColourSwatch(stage))) {
+                Window(ChooseStageColour{stage});
+            }
+        }
+        for (int stage = 0; stage < kStageCount; ++stage) {
+            if (Hit(DpiEnableSwitch(stage))) {
                 Page(ToggleStageEnable{stage});
+            }
         }
     }
 
     void LightingSwitches()
     {
-        if (!LightingShown())
+        if (!LightingShown()) {
             return;
+        }
         const Rect& strip = m_state.RightStrip(kLightingIndex);
         for (int row = 1; row <= kLightingRowCount; ++row) {
-            if (Hit(LightingModeSwitch(strip, row)))
+            if (Hit(LightingModeSwitch(strip, row))) {
                 Page(SetSetting{Setting::kLightingMode, 0, static_cast<std::uint8_t>(row)});
+            }
         }
     }
 
@@ -152,12 +172,14 @@ private:
 
     void SpeedDialAt(std::size_t index, Setting setting)
     {
-        if (!m_state.Shows(index))
+        if (!m_state.Shows(index)) {
             return;
+        }
         const Rect dial = SpeedDial(m_state.RightStrip(index), PanelWidth(index));
         if (Hit(dial)) {
-            if (const auto speed = SpeedAt(m_point, dial))
+            if (const auto speed = SpeedAt(m_point, dial)) {
                 Page(SetSetting{setting, 0, *speed});
+            }
         }
     }
 
@@ -166,41 +188,50 @@ private:
         if (TopView() && m_state.Shows(kReportRateIndex)) {
             const Rect dial = ReportRateDial(m_state.RightStrip(kReportRateIndex), PanelWidth(kReportRateIndex));
             if (Hit(dial)) {
-                if (const auto interval = ReportIntervalAt(m_point, dial))
+                if (const auto interval = ReportIntervalAt(m_point, dial)) {
                     Page(SetSetting{Setting::kReportInterval, 0, *interval});
+                }
             }
         }
         SpeedDialAt(kMouseSpeedIndex, Setting::kMouseSpeed);
         SpeedDialAt(kDoubleClickIndex, Setting::kDoubleClickSpeed);
         if (m_state.Shows(kScrollSpeedIndex)) {
             const Rect& strip = m_state.RightStrip(kScrollSpeedIndex);
-            if (Hit(LineModeSwitch(strip)))
+            if (Hit(LineModeSwitch(strip))) {
                 Page(SetSetting{Setting::kScrollMode, 0, 0});
-            if (Hit(PageModeSwitch(strip)))
+            }
+            if (Hit(PageModeSwitch(strip))) {
                 Page(SetSetting{Setting::kScrollMode, 0, 1});
-            if (Hit(ScrollUpArrow(strip)))
+            }
+            if (Hit(ScrollUpArrow(strip))) {
                 Page(StepScrollLines{+1});
-            if (Hit(ScrollDownArrow(strip)))
+            }
+            if (Hit(ScrollDownArrow(strip))) {
                 Page(StepScrollLines{-1});
+            }
         }
         if (m_state.Shows(kAngleSnapIndex)) {
             const Rect& strip = m_state.RightStrip(kAngleSnapIndex);
-            if (Hit(AngleSnapOnSwitch(strip)))
+            if (Hit(AngleSnapOnSwitch(strip))) {
                 Page(SetSetting{Setting::kAngleSnap, 0, 1});
-            if (Hit(AngleSnapOffSwitch(strip)))
+            }
+            if (Hit(AngleSnapOffSwitch(strip))) {
                 Page(SetSetting{Setting::kAngleSnap, 0, 0});
+            }
         }
     }
 
     void XySliders()
     {
-        if (!m_state.xyOpen)
+        if (!m_state.xyOpen) {
             return;
+        }
         const Rect& strip = m_state.Strip(Item::kXySensitivity);
         for (const auto& [slider, setting] :
              {std::pair{XSlider(strip), Setting::kSensitivityX}, std::pair{YSlider(strip), Setting::kSensitivityY}}) {
-            if (Hit(slider))
+            if (Hit(slider)) {
                 Page(SetSetting{setting, 0, SensitivityAt(m_point.x, slider)});
+            }
         }
     }
 
@@ -209,11 +240,13 @@ private:
     bool AssignmentRows()
     {
         for (int row = 1; row <= kAssignmentRowCount; ++row) {
-            if (!Hit(AssignmentRow(row)) && !Hit(AssignmentListArea(row)))
+            if (!Hit(AssignmentRow(row)) && !Hit(AssignmentListArea(row))) {
                 Window(CloseRowLists{row});
+            }
         }
-        if (!m_state.buttonAssignmentOpen)
+        if (!m_state.buttonAssignmentOpen) {
             return false;
+        }
         for (int row = 1; row <= kAssignmentRowCount; ++row) {
             if (Hit(AssignmentRow(row))) {
                 const MouseView view = row <= kAssignmentFrontRowCount ? m_state.mouseView : MouseView::kSide;
@@ -228,22 +261,25 @@ private:
     {
         if (DpiShown()) {
             for (int stage = 0; stage < kStageCount; ++stage) {
-                if (Hit(DpiStageSlider(stage)))
+                if (Hit(DpiStageSlider(stage))) {
                     Page(SetSetting{Setting::kStageValue, stage, StageValueAt(m_point.y)});
+                }
             }
         }
         if (LightingShown()) {
             const Rect& strip = m_state.RightStrip(kLightingIndex);
             for (int row = 1; row <= kLightingRowCount; ++row) {
                 const Rect slider = LightingSlider(strip, row);
-                if (Hit(slider))
+                if (Hit(slider)) {
                     Page(SetSetting{Setting::kLightingParameter, row - 1, LightingParameterAt(m_point.x, slider)});
+                }
             }
         }
         if (m_state.Shows(kGestureIndex)) {
             const Rect slider = GestureSlider(m_state.RightStrip(kGestureIndex));
-            if (Hit(slider))
+            if (Hit(slider)) {
                 Page(SetSetting{Setting::kGestureCorrection, 0, GestureCorrectionAt(m_point.x, slider)});
+            }
         }
     }
 

@@ -8,8 +8,9 @@ namespace {
 // Places the strip after right item `index` (when there is one) from that item's strip.
 void PlaceNext(PageState& state, const PanelSizes& sizes, std::size_t index)
 {
-    if (index + 1 >= kRightItemCount)
+    if (index + 1 >= kRightItemCount) {
         return;
+    }
     state.Strip(RightItem(index + 1)) =
         NextStrip(state.RightStrip(index), state.open[index], sizes.Of(RightPanel(index)).height);
 }
@@ -43,8 +44,9 @@ TopViewPass LayoutTopView(PageState& state, const PanelSizes& sizes)
         pass.drawnItems = index + 1;
     };
     const auto stop = [&] {
-        for (std::size_t index = pass.drawnItems; index < kRightItemCount; ++index)
+        for (std::size_t index = pass.drawnItems; index < kRightItemCount; ++index) {
             state.visible[index] = false;
+        }
         pass.stopped = true;
         return pass;
     };
@@ -54,23 +56,27 @@ TopViewPass LayoutTopView(PageState& state, const PanelSizes& sizes)
     draw(kReportRateIndex);
     int n = e(kDpiIndex) + e(kLightingIndex) + e(kReportRateIndex);
     const bool e0 = state.open[kDpiIndex];
-    if (n == 3 || (n == 2 && e0 && state.open[kReportRateIndex]))
+    if (n == 3 || (n == 2 && e0 && state.open[kReportRateIndex])) {
         return stop();
+    }
 
     draw(kMouseSpeedIndex);
     n += e(kMouseSpeedIndex);
-    if (n >= 3 || (n == 2 && e0 && (state.open[kLightingIndex] || state.open[kMouseSpeedIndex])))
+    if (n >= 3 || (n == 2 && e0 && (state.open[kLightingIndex] || state.open[kMouseSpeedIndex]))) {
         return stop();
+    }
 
     draw(kDoubleClickIndex);
     n += e(kDoubleClickIndex);
-    if (n >= 3 || (n == 2 && e0 && (state.open[kLightingIndex] || state.open[kDoubleClickIndex])))
+    if (n >= 3 || (n == 2 && e0 && (state.open[kLightingIndex] || state.open[kDoubleClickIndex]))) {
         return stop();
+    }
 
     draw(kScrollSpeedIndex);
     n += e(kScrollSpeedIndex);
-    if (n >= 3 || (n == 2 && (e0 || state.open[kReportRateIndex])))
+    if (n >= 3 || (n == 2 && (e0 || state.open[kReportRateIndex]))) {
         return stop();
+    }
 
     draw(kAngleSnapIndex);
     draw(kGestureIndex);
@@ -80,24 +86,28 @@ TopViewPass LayoutTopView(PageState& state, const PanelSizes& sizes)
 void LayoutBottomView(PageState& state, const PanelSizes& sizes)
 {
     state.rightView = RightView::kBottom;
-    for (std::size_t index = 0; index < kRightItemCount; ++index)
+    for (std::size_t index = 0; index < kRightItemCount; ++index) {
         state.visible[index] = index >= kTopOnlyItemCount;
+    }
     const Rect& dpi = state.Strip(Item::kDpiSetting);
     state.Strip(Item::kMouseSpeed) = {dpi.left, dpi.top, dpi.right, dpi.top + kItemStripHeight};
-    for (std::size_t index = kMouseSpeedIndex; index < kRightItemCount; ++index)
+    for (std::size_t index = kMouseSpeedIndex; index < kRightItemCount; ++index) {
         PlaceNext(state, sizes, index);
+    }
 }
 
 ThumbScroll ScrollForThumb(PageState& state, int thumbTop)
 {
     state.openPanelCount = static_cast<std::uint8_t>(std::ranges::count(state.open, true));
-    if (state.openPanelCount < 2)
+    if (state.openPanelCount < 2) {
         return ThumbScroll::kNone;
+    }
     // Wide arithmetic: the top comes from a window message and is taken as sent.
     const long long travelled = static_cast<long long>(thumbTop) - kScrollBar.top;
     const int half = (kScrollBar.bottom - kScrollBar.top) / 2;
-    if (half <= travelled)
+    if (half <= travelled) {
         return state.rightView == RightView::kBottom ? ThumbScroll::kNone : ThumbScroll::kToBottomView;
+    }
     return state.rightView == RightView::kTop ? ThumbScroll::kNone : ThumbScroll::kToTopView;
 }
 

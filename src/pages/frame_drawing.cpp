@@ -60,15 +60,17 @@ void DrawMouseSwitches(PagePainter& painter, MouseView view)
 
 void DrawMousePicture(PagePainter& painter, MouseView view)
 {
-    if (view == MouseView::kSide)
+    if (view == MouseView::kSide) {
         painter.Image(pages::kMouseSideImage, kSidePictureOrigin);
-    else
+    } else {
         painter.Image(pages::kMouseFrontImage, kFrontPictureOrigin);
+    }
 }
 
 void DrawItemStrip(PagePainter& painter, Item item, const Rect& strip)
 {
-    painter.Image(item == Item::kMacroManager ? pages::kMacroManagerStripImage : pages::kItemStripImage, strip.TopLeft());
+    painter.Image(item == Item::kMacroManager ? pages::kMacroManagerStripImage : pages::kItemStripImage,
+                  strip.TopLeft());
     const Rect caption{strip.left + kItemCaptionInset, strip.top, strip.right, strip.bottom};
     painter.Text(kItemCaptions[static_cast<std::size_t>(item)], caption, TextAlignment::kLeft);
 }

@@ -26,13 +26,15 @@ struct ButtonLook {
 
 // In the order a hover tests them.
 constexpr std::array<ButtonLook, kHoverButtonCount> kButtons{{
-    {HotElement::kReset, pages::kResetButton, pages::kCancelOverImage, pages::kCancelNormalImage, language::TextSlot::kReset},
+    {HotElement::kReset, pages::kResetButton, pages::kCancelOverImage, pages::kCancelNormalImage,
+     language::TextSlot::kReset},
     {HotElement::kCancel, pages::kCancelButton, pages::kCancelOverImage, pages::kCancelNormalImage,
      language::TextSlot::kCancel},
     {HotElement::kSave, pages::kSaveButton, pages::kSaveOverImage, pages::kSaveNormalImage, language::TextSlot::kSave},
     {HotElement::kHelp, pages::kHelpButton, pages::kHelpOverImage, pages::kHelpNormalImage, std::nullopt},
     {HotElement::kClose, pages::kCloseButton, pages::kCloseOverImage, pages::kCloseNormalImage, std::nullopt},
-    {HotElement::kMinimise, pages::kMinimiseButton, pages::kMinimiseOverImage, pages::kMinimiseNormalImage, std::nullopt},
+    {HotElement::kMinimise, pages::kMinimiseButton, pages::kMinimiseOverImage, pages::kMinimiseNormalImage,
+     std::nullopt},
     {HotElement::kConfig, pages::kConfigButton, pages::kConfigOverImage, pages::kConfigNormalImage,
      language::TextSlot::kConfig},
 }};
@@ -68,8 +70,9 @@ ui::Point SpotOf(std::size_t button)
 
 std::string SpotNormalImage(std::size_t button)
 {
-    if (button < pages::kFrontSpotCount)
+    if (button < pages::kFrontSpotCount) {
         return SkinImageName(kFrontSpotNormalPattern, static_cast<int>(button) + 1);
+    }
     return SkinImageName(kSideSpotNormalPattern, static_cast<int>(button - pages::kFrontSpotCount) + 1);
 }
 
@@ -78,8 +81,9 @@ std::string SpotNormalImage(std::size_t button)
 std::optional<int> RowOf(HotElement element)
 {
     const int row = static_cast<int>(element) - static_cast<int>(HotElement::kRow1) + 1;
-    if (row < 1 || row > pages::kAssignmentRowCount)
+    if (row < 1 || row > pages::kAssignmentRowCount) {
         return std::nullopt;
+    }
     return row;
 }
 
@@ -89,8 +93,9 @@ namespace {
 // in the front view, S1-S12 (buttons 8-19) in the side view.
 std::optional<std::size_t> RowButton(MouseView view, int row)
 {
-    if (row < 1 || row > RowCount(view))
+    if (row < 1 || row > RowCount(view)) {
         return std::nullopt;
+    }
     return assign::ButtonOfRow(view, row);
 }
 
@@ -100,21 +105,25 @@ std::optional<HotElement> HotElementAt(ui::Point point, const HoverPage& page)
 {
     const auto button =
         std::ranges::find_if(kButtons, [point](const ButtonLook& look) { return look.rect.Contains(point); });
-    if (button != kButtons.end())
+    if (button != kButtons.end()) {
         return button->element;
-    if (!page.assignmentOpen)
+    }
+    if (!page.assignmentOpen) {
         return std::nullopt;
+    }
     for (int row = 1; row <= pages::kAssignmentRowCount; ++row) {
-        if (pages::AssignmentRow(row).Contains(point))
+        if (pages::AssignmentRow(row).Contains(point)) {
             return RowElement(row);
+        }
     }
     return std::nullopt;
 }
 
 ui::Rect HotElementRect(HotElement element)
 {
-    if (const auto row = RowOf(element))
+    if (const auto row = RowOf(element)) {
         return pages::AssignmentRow(*row);
+    }
     return LookOf(element).rect;
 }
 
@@ -132,22 +141,26 @@ HoverStep HoverMachine::Restore(HotElement element, const HoverPage& page, bool 
 
 HoverOutcome HoverMachine::PointerMoved(ui::Point point, const HoverPage& page)
 {
-    if (HotElementAt(point, page))
+    if (HotElementAt(point, page)) {
         return {.armTracking = true, .steps = {}};
+    }
     HoverOutcome outcome;
     // Before the first page is drawn there is no background to restore onto.
-    if (!page.pagesReady)
+    if (!page.pagesReady) {
         return outcome;
+    }
     for (const HotElement element : kRestoreOrder) {
-        if (Highlighted(element))
+        if (Highlighted(element)) {
             outcome.steps.push_back(Restore(element, page, false));
+        }
     }
     // Rows the window does not show now (fold-out closed, side rows in the front view)
     // keep their flags; the page drew over them, and they are restored once they show.
     if (page.assignmentOpen) {
         for (int row = 1; row <= RowCount(page.view); ++row) {
-            if (Highlighted(RowElement(row)))
+            if (Highlighted(RowElement(row))) {
                 outcome.steps.push_back(Restore(RowElement(row), page, true));
+            }
         }
     }
     return outcome;
@@ -156,28 +169,33 @@ HoverOutcome HoverMachine::PointerMoved(ui::Point point, const HoverPage& page)
 HoverOutcome HoverMachine::Hovered(ui::Point point, const HoverPage& page)
 {
     HoverOutcome outcome;
-    if (!page.pagesReady)
+    if (!page.pagesReady) {
         return outcome;
+    }
     const auto element = HotElementAt(point, page);
     // Resting again on what is already highlighted draws nothing new.
-    if (!element || Highlighted(*element))
+    if (!element || Highlighted(*element)) {
         return outcome;
+    }
 
     if (const auto row = RowOf(*element)) {
         const auto button = RowButton(page.view, *row);
-        if (!button)
+        if (!button) {
             return outcome;
+        }
         outcome.steps.push_back({*element, HoverLook::kOver, *button, false});
         for (int other = 1; other <= RowCount(page.view); ++other) {
-            if (other != *row && Highlighted(RowElement(other)))
+            if (other != *row && Highlighted(RowElement(other))) {
                 outcome.steps.push_back(Restore(RowElement(other), page, false));
+            }
         }
     } else {
         outcome.steps.push_back({*element, HoverLook::kOver, 0, false});
         if (IsActionButton(*element)) {
             for (const HotElement other : kRestoreOrder) {
-                if (other != *element && IsActionButton(other) && Highlighted(other))
+                if (other != *element && IsActionButton(other) && Highlighted(other)) {
                     outcome.steps.push_back(Restore(other, page, false));
+                }
             }
         }
     }
@@ -187,15 +205,17 @@ HoverOutcome HoverMachine::Hovered(ui::Point point, const HoverPage& page)
 
 void HoverMachine::MarkRowHighlighted(int row)
 {
-    if (row >= 1 && row <= pages::kAssignmentRowCount)
+    if (row >= 1 && row <= pages::kAssignmentRowCount) {
         m_flags[Index(RowElement(row))] = true;
+    }
 }
 
 void PaintHover(ui::Canvas& canvas, ui::TextMeasure& measure, const HoverPaintContext& context,
                 std::span<const HoverStep> steps)
 {
-    if (steps.empty())
+    if (steps.empty()) {
         return;
+    }
     canvas.SetTextStyle(ui::FontRole::kMain, context.skin.textColour);
     for (const HoverStep& step : steps) {
         const bool over = step.look == HoverLook::kOver;
@@ -213,14 +233,16 @@ void PaintHover(ui::Canvas& canvas, ui::TextMeasure& measure, const HoverPaintCo
         }
         const ButtonLook& look = LookOf(step.element);
         canvas.DrawImage(context.skin.ImagePath(over ? look.overImage : look.normalImage), rect.left, rect.top);
-        if (!look.label)
+        if (!look.label) {
             continue;
+        }
         const std::string_view label = language::SlotText(*look.label, context.language);
-        if (step.element == HotElement::kConfig)
+        if (step.element == HotElement::kConfig) {
             canvas.DrawText(label, {rect.left + pages::kConfigLabelInset, rect.top, rect.right, rect.bottom},
                             ui::TextAlignment::kLeft);
-        else
+        } else {
             canvas.DrawText(label, rect, ui::TextAlignment::kCentre);
+        }
     }
 }
 

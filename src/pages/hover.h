@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "language/language.h"
+#include "pages/geometry_types.h"
 #include "pages/main_window_geometry.h"
 #include "pages/page_state.h"
-#include "pages/geometry_types.h"
 #include "settings/profile_record.h"
 #include "settings/text_settings.h"
 #include "ui/canvas.h"
@@ -116,7 +116,7 @@ ui::Rect HotElementRect(HotElement element);
 
 struct HoverPaintContext {
     const ui::SkinState& skin;                 // image root and text colour
-    language::Language language;                // the Reset, Cancel, Save and Config labels
+    language::Language language;               // the Reset, Cancel, Save and Config labels
     const settings::ButtonCaptions& captions;  // the row labels
 };
 

@@ -34,8 +34,9 @@ ui::ChildControlArgs ChildArgs(int id, ui::ChildKind kind, const Rect& rect)
 
 std::optional<int> ThumbTopFromMessage(std::uint64_t wParam, std::int64_t lParam)
 {
-    if (lParam != 0)
+    if (lParam != 0) {
         return std::nullopt;
+    }
     return static_cast<int>(static_cast<std::int64_t>(wParam));  // the low 32 bits, signed
 }
 
@@ -63,10 +64,11 @@ void MainPage::Refresh(ui::Canvas& canvas)
     DrawMouseSwitches(painter, m_state.mouseView);
     DrawMousePicture(painter, m_state.mouseView);
     DrawLeftColumn(painter);
-    if (m_state.rightView == RightView::kTop)
+    if (m_state.rightView == RightView::kTop) {
         DrawTopView(painter);
-    else
+    } else {
         DrawBottomView(painter);
+    }
 }
 
 void MainPage::ResetLayout(ui::Canvas& canvas)
@@ -87,52 +89,62 @@ void MainPage::CloseTransientControls()
 
 ClickOutcome MainPage::Click(Point point, ui::Canvas& canvas)
 {
-    if (m_state.pagesReady)
+    if (m_state.pagesReady) {
         m_state.lastClick = point;
+    }
     ClickPlan plan = PlanClick(m_state, point, m_sizes);
     PagePainter painter = Painter(canvas);
-    for (const PageAction& action : plan.pageActions)
+    for (const PageAction& action : plan.pageActions) {
         Apply(action, painter);
-    for (const WindowAction& action : plan.windowActions)
+    }
+    for (const WindowAction& action : plan.windowActions) {
         Note(action);
+    }
     return {std::move(plan.windowActions), !plan.endsClick};
 }
 
 void MainPage::ThumbMoved(int top, ui::Canvas& canvas)
 {
     const ThumbScroll scroll = ScrollForThumb(m_state, top);
-    if (scroll == ThumbScroll::kNone)
+    if (scroll == ThumbScroll::kNone) {
         return;
+    }
     PagePainter painter = Painter(canvas);
-    if (scroll == ThumbScroll::kToBottomView)
+    if (scroll == ThumbScroll::kToBottomView) {
         DrawBottomView(painter);
-    else
+    } else {
         DrawTopView(painter);
+    }
 }
 
 void MainPage::ScrollLinesEdited(std::string_view text)
 {
-    if (m_writingScrollBox || !m_scrollBoxShown)
+    if (m_writingScrollBox || !m_scrollBoxShown) {
         return;
+    }
     const ScrollLinesEntry entry = ReadScrollLinesText(text);
-    if (!entry.value)
+    if (!entry.value) {
         return;
+    }
     m_context.record[settings::ProfileRecord::kScrollLines] = *entry.value;
-    if (entry.replacement)
+    if (entry.replacement) {
         SetScrollBoxText(*entry.replacement);
+    }
     m_context.controls.Repaint(kScrollLinesBoxId);
 }
 
 void MainPage::StageColourChosen(int stage, ui::SkinColour colour)
 {
-    if (stage < 0 || stage >= kStageCount)
+    if (stage < 0 || stage >= kStageCount) {
         return;
+    }
     const std::size_t at = settings::ProfileRecord::kStageColour + 3 * static_cast<std::size_t>(stage);
     m_context.record[at] = colour.red;
     m_context.record[at + 1] = colour.green;
     m_context.record[at + 2] = colour.blue;
-    if (m_swatchesShown)
+    if (m_swatchesShown) {
         m_context.controls.Repaint(SwatchId(stage));
+    }
 }
 
 // ---- drawing -----------------------------------------------------------------------------
@@ -142,8 +154,9 @@ void MainPage::DrawClosedState(PagePainter& painter)
     DrawFrame(painter);
     DrawMouseSwitches(painter, m_state.mouseView);
     DrawMousePicture(painter, m_state.mouseView);
-    for (std::size_t item = 0; item < kItemCount; ++item)
+    for (std::size_t item = 0; item < kItemCount; ++item) {
         DrawItemStrip(painter, static_cast<Item>(item), m_state.strips[item]);
+    }
     if (!m_thumbShown) {
         m_thumbShown = m_context.controls.Create(ChildArgs(kScrollThumbId, ui::ChildKind::kScrollThumb, kScrollThumb));
     }
@@ -165,24 +178,28 @@ void MainPage::DrawLeftColumn(PagePainter& painter)
         const bool side = m_state.mouseView == MouseView::kSide;
         painter.Image(side ? pages::kAssignmentSideBackground : pages::kAssignmentFrontBackground,
                       kButtonAssignmentPanelOrigin);
-        if (m_rows)
+        if (m_rows) {
             m_rows->DrawRows(painter.Canvas(), m_state.mouseView);
+        }
     }
     DrawItemStrip(painter, Item::kMacroManager, m_state.Strip(Item::kMacroManager));
     const Rect& xy = m_state.Strip(Item::kXySensitivity);
     DrawItemStrip(painter, Item::kXySensitivity, xy);
-    if (m_state.xyOpen)
+    if (m_state.xyOpen) {
         DrawXyPanel(painter, xy, m_context.record);
+    }
 }
 
 void MainPage::DrawTopView(PagePainter& painter)
 {
     const TopViewPass pass = LayoutTopView(m_state, m_sizes);
     painter.Image(pages::kMainRightImage, kRightColumnOrigin);
-    for (std::size_t index = 0; index < pass.drawnItems; ++index)
+    for (std::size_t index = 0; index < pass.drawnItems; ++index) {
         DrawRightItem(painter, index);
-    if (pass.stopped)
+    }
+    if (pass.stopped) {
         ThumbToTop();
+    }
 }
 
 void MainPage::DrawBottomView(PagePainter& painter)
@@ -190,8 +207,9 @@ void MainPage::DrawBottomView(PagePainter& painter)
     LayoutBottomView(m_state, m_sizes);
     painter.Image(pages::kMainRightImage, m_state.Strip(Item::kDpiSetting).TopLeft());
     DestroySwatches();
-    for (std::size_t index = kTopOnlyItemCount; index < kRightItemCount; ++index)
+    for (std::size_t index = kTopOnlyItemCount; index < kRightItemCount; ++index) {
         DrawRightItem(painter, index);
+    }
 }
 
 void MainPage::DrawRightItem(PagePainter& painter, std::size_t index)
@@ -213,20 +231,24 @@ void MainPage::DrawRightItem(PagePainter& painter, std::size_t index)
             }
             break;
         case kLightingIndex:
-            if (open)
+            if (open) {
                 DrawLightingPanel(painter, strip, record);
+            }
             break;
         case kReportRateIndex:
-            if (open)
+            if (open) {
                 DrawReportRatePanel(painter, strip, PanelWidth(index), record[ProfileRecord::kReportInterval]);
+            }
             break;
         case kMouseSpeedIndex:
-            if (open)
+            if (open) {
                 DrawSpeedPanel(painter, strip, PanelWidth(index), record[ProfileRecord::kMouseSpeed]);
+            }
             break;
         case kDoubleClickIndex:
-            if (open)
+            if (open) {
                 DrawSpeedPanel(painter, strip, PanelWidth(index), record[ProfileRecord::kDoubleClickSpeed]);
+            }
             break;
         case kScrollSpeedIndex:
             DestroyScrollBox();
@@ -236,12 +258,14 @@ void MainPage::DrawRightItem(PagePainter& painter, std::size_t index)
             }
             break;
         case kAngleSnapIndex:
-            if (open)
+            if (open) {
                 DrawAngleSnapPanel(painter, strip, record[ProfileRecord::kAngleSnap]);
+            }
             break;
         case kGestureIndex:
-            if (open)
+            if (open) {
                 DrawGesturePanel(painter, strip, record[ProfileRecord::kGestureCorrection]);
+            }
             break;
         default:
             break;
@@ -264,8 +288,9 @@ void MainPage::Apply(const PageAction& action, PagePainter& painter)
             } else if constexpr (std::is_same_v<A, ToggleLeftItem>) {
                 bool& open = a.item == Item::kButtonAssignment ? m_state.buttonAssignmentOpen : m_state.xyOpen;
                 open = !open;
-                if (!m_state.buttonAssignmentOpen)
+                if (!m_state.buttonAssignmentOpen) {
                     CloseAssignmentLists();
+                }
                 DrawLeftColumn(painter);
             } else if constexpr (std::is_same_v<A, ClickRightItem>) {
                 ClickRight(a.index, painter);
@@ -277,8 +302,9 @@ void MainPage::Apply(const PageAction& action, PagePainter& painter)
                 enabled = ToggledStageEnable(enabled);
                 DrawStageEnable(painter, a.stage, enabled);
             } else if constexpr (std::is_same_v<A, StepScrollLines>) {
-                if (!m_scrollBoxShown)
+                if (!m_scrollBoxShown) {
                     return;
+                }
                 std::uint8_t& lines = record[settings::ProfileRecord::kScrollLines];
                 lines = SteppedScrollLines(lines, a.delta);
                 SetScrollBoxText(lines);
@@ -290,10 +316,11 @@ void MainPage::Apply(const PageAction& action, PagePainter& painter)
 void MainPage::ClickRight(std::size_t index, PagePainter& painter)
 {
     m_state.open[index] = !m_state.open[index];
-    if (index < kTopOnlyItemCount || m_state.rightView == RightView::kTop)
+    if (index < kTopOnlyItemCount || m_state.rightView == RightView::kTop) {
         DrawTopView(painter);
-    else
+    } else {
         DrawBottomView(painter);
+    }
 }
 
 void MainPage::Apply(const SetSetting& action, PagePainter& painter)
@@ -321,8 +348,9 @@ void MainPage::Apply(const SetSetting& action, PagePainter& painter)
             break;
         case Setting::kScrollMode:
             DrawScrollModeSwitches(painter, strip(kScrollSpeedIndex), action.value);
-            if (m_scrollBoxShown)
+            if (m_scrollBoxShown) {
                 m_context.controls.Enable(kScrollLinesBoxId, action.value == 0);
+            }
             break;
         case Setting::kAngleSnap:
             DrawAngleSnapSwitches(painter, strip(kAngleSnapIndex), action.value);
@@ -342,22 +370,24 @@ void MainPage::Apply(const SetSetting& action, PagePainter& painter)
 // The page's own flags follow what it hands to the window.
 void MainPage::Note(const WindowAction& action)
 {
-    if (std::holds_alternative<RunSave>(action))
+    if (std::holds_alternative<RunSave>(action)) {
         m_state.busy = true;
-    else if (std::holds_alternative<OpenHelp>(action))
+    } else if (std::holds_alternative<OpenHelp>(action)) {
         m_state.helpOpen = true;
-    else if (std::holds_alternative<CloseHelp>(action))
+    } else if (std::holds_alternative<CloseHelp>(action)) {
         m_state.helpOpen = false;
-    else if (std::holds_alternative<OpenConfig>(action))
+    } else if (std::holds_alternative<OpenConfig>(action)) {
         m_state.configOpen = true;
-    else if (std::holds_alternative<OpenMacroManager>(action))
+    } else if (std::holds_alternative<OpenMacroManager>(action)) {
         CloseAssignmentLists();  // the manager may rename or delete the macros a list offers
+    }
 }
 
 void MainPage::CloseAssignmentLists()
 {
-    if (m_rows)
+    if (m_rows) {
         m_rows->CloseAllLists();
+    }
 }
 
 // ---- child windows -----------------------------------------------------------------------
@@ -365,17 +395,21 @@ void MainPage::CloseAssignmentLists()
 void MainPage::CreateSwatches()
 {
     for (int stage = 0; stage < kStageCount; ++stage) {
-        if (m_context.controls.Create(ChildArgs(SwatchId(stage), ui::ChildKind::kColourSwatch, DpiColourSwatch(stage))))
+        if (m_context.controls.Create(
+                ChildArgs(SwatchId(stage), ui::ChildKind::kColourSwatch, DpiColourSwatch(stage)))) {
             m_swatchesShown = true;
+        }
     }
 }
 
 void MainPage::DestroySwatches()
 {
-    if (!m_swatchesShown)
+    if (!m_swatchesShown) {
         return;
-    for (int stage = 0; stage < kStageCount; ++stage)
+    }
+    for (int stage = 0; stage < kStageCount; ++stage) {
         m_context.controls.Destroy(SwatchId(stage));
+    }
     m_swatchesShown = false;
 }
 
@@ -393,8 +427,9 @@ void MainPage::CreateScrollBox(const Rect& strip)
 
 void MainPage::DestroyScrollBox()
 {
-    if (!m_scrollBoxShown)
+    if (!m_scrollBoxShown) {
         return;
+    }
     m_context.controls.Destroy(kScrollLinesBoxId);
     m_scrollBoxShown = false;
 }
@@ -410,8 +445,9 @@ void MainPage::SetScrollBoxText(std::string_view text)
 
 void MainPage::ThumbToTop()
 {
-    if (m_thumbShown)
+    if (m_thumbShown) {
         m_context.controls.Move(kScrollThumbId, kScrollThumb);
+    }
 }
 
 }  // namespace zalvane::pages

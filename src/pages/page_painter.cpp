@@ -12,7 +12,10 @@ void PagePainter::Image(std::string_view name, Point at)
     (void)m_canvas.DrawImage(m_skin.ImagePath(name), at.x, at.y);
 }
 
-void PagePainter::Image(std::string_view pattern, int value, Point at) { Image(pages::SkinImageName(pattern, value), at); }
+void PagePainter::Image(std::string_view pattern, int value, Point at)
+{
+    Image(pages::SkinImageName(pattern, value), at);
+}
 
 void PagePainter::Text(std::string_view text, const Rect& rect, ui::TextAlignment alignment, ui::FontRole font)
 {

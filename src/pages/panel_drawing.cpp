@@ -78,10 +78,12 @@ void DrawLightingPanel(PagePainter& painter, const Rect& strip, const ProfileRec
 void DrawLightingSwitches(PagePainter& painter, const Rect& strip, std::uint8_t mode)
 {
     // A mode from a damaged file that names no row lights no switch.
-    if (mode < 1 || mode > kLightingRowCount)
+    if (mode < 1 || mode > kLightingRowCount) {
         return;
-    for (int row = 1; row <= kLightingRowCount; ++row)
+    }
+    for (int row = 1; row <= kLightingRowCount; ++row) {
         painter.Image(SwitchImage(row == mode), LightingModeSwitch(strip, row).TopLeft());
+    }
 }
 
 void DrawLightingSlider(PagePainter& painter, const Rect& strip, int row, std::uint8_t value)
@@ -98,8 +100,9 @@ void DrawReportRatePanel(PagePainter& painter, const Rect& strip, int width, std
 void DrawReportRateDial(PagePainter& painter, const Rect& strip, int width, std::uint8_t interval)
 {
     // An interval the mouse has no rate for shows the bare background.
-    if (const auto rate = ReportRateOf(interval))
+    if (const auto rate = ReportRateOf(interval)) {
         painter.Image(pages::kReportRatePattern, *rate, ReportRateDial(strip, width).TopLeft());
+    }
 }
 
 void DrawSpeedPanel(PagePainter& painter, const Rect& strip, int width, std::uint8_t speed)

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "pages/page_painter.h"
 #include "pages/geometry_types.h"
+#include "pages/page_painter.h"
 #include "settings/profile_record.h"
 
 namespace zalvane::pages {

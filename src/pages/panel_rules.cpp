@@ -91,8 +91,9 @@ SettingRange RangeOf(Setting setting)
 
 bool PageCanStore(Setting setting, int value)
 {
-    if (setting == Setting::kReportInterval)
+    if (setting == Setting::kReportInterval) {
         return value >= 0 && value <= 0xFF && ReportRateOf(static_cast<std::uint8_t>(value)).has_value();
+    }
     const SettingRange range = RangeOf(setting);
     return value >= range.min && value <= range.max;
 }
@@ -100,16 +101,18 @@ bool PageCanStore(Setting setting, int value)
 int SliderValue(int x, int sliderLeft, int offset, int step, int maxValue)
 {
     const long long past = static_cast<long long>(x) - sliderLeft - offset;
-    if (past < 0)
+    if (past < 0) {
         return 1;
+    }
     return static_cast<int>(std::min<long long>(past / step + 2, maxValue));
 }
 
 std::uint8_t StageValueAt(int y)
 {
     const long long above = static_cast<long long>(kDpiSliderBottom) - y - kDpiSliderFloor;
-    if (above <= 0)
+    if (above <= 0) {
         return kDpiStageMinValue;
+    }
     return static_cast<std::uint8_t>(std::min<long long>(above + 1, kDpiStageMaxValue));
 }
 
@@ -135,10 +138,12 @@ std::optional<std::uint8_t> ReportIntervalAt(Point point, const Rect& dial)
     const Point centre = ReportRateDialCentre(dial);
     const long long dx = static_cast<long long>(point.x) - centre.x;
     const long long dy = static_cast<long long>(point.y) - centre.y;
-    if (!OnRing(dx, dy, kReportDialInnerRadius, kReportDialOuterRadius) || dx == 0 || dy == 0)
+    if (!OnRing(dx, dy, kReportDialInnerRadius, kReportDialOuterRadius) || dx == 0 || dy == 0) {
         return std::nullopt;
-    if (dy < 0)
+    }
+    if (dy < 0) {
         return dx > 0 ? kUpperRightInterval : kUpperLeftInterval;
+    }
     return dx > 0 ? kLowerRightInterval : kLowerLeftInterval;
 }
 
@@ -160,17 +165,19 @@ std::optional<std::uint8_t> SpeedAt(Point point, const Rect& dial)
     const Point pivot = SpeedDialPivot(dial);
     const long long dx = static_cast<long long>(point.x) - pivot.x;
     const long long dy = static_cast<long long>(point.y) - pivot.y;
-    if (dy > 0 || !OnRing(dx, dy, kSpeedDialInnerRadius, kSpeedDialOuterRadius))
+    if (dy > 0 || !OnRing(dx, dy, kSpeedDialInnerRadius, kSpeedDialOuterRadius)) {
         return std::nullopt;
+    }
     // Degrees counter-clockwise from the right-hand horizontal; the axes exactly, so that
     // straight up gives 7 and the horizontals 12 and 2 without rounding doubt.
     double degrees = 0;
-    if (dx == 0)
+    if (dx == 0) {
         degrees = 90;
-    else if (dy == 0)
+    } else if (dy == 0) {
         degrees = dx > 0 ? 0 : 180;
-    else
+    } else {
         degrees = std::atan2(static_cast<double>(-dy), static_cast<double>(dx)) * 180.0 / std::numbers::pi;
+    }
     const double value = std::trunc(kSpeedMaxValue - degrees / kSpeedDegreesPerStep);
     return static_cast<std::uint8_t>(value);
 }
@@ -184,11 +191,13 @@ std::uint8_t SteppedScrollLines(std::uint8_t lines, int delta)
 
 ScrollLinesEntry ReadScrollLinesText(std::string_view text)
 {
-    if (text.empty())
+    if (text.empty()) {
         return {};
+    }
     const std::int64_t lines = platform::DecimalValue(text);
-    if (lines < kScrollLinesMin || lines > kScrollLinesMax)
+    if (lines < kScrollLinesMin || lines > kScrollLinesMax) {
         return {std::uint8_t{kScrollLinesMin}, std::to_string(kScrollLinesMin)};
+    }
     return {static_cast<std::uint8_t>(lines), std::nullopt};
 }
 

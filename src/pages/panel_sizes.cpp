@@ -34,8 +34,9 @@ PanelSizes MeasurePanelSizes(ui::ImageSizePort& images, const ui::SkinState& ski
 {
     PanelSizes measured;
     for (std::size_t i = 0; i < kPanelCount; ++i) {
-        if (const auto size = images.SizeOf(skin.ImagePath(kBackgrounds[i])))
+        if (const auto size = images.SizeOf(skin.ImagePath(kBackgrounds[i]))) {
             measured.sizes[i] = *size;
+        }
     }
     return measured;
 }

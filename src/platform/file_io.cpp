@@ -24,12 +24,14 @@ public:
 // `targetName` is empty.
 bool IsTemporaryName(std::string_view name, std::string_view targetName)
 {
-    if (!name.ends_with(kTemporaryEnd))
+    if (!name.ends_with(kTemporaryEnd)) {
         return false;
+    }
     const std::size_t mark = name.find(kTemporaryMark);
     if (mark == std::string_view::npos || mark == 0 ||
-        mark + kTemporaryMark.size() + kTemporaryEnd.size() > name.size())
+        mark + kTemporaryMark.size() + kTemporaryEnd.size() > name.size()) {
         return false;
+    }
     return targetName.empty() || (mark == targetName.size() && name.starts_with(targetName));
 }
 
@@ -41,13 +43,16 @@ std::size_t RemoveLeftTemporariesMatching(const fs::path& folder, std::string_vi
     for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, error), end; !error && it != end;
          it.increment(error)) {
         std::error_code ignored;
-        if (!IsTemporaryName(PathToUtf8(it->path().filename()), targetName) || !it->is_regular_file(ignored))
+        if (!IsTemporaryName(PathToUtf8(it->path().filename()), targetName) || !it->is_regular_file(ignored)) {
             continue;
+        }
         const auto written = fs::last_write_time(it->path(), ignored);
-        if (ignored || now - written < kLeftTemporaryAge)
+        if (ignored || now - written < kLeftTemporaryAge) {
             continue;  // possibly a write under way in another process
-        if (fs::remove(it->path(), ignored))
+        }
+        if (fs::remove(it->path(), ignored)) {
             ++removed;
+        }
     }
     return removed;
 }
@@ -82,36 +87,45 @@ FileBytes ReadFileBytes(const std::string& path, std::size_t maxSize)
     const std::filesystem::path fsPath = PathFromUtf8(path);
     std::error_code error;
     const auto state = std::filesystem::status(fsPath, error);
-    if (fsPath.empty() || state.type() == std::filesystem::file_type::not_found)
+    if (fsPath.empty() || state.type() == std::filesystem::file_type::not_found) {
         return {FileStatus::kMissing, {}, 0, {}};
-    if (error)
+    }
+    if (error) {
         return unreadable(error);
-    if (std::filesystem::is_directory(state))
+    }
+    if (std::filesystem::is_directory(state)) {
         return unreadable(std::make_error_code(std::errc::is_a_directory));
-    if (!std::filesystem::is_regular_file(state))
+    }
+    if (!std::filesystem::is_regular_file(state)) {
         return unreadable({});
+    }
     const auto size = std::filesystem::file_size(fsPath, error);
-    if (error)
+    if (error) {
         return unreadable(error);
-    if (size > maxSize)
+    }
+    if (size > maxSize) {
         return tooLarge(size);
+    }
 
     errno = 0;
     std::ifstream in(fsPath, std::ios::binary);
-    if (!in)
+    if (!in) {
         return unreadable(std::make_error_code(errno != 0 ? std::errc(errno) : std::errc::io_error));
+    }
     // Read to the end rather than trusting the size taken above: the file may change.
     FileBytes result{FileStatus::kOk, {}, 0, {}};
     result.bytes.reserve(static_cast<std::size_t>(size));
     char chunk[16384];
     while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
         const auto got = static_cast<std::size_t>(in.gcount());
-        if (result.bytes.size() + got > maxSize)
+        if (result.bytes.size() + got > maxSize) {
             return tooLarge(result.bytes.size() + got);
+        }
         result.bytes.insert(result.bytes.end(), chunk, chunk + got);
     }
-    if (in.bad())
+    if (in.bad()) {
         return unreadable(std::make_error_code(std::errc::io_error));
+    }
     return result;
 }
 
@@ -131,27 +145,34 @@ std::error_code NotRegularFileError()
 std::expected<std::filesystem::path, std::error_code> WriteTarget(const std::string& path)
 {
     fs::path target = PathFromUtf8(path);
-    if (target.empty() || !target.has_filename())
+    if (target.empty() || !target.has_filename()) {
         return std::unexpected(std::make_error_code(std::errc::invalid_argument));
+    }
     std::error_code error;
     if (fs::is_symlink(fs::symlink_status(target, error))) {
         // Followed to its end; a link to nothing or a loop of links is refused here.
         target = fs::canonical(target, error);
-        if (error)
+        if (error) {
             return std::unexpected(error);
+        }
     }
     const auto state = fs::status(target, error);
-    if (state.type() == fs::file_type::not_found)
+    if (state.type() == fs::file_type::not_found) {
         return target;
-    if (error)
+    }
+    if (error) {
         return std::unexpected(error);
-    if (fs::is_directory(state))
+    }
+    if (fs::is_directory(state)) {
         return std::unexpected(std::make_error_code(std::errc::is_a_directory));
-    if (!fs::is_regular_file(state))
+    }
+    if (!fs::is_regular_file(state)) {
         return std::unexpected(NotRegularFileError());
+    }
     // A read-only file stays as it is, as the system's own writes leave it.
-    if ((state.permissions() & fs::perms::owner_write) == fs::perms::none)
+    if ((state.permissions() & fs::perms::owner_write) == fs::perms::none) {
         return std::unexpected(std::make_error_code(std::errc::permission_denied));
+    }
     return target;
 }
 
@@ -176,8 +197,9 @@ std::filesystem::path TemporaryPathBeside(const std::filesystem::path& target)
         temporary += std::string(kTemporaryMark) + std::to_string(stamp) + "-" + std::to_string(counter.fetch_add(1)) +
                      std::string(kTemporaryEnd);
         std::error_code error;
-        if (!std::filesystem::exists(temporary, error) && !error)
+        if (!std::filesystem::exists(temporary, error) && !error) {
             return temporary;
+        }
     }
     return {};
 }
@@ -191,8 +213,9 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, std::error_code& error)
 {
     const auto fail = [&error](std::errc why) {
-        if (!error)
+        if (!error) {
             error = std::make_error_code(why);
+        }
         return false;
     };
     error.clear();
@@ -208,14 +231,16 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     const bool replacing = fs::exists(state);
 
     const std::filesystem::path temporary = TemporaryPathBeside(target);
-    if (temporary.empty())
+    if (temporary.empty()) {
         return fail(std::errc::file_exists);
+    }
 
     {
         errno = 0;
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
+        if (!out) {
             return fail(errno != 0 ? std::errc(errno) : std::errc::io_error);
+        }
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         out.flush();
         if (!out) {

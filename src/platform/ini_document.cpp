@@ -18,17 +18,22 @@ std::string_view NameOf(std::string_view text) { return Trim(CutAtNul(Trim(text)
 char32_t FoldCase(char32_t c)
 {
     if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3A9 && c != 0x3A2) ||
-        (c >= 0x410 && c <= 0x42F))
+        (c >= 0x410 && c <= 0x42F)) {
         return c + 0x20;
-    if (c >= 0x400 && c <= 0x40F)
+    }
+    if (c >= 0x400 && c <= 0x40F) {
         return c + 0x50;
+    }
     // Latin Extended-A pairs capital and small letters side by side.
-    if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177))
+    if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) {
         return c | 1;
-    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E))
+    }
+    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) {
         return (c & 1) ? c + 1 : c;
-    if (c == 0x178)
+    }
+    if (c == 0x178) {
         return 0xFF;
+    }
     return c;
 }
 
@@ -39,8 +44,9 @@ bool IniNamesEqual(std::string_view a, std::string_view b)
     std::size_t i = 0;
     std::size_t j = 0;
     while (i < a.size() && j < b.size()) {
-        if (FoldCase(DecodeUtf8(a, i)) != FoldCase(DecodeUtf8(b, j)))
+        if (FoldCase(DecodeUtf8(a, i)) != FoldCase(DecodeUtf8(b, j))) {
             return false;
+        }
     }
     return i == a.size() && j == b.size();
 }
@@ -49,8 +55,9 @@ IniDocument::Line IniDocument::MakeLine(std::string text, Ending ending, std::st
 {
     Line line{std::move(text), ending, std::move(raw), Kind::kOther, {}, {}};
     const std::string_view trimmed = Trim(line.text);
-    if (trimmed.empty() || trimmed.front() == ';')
+    if (trimmed.empty() || trimmed.front() == ';') {
         return line;
+    }
     if (trimmed.front() == '[') {
         // The name runs to the last ']' of the line; what follows it does not count.
         const std::size_t close = trimmed.rfind(']');
@@ -61,8 +68,9 @@ IniDocument::Line IniDocument::MakeLine(std::string text, Ending ending, std::st
         }
     }
     const std::size_t equals = trimmed.find('=');
-    if (equals == std::string_view::npos)
+    if (equals == std::string_view::npos) {
         return line;
+    }
     line.kind = Kind::kKey;
     line.name = NameOf(trimmed.substr(0, equals));
     line.value = Trim(trimmed.substr(equals + 1));
@@ -78,8 +86,9 @@ std::vector<IniDocument::LineSpan> IniDocument::SplitLines(std::size_t count, Un
     std::size_t begin = 0;
     while (begin < count) {
         std::size_t textEnd = begin;
-        while (textEnd < count && unitAt(textEnd) != '\n' && unitAt(textEnd) != '\r')
+        while (textEnd < count && unitAt(textEnd) != '\n' && unitAt(textEnd) != '\r') {
             ++textEnd;
+        }
         LineSpan span{begin, textEnd, textEnd, Ending::kNone};
         if (textEnd < count && unitAt(textEnd) == '\r' && textEnd + 1 < count && unitAt(textEnd + 1) == '\n') {
             span.ending = Ending::kCrLf;
@@ -97,8 +106,9 @@ std::vector<IniDocument::LineSpan> IniDocument::SplitLines(std::size_t count, Un
 IniDocument IniDocument::Parse(std::span<const std::uint8_t> bytes)
 {
     IniDocument document;
-    if (bytes.empty())
+    if (bytes.empty()) {
         return document;
+    }
     const auto at = [&](std::size_t i) { return bytes[i]; };
     const auto rawOf = [&](std::size_t begin, std::size_t end) {
         return std::string(reinterpret_cast<const char*>(bytes.data()) + begin, end - begin);
@@ -116,8 +126,9 @@ IniDocument IniDocument::Parse(std::span<const std::uint8_t> bytes)
         // An odd last byte is no character.
         for (const LineSpan& span : SplitLines((bytes.size() - kBom) / 2, unitAt)) {
             std::u16string text;
-            for (std::size_t i = span.begin; i < span.textEnd; ++i)
+            for (std::size_t i = span.begin; i < span.textEnd; ++i) {
                 text.push_back(unitAt(i));
+            }
             document.m_lines.push_back(
                 MakeLine(Utf16ToUtf8(text), span.ending, rawOf(kBom + 2 * span.begin, kBom + 2 * span.end)));
         }
@@ -140,8 +151,9 @@ IniDocument IniDocument::Parse(std::span<const std::uint8_t> bytes)
 
 std::string IniDocument::Encode(std::string_view text) const
 {
-    if (m_encoding == TextFileEncoding::kUtf8 || m_encoding == TextFileEncoding::kUtf8Bom)
+    if (m_encoding == TextFileEncoding::kUtf8 || m_encoding == TextFileEncoding::kUtf8Bom) {
         return std::string(text);
+    }
     const bool little = m_encoding == TextFileEncoding::kUtf16Le;
     std::string out;
     for (const char16_t unit : Utf8ToUtf16(text)) {
@@ -195,8 +207,9 @@ std::vector<std::uint8_t> IniDocument::Serialize() const
 std::optional<std::size_t> IniDocument::FindSection(std::string_view section) const
 {
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        if (m_lines[i].kind == Kind::kSection && IniNamesEqual(m_lines[i].name, section))
+        if (m_lines[i].kind == Kind::kSection && IniNamesEqual(m_lines[i].name, section)) {
             return i;
+        }
     }
     return std::nullopt;
 }
@@ -204,20 +217,23 @@ std::optional<std::size_t> IniDocument::FindSection(std::string_view section) co
 std::size_t IniDocument::SectionEnd(std::size_t header) const
 {
     std::size_t end = header + 1;
-    while (end < m_lines.size() && m_lines[end].kind != Kind::kSection)
+    while (end < m_lines.size() && m_lines[end].kind != Kind::kSection) {
         ++end;
+    }
     return end;
 }
 
 std::optional<std::string_view> IniDocument::Find(std::string_view section, std::string_view key) const
 {
     const auto header = FindSection(section);
-    if (!header)
+    if (!header) {
         return std::nullopt;
+    }
     const std::size_t end = SectionEnd(*header);
     for (std::size_t i = *header + 1; i < end; ++i) {
-        if (m_lines[i].kind == Kind::kKey && IniNamesEqual(m_lines[i].name, key))
+        if (m_lines[i].kind == Kind::kKey && IniNamesEqual(m_lines[i].name, key)) {
             return std::string_view(m_lines[i].value);
+        }
     }
     return std::nullopt;
 }
@@ -226,8 +242,9 @@ std::vector<std::string> IniDocument::SectionNames() const
 {
     std::vector<std::string> names;
     for (const Line& line : m_lines) {
-        if (line.kind == Kind::kSection && !line.name.empty())
+        if (line.kind == Kind::kSection && !line.name.empty()) {
             names.push_back(line.name);
+        }
     }
     return names;
 }
@@ -236,11 +253,13 @@ std::vector<std::string> IniDocument::SectionNames() const
 void IniDocument::EndLastLine(std::size_t index)
 {
     Line& line = m_lines[index];
-    if (line.ending != Ending::kNone)
+    if (line.ending != Ending::kNone) {
         return;
+    }
     line.ending = Ending::kCrLf;
-    if (!line.raw.empty())
+    if (!line.raw.empty()) {
         line.raw += Encode("\r\n");
+    }
 }
 
 IniDocument::Line IniDocument::HeaderLine(std::string_view section, Ending ending)
@@ -255,8 +274,9 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
     const std::string keyLine = std::string(NameOf(key)) + "=" + std::string(value);
     const auto header = FindSection(section);
     if (!header) {
-        if (!m_lines.empty())
+        if (!m_lines.empty()) {
             EndLastLine(m_lines.size() - 1);
+        }
         m_lines.push_back(HeaderLine(section, Ending::kCrLf));
         m_lines.push_back(MakeLine(keyLine, Ending::kCrLf, {}));
         return true;
@@ -266,14 +286,16 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
     for (std::size_t i = *header + 1; i < end; ++i) {
         Line& line = m_lines[i];
         if (line.kind == Kind::kKey && IniNamesEqual(line.name, key)) {
-            if (line.value == Trim(value))
+            if (line.value == Trim(value)) {
                 return false;
+            }
             // The key keeps its spelling from the file.
             line = MakeLine(line.name + "=" + std::string(value), line.ending, {});
             return true;
         }
-        if (!Trim(line.text).empty())
+        if (!Trim(line.text).empty()) {
             lastContent = i;
+        }
     }
     EndLastLine(lastContent);
     m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(lastContent + 1),
@@ -301,10 +323,12 @@ bool IniDocument::ReplaceSection(std::string_view section, std::span<const IniEn
 
     const auto header = FindSection(section);
     if (!header) {
-        if (body.empty())
+        if (body.empty()) {
             return false;
-        if (!m_lines.empty())
+        }
+        if (!m_lines.empty()) {
             EndLastLine(m_lines.size() - 1);
+        }
         m_lines.push_back(HeaderLine(section, Ending::kCrLf));
         m_lines.insert(m_lines.end(), body.begin(), body.end());
         return true;
@@ -313,16 +337,19 @@ bool IniDocument::ReplaceSection(std::string_view section, std::span<const IniEn
     const std::size_t end = SectionEnd(*header);
     std::size_t contentEnd = *header + 1;
     for (std::size_t i = *header + 1; i < end; ++i) {
-        if (!Trim(m_lines[i].text).empty())
+        if (!Trim(m_lines[i].text).empty()) {
             contentEnd = i + 1;
+        }
     }
     const auto first = m_lines.begin() + static_cast<std::ptrdiff_t>(*header + 1);
     const auto last = m_lines.begin() + static_cast<std::ptrdiff_t>(contentEnd);
     if (std::equal(first, last, body.begin(), body.end(),
-                   [](const Line& a, const Line& b) { return a.kind == Kind::kKey && a.text == b.text; }))
+                   [](const Line& a, const Line& b) { return a.kind == Kind::kKey && a.text == b.text; })) {
         return false;
-    if (!body.empty())
+    }
+    if (!body.empty()) {
         EndLastLine(*header);
+    }
     m_lines.erase(first, last);
     m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(*header + 1), body.begin(), body.end());
     return true;
@@ -331,15 +358,18 @@ bool IniDocument::ReplaceSection(std::string_view section, std::span<const IniEn
 bool IniDocument::RenameSection(std::string_view from, std::string_view to)
 {
     const auto header = FindSection(from);
-    if (!header)
+    if (!header) {
         return false;
+    }
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        if (i != *header && m_lines[i].kind == Kind::kSection && IniNamesEqual(m_lines[i].name, to))
+        if (i != *header && m_lines[i].kind == Kind::kSection && IniNamesEqual(m_lines[i].name, to)) {
             return false;
+        }
     }
     Line& line = m_lines[*header];
-    if (line.name != NameOf(to))
+    if (line.name != NameOf(to)) {
         line = HeaderLine(to, line.ending);
+    }
     return true;
 }
 

@@ -43,8 +43,9 @@ public:
     virtual bool WriteStrings(const std::string& path, std::string_view section, std::span<const IniEntry> entries)
     {
         for (const IniEntry& entry : entries) {
-            if (!WriteString(path, section, entry.key, entry.value))
+            if (!WriteString(path, section, entry.key, entry.value)) {
                 return false;
+            }
         }
         return true;
     }

@@ -6,16 +6,18 @@ void MemoryIniStore::PutFile(const std::string& path, std::span<const std::uint8
 {
     File file;
     file.bytes.assign(bytes.begin(), bytes.end());
-    if (bytes.size() <= kMaxFileSize)
+    if (bytes.size() <= kMaxFileSize) {
         file.document = IniDocument::Parse(bytes);
+    }
     m_files[path] = std::move(file);
 }
 
 std::optional<std::vector<std::uint8_t>> MemoryIniStore::FileBytes(const std::string& path) const
 {
     const auto found = m_files.find(path);
-    if (found == m_files.end())
+    if (found == m_files.end()) {
         return std::nullopt;
+    }
     return found->second.bytes;
 }
 

@@ -10,11 +10,13 @@ PortableIniStore::FileStamp PortableIniStore::StampOf(const std::string& path)
     std::error_code error;
     FileStamp stamp;
     stamp.size = std::filesystem::file_size(fsPath, error);
-    if (error)
+    if (error) {
         return {};
+    }
     stamp.time = std::filesystem::last_write_time(fsPath, error);
-    if (error)
+    if (error) {
         return {};
+    }
     stamp.exists = true;
     return stamp;
 }
@@ -24,12 +26,14 @@ const IniDocument* PortableIniStore::Load(const std::string& path)
     // Taken before the bytes are read: a change after this moment changes the stamp.
     const auto now = std::filesystem::file_time_type::clock::now();
     const FileStamp stamp = StampOf(path);
-    if (m_snapshot && m_snapshot->path == path && m_snapshot->settled && m_snapshot->stamp == stamp)
+    if (m_snapshot && m_snapshot->path == path && m_snapshot->settled && m_snapshot->stamp == stamp) {
         return &m_snapshot->document;
+    }
 
     FileBytes file = ReadFileBytes(path, kMaxFileSize);
-    if (file.status != FileStatus::kOk && file.status != FileStatus::kMissing)
+    if (file.status != FileStatus::kOk && file.status != FileStatus::kMissing) {
         return nullptr;
+    }
     const bool settled = stamp.exists && stamp.time + kTimestampSlack < now;
     if (m_snapshot && m_snapshot->path == path && m_snapshot->bytes == file.bytes) {
         m_snapshot->stamp = stamp;

@@ -40,15 +40,17 @@ char32_t DecodeUtf8(std::string_view text, std::size_t& pos)
         ++used;
     }
     pos += used;
-    if (used < length || codePoint < minimum || codePoint > 0x10FFFF || IsSurrogate(codePoint))
+    if (used < length || codePoint < minimum || codePoint > 0x10FFFF || IsSurrogate(codePoint)) {
         return kReplacementCharacter;
+    }
     return codePoint;
 }
 
 void AppendUtf8(std::string& out, char32_t codePoint)
 {
-    if (codePoint > 0x10FFFF || IsSurrogate(codePoint))
+    if (codePoint > 0x10FFFF || IsSurrogate(codePoint)) {
         codePoint = kReplacementCharacter;
+    }
     if (codePoint < 0x80) {
         out.push_back(static_cast<char>(codePoint));
     } else if (codePoint < 0x800) {
@@ -104,16 +106,18 @@ std::string SanitizeUtf8(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
-    for (std::size_t pos = 0; pos < text.size();)
+    for (std::size_t pos = 0; pos < text.size();) {
         AppendUtf8(out, DecodeUtf8(text, pos));
+    }
     return out;
 }
 
 std::size_t Utf16Length(std::string_view text)
 {
     std::size_t units = 0;
-    for (std::size_t pos = 0; pos < text.size();)
+    for (std::size_t pos = 0; pos < text.size();) {
         units += DecodeUtf8(text, pos) >= 0x10000 ? 2 : 1;
+    }
     return units;
 }
 
@@ -124,8 +128,9 @@ std::string_view CutToUtf16Units(std::string_view text, std::size_t maxUnits)
     while (pos < text.size()) {
         std::size_t next = pos;
         const std::size_t width = DecodeUtf8(text, next) >= 0x10000 ? 2 : 1;
-        if (units + width > maxUnits)
+        if (units + width > maxUnits) {
             break;
+        }
         units += width;
         pos = next;
     }

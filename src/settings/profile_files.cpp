@@ -9,16 +9,18 @@ namespace zalvane::settings {
 
 void RebuildProfilePaths(ProfileFiles& files)
 {
-    if (files.profileKnown)
+    if (files.profileKnown) {
         UseProfilePaths(files.paths, files.profileIndex);
-    else
+    } else {
         ForgetProfilePaths(files.paths);
+    }
 }
 
 std::expected<ProfileFileContent, ProfileFileProblem> ReadProfileFile(const std::optional<std::string>& path)
 {
-    if (!path)
+    if (!path) {
         return std::unexpected(ProfileFileProblem::Missing());
+    }
     const platform::FileBytes file = platform::ReadFileBytes(*path, kProfileFileSize);
     switch (file.status) {
         case platform::FileStatus::kMissing:
@@ -35,8 +37,9 @@ std::expected<ProfileFileContent, ProfileFileProblem> ReadProfileFile(const std:
 
 std::expected<ProfileFileContent, ProfileFileProblem> ParseProfileFile(std::span<const std::uint8_t> bytes)
 {
-    if (bytes.size() != kProfileFileSize)
+    if (bytes.size() != kProfileFileSize) {
         return std::unexpected(ProfileFileProblem::WrongSize(bytes.size()));
+    }
     ProfileFileContent content;
     content.firstRunFlag = bytes.front();
     std::copy(bytes.begin() + 1, bytes.end(), content.record.bytes.begin());
@@ -55,8 +58,9 @@ std::vector<std::uint8_t> ProfileFileBytes(const ProfileRecord& record)
 std::expected<void, std::error_code> WriteProfileFileContent(const std::string& path, const ProfileRecord& record)
 {
     std::error_code error;
-    if (!platform::WriteFileAtomically(path, ProfileFileBytes(record), error))
+    if (!platform::WriteFileAtomically(path, ProfileFileBytes(record), error)) {
         return std::unexpected(error);
+    }
     return {};
 }
 
@@ -69,8 +73,9 @@ LoadResult LoadProfile(platform::IniStore& store, platform::MessageBoxPort& mess
     } else {
         const auto index = ReadCurrentProfileIndex(store, files.paths.listFile, files.profileIndex);
         files.profileKnown = index.has_value();
-        if (!index)
+        if (!index) {
             return {LoadOutcome::kNoProfileList, std::nullopt, std::nullopt};
+        }
         files.profileIndex = *index;
         UseProfilePaths(files.paths, files.profileIndex);
     }

@@ -19,15 +19,17 @@ std::string_view FileNameOf(std::string_view path)
 
 std::optional<std::string> ProgramFolderOf(std::string_view modulePath)
 {
-    if (FileNameOf(modulePath) != kExecutableName)
+    if (FileNameOf(modulePath) != kExecutableName) {
         return std::nullopt;
+    }
     return std::string(modulePath.substr(0, modulePath.size() - kExecutableName.size()));
 }
 
 std::optional<std::string> ProgramPaths::InFolder(std::string_view fileName) const
 {
-    if (!folder)
+    if (!folder) {
         return std::nullopt;
+    }
     return *folder + std::string(fileName);
 }
 

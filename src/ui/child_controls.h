@@ -19,7 +19,7 @@ enum class ChildKind {
 struct ChildControlArgs {
     int id = 0;
     ChildKind kind = ChildKind::kColourSwatch;
-    ui::Rect rect;  // parent client pixels
+    ui::Rect rect;     // parent client pixels
     std::string text;  // UTF-8; what a number box shows
     bool enabled = true;
     int maxChars = 0;  // a number box's text limit; 0: none

@@ -10,8 +10,9 @@ constexpr std::string_view kHeiTi = "黑体";
 // on, Simplified Chinese takes Hei instead of Song.
 FontChoice ChineseFont(language::Language language, WindowsVersion version)
 {
-    if (language == language::Language::kTraditionalChinese)
+    if (language == language::Language::kTraditionalChinese) {
         return {kHeiTi, 14, 400};
+    }
     const bool from62 = version.major > 6 || (version.major == 6 && version.minor >= 2);
     return {from62 ? kHeiTi : kSongTi, 13, 400};
 }
@@ -20,12 +21,15 @@ FontChoice ChineseFont(language::Language language, WindowsVersion version)
 
 FontChoice ChooseFont(FontUse use, language::Language language, WindowsVersion version)
 {
-    if (use == FontUse::kValue)
+    if (use == FontUse::kValue) {
         return {"Arial", 12, 0};
-    if (language != language::Language::kEnglish)
+    }
+    if (language != language::Language::kEnglish) {
         return ChineseFont(language, version);
-    if (use == FontUse::kSingleKeyDialog)
+    }
+    if (use == FontUse::kSingleKeyDialog) {
         return {"Segoe UI", 15, 400};
+    }
     if (use == FontUse::kMacroManager) {
         return {"Segoe UI", 15, 700};
     }

@@ -61,14 +61,16 @@ bool HasWindowImages(const SkinState& skin, const SkinImageCheck& usable)
 SkinChoice ChooseSkin(const settings::TextSettings& text, std::string_view modulePath, const SkinImageCheck& usable)
 {
     SkinChoice choice{SkinStateFor(text, modulePath), {}};
-    if (choice.state.name == kDefaultSkinName || HasWindowImages(choice.state, usable))
+    if (choice.state.name == kDefaultSkinName || HasWindowImages(choice.state, usable)) {
         return choice;
+    }
     // The text file's colours stay: they may belong to it, not to the skin it names.
     SkinState fallback = choice.state;
     fallback.name = kDefaultSkinName;
     fallback.root = SkinRootFromModulePath(modulePath, kDefaultSkinName);
-    if (!HasWindowImages(fallback, usable))
+    if (!HasWindowImages(fallback, usable)) {
         return choice;
+    }
     choice.replacedRoot = std::exchange(choice.state, std::move(fallback)).root;
     return choice;
 }

@@ -42,8 +42,9 @@ struct Wire {
     void Sent()
     {
         ++sends;
-        if (failed)
+        if (failed) {
             ++sendsAfterFailure;
+        }
     }
 };
 
@@ -61,8 +62,9 @@ public:
     bool GetFeatureReport(std::span<std::uint8_t> report) override
     {
         const std::uint8_t mode = m_wire.input.Byte();
-        if (mode == 1)
+        if (mode == 1) {
             return Take(false);
+        }
         Fill(report, m_wire.input.Bytes(m_wire.input.Byte()));
         return true;
     }
@@ -125,14 +127,16 @@ public:
     bool ReadEnded() override { return m_reading; }
     std::optional<std::size_t> FinishRead(std::span<std::uint8_t> buffer) override
     {
-        if (!m_reading)
+        if (!m_reading) {
             return std::nullopt;
+        }
         m_reading = false;
         const std::size_t count = std::min(buffer.size(), m_report.size());
         std::copy_n(m_report.begin(), count, buffer.begin());
         ++finished;
-        if (count >= 4 && buffer[0] == device::kEventReportId && buffer[1] == device::kEventClass)
+        if (count >= 4 && buffer[0] == device::kEventReportId && buffer[1] == device::kEventClass) {
             ++events;
+        }
         return count;
     }
     void CancelRead() override { m_reading = false; }
@@ -164,8 +168,9 @@ public:
     std::optional<device::HidCapabilities> Capabilities() override
     {
         const std::uint8_t kind = m_input.Byte();
-        if (kind % 4 == 3)
+        if (kind % 4 == 3) {
             return std::nullopt;
+        }
         device::HidCapabilities caps;
         caps.usagePage = kind % 4 == 0   ? device::kCommandUsagePage
                          : kind % 4 == 1 ? device::kEventUsagePage
@@ -189,9 +194,10 @@ public:
     }
     std::expected<std::string, device::HidEnumError> Path(std::size_t index) override
     {
-        if (index >= m_count)
+        if (index >= m_count) {
             return std::unexpected(m_wire.input.Byte() == 1 ? device::HidEnumError::kFailed
                                                             : device::HidEnumError::kNoMoreItems);
+        }
         return "\\\\?\\hid#" + std::to_string(index);
     }
     std::unique_ptr<device::HidQuery> OpenForQuery(std::size_t) override
@@ -200,8 +206,9 @@ public:
     }
     std::unique_ptr<platform::HidEventPort> OpenEventInterface(std::size_t) override
     {
-        if (m_wire.input.Byte() == 1)
+        if (m_wire.input.Byte() == 1) {
             return nullptr;
+        }
         auto port = std::make_unique<FuzzEventPort>(m_wire.input, m_stop);
         m_eventPorts.push_back(port.get());
         return port;
@@ -223,8 +230,9 @@ public:
     FuzzBus(Wire& wire, std::atomic<bool>& stop) : m_wire(wire), m_stop(stop) {}
     std::unique_ptr<device::HidInterfaceList> ListInterfaces() override
     {
-        if (m_wire.input.Byte() == 1)
+        if (m_wire.input.Byte() == 1) {
             return nullptr;
+        }
         return std::make_unique<FuzzInterfaceList>(m_wire, m_stop, eventPorts);
     }
     std::vector<FuzzEventPort*> eventPorts;  // owned by the connection state
@@ -243,8 +251,9 @@ device::TransferResult Sequence(Wire& wire, auto&& run)
     Require(wire.sendsAfterFailure == 0);
     // A sequence that reports success saw no failure, and the other way round.
     Require(result.has_value() == !wire.failed);
-    if (!result)
+    if (!result) {
         Require(!device::DescribeTransferFailure(result.error()).empty());
+    }
     return result;
 }
 
@@ -259,8 +268,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     platform::RecordingPacer pacer;
     app::DeviceLink link(bus, pacer, {});
     app::AppState state;
-    for (std::size_t i = 0; i < state.record.bytes.size(); ++i)
+    for (std::size_t i = 0; i < state.record.bytes.size(); ++i) {
         state.record.bytes[i] = static_cast<std::uint8_t>(i * 7);
+    }
     const settings::ProfileRecord loaded = state.record;
 
     const app::Connection connection = app::ConnectAtStartUp(state, link);
@@ -268,8 +278,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The opening sequence touches the record's profile number only.
     Require(std::equal(loaded.bytes.begin() + 1, loaded.bytes.end(), state.record.bytes.begin() + 1));
     device::CommandLink* command = link.Link();
-    if (command == nullptr)
+    if (command == nullptr) {
         return 0;
+    }
     Sequence(wire, [&] { return device::RunOpeningSequence(*command, state.image, state.record); });
 
     // Device notices: the DPI-stage read changes only the profile number and the first
@@ -278,16 +289,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::uint8_t code = input.Byte() % 16;
         const std::uint8_t value = input.Byte() % 10;
         const settings::SettingsImage before = state.image;
-        if (code >= app::notice::kDpiStageFirst && code <= app::notice::kDpiStageLast && value >= 1 && value <= 7)
+        if (code >= app::notice::kDpiStageFirst && code <= app::notice::kDpiStageLast && value >= 1 && value <= 7) {
             Sequence(wire, [&] { return device::RunDpiStageRead(*command, state.image); });
+        }
         const auto balloon = app::BalloonForNotice(code, value, state.language, state.image);
         const auto configStart = settings::SettingsImage::kConfigBlock;
         Require(
             std::equal(before.bytes.begin() + 1, before.bytes.begin() + configStart, state.image.bytes.begin() + 1));
         Require(std::equal(before.bytes.begin() + configStart + settings::kBlockSize, before.bytes.end(),
                            state.image.bytes.begin() + configStart + settings::kBlockSize));
-        if (balloon)
+        if (balloon) {
             Require(!balloon->text.empty() && balloon->text.size() < 200);
+        }
     }
 
     // The apply: a config block not read whole is never written back.
@@ -307,11 +320,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The event listener hands over exactly the reports that are events, however long.
     const device::EventInterface events = link.Connection().Events();
-    if (!events.port || bus.eventPorts.empty())
+    if (!events.port || bus.eventPorts.empty()) {
         return 0;
+    }
     auto* port = bus.eventPorts.back();
-    if (events.port.get() != port)
+    if (events.port.get() != port) {
         return 0;
+    }
     std::size_t handed = 0;
     platform::PortableWakeEvent wake;
     app::RunEventListener(

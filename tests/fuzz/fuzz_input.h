@@ -15,8 +15,9 @@ namespace zalvane::fuzz {
 // corpus replay of ./test fails on it.
 inline void Require(bool condition)
 {
-    if (!condition)
+    if (!condition) {
         __builtin_trap();
+    }
 }
 
 // The input as a stream of choices. Once it runs dry every choice is 0 and every byte
@@ -29,8 +30,9 @@ public:
 
     std::uint8_t Byte()
     {
-        if (m_bytes.empty())
+        if (m_bytes.empty()) {
             return 0;
+        }
         const std::uint8_t byte = m_bytes.front();
         m_bytes = m_bytes.subspan(1);
         return byte;

@@ -34,13 +34,15 @@ void CheckRoundTrip(const std::uint8_t* data, std::size_t size)
     std::size_t expected = size;
     const bool utf16 = document.Encoding() == platform::TextFileEncoding::kUtf16Le ||
                        document.Encoding() == platform::TextFileEncoding::kUtf16Be;
-    if (size == 0)
+    if (size == 0) {
         expected = 2;  // an empty file counts as a new UTF-16 one
-    else if (utf16 && size % 2 == 1)
+    } else if (utf16 && size % 2 == 1) {
         expected = size - 1;  // an odd last byte is no character
+    }
     Require(bytes.size() == expected);
-    if (size > 0)
+    if (size > 0) {
         Require(std::equal(bytes.begin(), bytes.end(), data));
+    }
 }
 
 }  // namespace
@@ -69,8 +71,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (store.WriteString(path, section, "FuzzKey", "v1")) {
         Require(store.GetString(path, section, "FuzzKey") == "v1");
         std::vector<std::string> after = store.SectionNames(path);
-        if (after.size() == names.size() + 1)
+        if (after.size() == names.size() + 1) {
             after.pop_back();
+        }
         Require(after == names);
         // What was written is what the next reader of the file finds.
         const auto written = store.FileBytes(path);
@@ -96,7 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(store.SectionNames(path) == expected);
         current = "FuzzRenamed";
     }
-    if (store.DeleteSection(path, current))
+    if (store.DeleteSection(path, current)) {
         Require(store.GetString(path, current, "FuzzKey", "gone") == "gone");
+    }
     return 0;
 }

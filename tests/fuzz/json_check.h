@@ -23,8 +23,9 @@ private:
     void SkipBlanks()
     {
         while (m_at < m_text.size() &&
-               (m_text[m_at] == ' ' || m_text[m_at] == '\t' || m_text[m_at] == '\n' || m_text[m_at] == '\r'))
+               (m_text[m_at] == ' ' || m_text[m_at] == '\t' || m_text[m_at] == '\n' || m_text[m_at] == '\r')) {
             ++m_at;
+        }
     }
     bool Take(char c)
     {
@@ -37,26 +38,31 @@ private:
     }
     bool Word(std::string_view word)
     {
-        if (m_text.substr(m_at, word.size()) != word)
+        if (m_text.substr(m_at, word.size()) != word) {
             return false;
+        }
         m_at += word.size();
         return true;
     }
     bool Digits()
     {
         const std::size_t start = m_at;
-        while (m_at < m_text.size() && m_text[m_at] >= '0' && m_text[m_at] <= '9')
+        while (m_at < m_text.size() && m_text[m_at] >= '0' && m_text[m_at] <= '9') {
             ++m_at;
+        }
         return m_at > start;
     }
     bool Number()
     {
-        if (m_text[m_at] == '-')
+        if (m_text[m_at] == '-') {
             ++m_at;
-        if (!Digits())
+        }
+        if (!Digits()) {
             return false;
-        if (m_at < m_text.size() && m_text[m_at] == '.' && (++m_at, !Digits()))
+        }
+        if (m_at < m_text.size() && m_text[m_at] == '.' && (++m_at, !Digits())) {
             return false;
+        }
         return true;
     }
     bool String()
@@ -64,20 +70,25 @@ private:
         ++m_at;  // the opening quote
         while (m_at < m_text.size()) {
             const auto c = static_cast<unsigned char>(m_text[m_at++]);
-            if (c == '"')
+            if (c == '"') {
                 return true;
-            if (c < 0x20)
+            }
+            if (c < 0x20) {
                 return false;
-            if (c != '\\')
+            }
+            if (c != '\\') {
                 continue;
-            if (m_at >= m_text.size())
+            }
+            if (m_at >= m_text.size()) {
                 return false;
+            }
             const char escaped = m_text[m_at++];
             if (escaped == 'u') {
                 for (int i = 0; i < 4; ++i, ++m_at) {
                     if (m_at >= m_text.size() ||
-                        std::string_view("0123456789abcdefABCDEF").find(m_text[m_at]) == std::string_view::npos)
+                        std::string_view("0123456789abcdefABCDEF").find(m_text[m_at]) == std::string_view::npos) {
                         return false;
+                    }
                 }
             } else if (std::string_view("\"\\/bfnrt").find(escaped) == std::string_view::npos) {
                 return false;
@@ -87,24 +98,28 @@ private:
     }
     bool Items(int depth, char close, bool keyed)
     {
-        if (Take(close))
+        if (Take(close)) {
             return true;
+        }
         do {
             if (keyed) {
                 SkipBlanks();
-                if (m_at >= m_text.size() || m_text[m_at] != '"' || !String() || !Take(':'))
+                if (m_at >= m_text.size() || m_text[m_at] != '"' || !String() || !Take(':')) {
                     return false;
+                }
             }
-            if (!Value(depth + 1))
+            if (!Value(depth + 1)) {
                 return false;
+            }
         } while (Take(','));
         return Take(close);
     }
     bool Value(int depth)
     {
         SkipBlanks();
-        if (m_at >= m_text.size() || depth > kDeepest)
+        if (m_at >= m_text.size() || depth > kDeepest) {
             return false;
+        }
         switch (m_text[m_at]) {
             case '{':
                 ++m_at;

@@ -24,8 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t macros = store.SectionNames(path).size();
     const std::size_t encoded = std::min(macros, settings::kMacroCount);
     Require(encoding.macrosLeftOut == macros - encoded);
-    for (const assign::MacroCut& cut : encoding.cuts)
+    for (const assign::MacroCut& cut : encoding.cuts) {
         Require(cut.position < encoded && cut.eventsLeftOut > 0);
+    }
     // Blocks without a macro stay zero.
     Require(std::all_of(encoding.area.begin() + static_cast<std::ptrdiff_t>(encoded * settings::kMacroBlockSize),
                         encoding.area.end(), [](std::uint8_t byte) { return byte == 0; }));

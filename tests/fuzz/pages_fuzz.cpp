@@ -58,10 +58,12 @@ int PanelOf(const pages::PageAction& action)
                 return -1;
         }
     }
-    if (std::holds_alternative<pages::ToggleStageEnable>(action))
+    if (std::holds_alternative<pages::ToggleStageEnable>(action)) {
         return static_cast<int>(pages::kDpiIndex);
-    if (std::holds_alternative<pages::StepScrollLines>(action))
+    }
+    if (std::holds_alternative<pages::StepScrollLines>(action)) {
         return static_cast<int>(pages::kScrollSpeedIndex);
+    }
     return -1;
 }
 
@@ -74,21 +76,27 @@ bool IsXySetting(const pages::PageAction& action)
 // What a click may ask for, judged on the page as it was before the click.
 void CheckPlan(const pages::PageState& before, const pages::ClickPlan& plan)
 {
-    if (!before.pagesReady)
+    if (!before.pagesReady) {
         Require(plan.pageActions.empty() && plan.windowActions.empty() && !plan.endsClick);
+    }
     for (const pages::PageAction& action : plan.pageActions) {
-        if (const int panel = PanelOf(action); panel >= 0)
+        if (const int panel = PanelOf(action); panel >= 0) {
             Require(before.Shows(static_cast<std::size_t>(panel)));
-        if (IsXySetting(action))
+        }
+        if (IsXySetting(action)) {
             Require(before.xyOpen);
-        if (const auto* click = std::get_if<pages::ClickRightItem>(&action))
+        }
+        if (const auto* click = std::get_if<pages::ClickRightItem>(&action)) {
             Require(click->index < pages::kRightItemCount && before.visible[click->index]);
+        }
     }
     for (const pages::WindowAction& action : plan.windowActions) {
-        if (std::holds_alternative<pages::ChooseStageColour>(action))
+        if (std::holds_alternative<pages::ChooseStageColour>(action)) {
             Require(before.Shows(pages::kDpiIndex));
-        if (std::holds_alternative<pages::OpenRowList>(action))
+        }
+        if (std::holds_alternative<pages::OpenRowList>(action)) {
             Require(before.buttonAssignmentOpen);
+        }
     }
 }
 
@@ -98,8 +106,9 @@ void CheckState(const pages::MainPage& page, const pages::testing::RecordingCont
     const pages::PanelSizes& sizes = page.Sizes();
     int previousBottom = -1;
     for (std::size_t index = 0; index < pages::kRightItemCount; ++index) {
-        if (!state.visible[index])
+        if (!state.visible[index]) {
             continue;
+        }
         const pages::Rect& strip = state.RightStrip(index);
         const int bottom = strip.bottom + (state.open[index] ? sizes.Of(pages::RightPanel(index)).height : 0);
         Require(strip.bottom - strip.top == pages::kItemStripHeight);
@@ -108,8 +117,9 @@ void CheckState(const pages::MainPage& page, const pages::testing::RecordingCont
         previousBottom = bottom;
     }
     if (state.rightView == pages::RightView::kBottom) {
-        for (std::size_t index = 0; index < pages::kTopOnlyItemCount; ++index)
+        for (std::size_t index = 0; index < pages::kTopOnlyItemCount; ++index) {
             Require(!state.visible[index]);
+        }
     }
     // The left column: each strip below the one before it and its open panel.
     const pages::Rect& assignment = state.Strip(Item::kButtonAssignment);
@@ -120,11 +130,13 @@ void CheckState(const pages::MainPage& page, const pages::testing::RecordingCont
 
     // Child windows live only with their panel.
     for (int stage = 0; stage < 7; ++stage) {
-        if (controls.Has(zalvane::app::kFirstStageSwatchId + stage))
+        if (controls.Has(zalvane::app::kFirstStageSwatchId + stage)) {
             Require(state.Shows(pages::kDpiIndex) && state.rightView == pages::RightView::kTop);
+        }
     }
-    if (controls.Has(pages::kScrollLinesBoxId))
+    if (controls.Has(pages::kScrollLinesBoxId)) {
         Require(state.Shows(pages::kScrollSpeedIndex));
+    }
 }
 
 // Drawing is the page's business; what the fuzzer checks is the state, so nothing is kept.
@@ -143,8 +155,9 @@ pages::Point PointFrom(FuzzInput& input, const pages::PageState& state)
     const std::uint8_t how = input.Byte();
     const int dx = input.Byte();
     const int dy = input.Word() % 300;
-    if (how % 4 == 3)
+    if (how % 4 == 3) {
         return {static_cast<int>(input.Word() % 1040) - 20, static_cast<int>(input.Word() % 700) - 20};
+    }
     const pages::Rect& strip = state.strips[how % pages::kItemCount];
     return {strip.left + dx, strip.top + (how % 2 == 0 ? dy % 20 : dy)};
 }
@@ -158,8 +171,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // them, so that the input's length goes to the steps.
     zalvane::settings::ProfileRecord record;
     const auto pattern = input.Bytes(input.Byte() % 32);
-    for (std::size_t at = 0; at < zalvane::settings::ProfileRecord::kSettingsSize && !pattern.empty(); ++at)
+    for (std::size_t at = 0; at < zalvane::settings::ProfileRecord::kSettingsSize && !pattern.empty(); ++at) {
         record.bytes[at] = static_cast<std::uint8_t>(pattern[at % pattern.size()] + at / pattern.size());
+    }
     ui::SkinState skin;
     skin.root = std::string(pages::testing::kSkinRoot);
     const zalvane::language::Language language = zalvane::language::Language::kEnglish;
@@ -170,8 +184,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // As the window passes on the edit box's change notices, also for the page's own text.
     controls.onTextChange = [&page](std::string_view text) { page.ScrollLinesEdited(text); };
     page.FirstDraw(canvas);
-    if (input.Byte() % 4 != 0)
+    if (input.Byte() % 4 != 0) {
         page.SetPagesReady();
+    }
     CheckState(page, controls);
 
     for (int step = 0; step < 32 && !input.Empty(); ++step) {
@@ -186,8 +201,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 const pages::PageState before = page.State();
                 CheckPlan(before, pages::PlanClick(before, point, page.Sizes()));
                 const pages::ClickOutcome outcome = page.Click(point, canvas);
-                if (!before.pagesReady)
+                if (!before.pagesReady) {
                     Require(outcome.actions.empty() && outcome.dragWindow);
+                }
                 break;
             }
             case 5:

@@ -46,8 +46,9 @@ std::vector<std::uint8_t> ProfileFileFrom(FuzzInput& input)
     const std::uint8_t shape = input.Byte();
     const std::size_t size = shape % 8 == 0 ? input.Below(3000) : settings::kProfileFileSize;
     std::vector<std::uint8_t> bytes = input.Bytes(size);
-    if (shape % 8 != 0)
+    if (shape % 8 != 0) {
         bytes.resize(size, shape);
+    }
     return bytes;
 }
 
@@ -73,8 +74,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The load: the record comes whole or not at all; the text file in its language.
     const auto content = settings::ParseProfileFile(profileFile);
     Require(content.has_value() == (profileFile.size() == settings::kProfileFileSize));
-    if (!content)
+    if (!content) {
         return 0;
+    }
     Require(std::equal(content->record.bytes.begin(), content->record.bytes.end(), profileFile.begin() + 1));
     const lang::Language language = lang::LanguageFromCode(settings::ReadLanguageCode(store, kTextFile));
     const settings::TextSettings text = settings::ReadTextSettings(store, kTextFile, language);
@@ -93,10 +95,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const device::VirtualMouseMemory& memory = mouse.Memory();
     Require(memory.selectedProfile == 0 && memory.reportInterval == record[settings::ProfileRecord::kReportInterval]);
     Require(memory.buttonBlock == assign::BuildButtonBlock(record));
-    for (std::size_t block = 0; block < settings::kMacroCount; ++block)
+    for (std::size_t block = 0; block < settings::kMacroCount; ++block) {
         Require(
             std::equal(memory.macroBlocks[block].begin(), memory.macroBlocks[block].end(),
                        record.MacroArea().begin() + static_cast<std::ptrdiff_t>(block * settings::kMacroBlockSize)));
+    }
     device::VirtualBlock patched = factory.configBlocks[0];
     settings::PatchConfigBlock(patched, record);
     Require(memory.configBlocks[0] == patched);
@@ -110,8 +113,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(saved && saved->firstRunFlag == settings::kSavedFlag && saved->record == record);
     if (settings::WriteCaptions(store, kTextFile, language, text.captions)) {
         const settings::TextSettings again = settings::ReadTextSettings(store, kTextFile, language);
-        for (std::size_t button = 0; button < settings::kButtonCount; ++button)
+        for (std::size_t button = 0; button < settings::kButtonCount; ++button) {
             Require(ReadsBackAs(text.captions[button], again.captions[button]));
+        }
         Require(again.red == text.red && again.skinPath == text.skinPath && again.sliderRows == text.sliderRows);
     }
 

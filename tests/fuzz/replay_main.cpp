@@ -40,8 +40,9 @@ int main(int argc, char** argv)
     const std::string_view name = argv[1];
     FuzzEntry entry = nullptr;
     for (const FuzzTarget& target : kFuzzTargets) {
-        if (target.name == name)
+        if (target.name == name) {
             entry = target.entry;
+        }
     }
     if (entry == nullptr) {
         std::fprintf(stderr, "fuzz_replay: no target %s\n", argv[1]);
@@ -53,16 +54,19 @@ int main(int argc, char** argv)
         std::error_code error;
         const std::filesystem::path path = argv[i];
         if (std::filesystem::is_regular_file(path, error)) {
-            if (ReplayFile(entry, path) != 0)
+            if (ReplayFile(entry, path) != 0) {
                 return 1;
+            }
             ++replayed;
             continue;
         }
         for (std::filesystem::directory_iterator it(path, error), end; !error && it != end; it.increment(error)) {
-            if (!it->is_regular_file(error))
+            if (!it->is_regular_file(error)) {
                 continue;
-            if (ReplayFile(entry, it->path()) != 0)
+            }
+            if (ReplayFile(entry, it->path()) != 0) {
                 return 1;
+            }
             ++replayed;
         }
         if (error) {

@@ -17,8 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Every top-level collection starts with its own item (0xA0-0xA3).
     std::size_t collectionItems = 0;
-    for (const std::uint8_t byte : descriptor)
+    for (const std::uint8_t byte : descriptor) {
         collectionItems += (byte & 0xFC) == 0xA0 ? 1 : 0;
+    }
     Require(summary.collections.size() <= collectionItems);
     // Reading is a scan from the front: the descriptor without its last byte reads as a
     // prefix of the same collections, each with no longer reports, and declares report

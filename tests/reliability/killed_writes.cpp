@@ -64,8 +64,9 @@ int RunHere(const fs::path& folder, const std::vector<std::string>& command)
     std::ostringstream err;
     platform::RecordingPacer pacer;
     const int status = zalvane::cli::Run(Arguments(folder, command), out, err, pacer);
-    if (status != 0)
+    if (status != 0) {
         std::fprintf(stderr, "killed_writes: %s\n", err.str().c_str());
+    }
     return status;
 }
 
@@ -96,8 +97,9 @@ struct Contents {
     const Bytes* Of(const std::string& name) const
     {
         for (const auto& [fileName, bytes] : files) {
-            if (fileName == name)
+            if (fileName == name) {
                 return &bytes;
+            }
         }
         return nullptr;
     }
@@ -106,8 +108,9 @@ struct Contents {
 Contents Snapshot(const fs::path& programFolder)
 {
     Contents contents;
-    for (const auto& entry : fs::directory_iterator(programFolder))
+    for (const auto& entry : fs::directory_iterator(programFolder)) {
         contents.files.emplace_back(entry.path().filename().string(), ReadAll(entry.path()));
+    }
     std::sort(contents.files.begin(), contents.files.end());
     return contents;
 }
@@ -117,8 +120,9 @@ bool IsTemporary(const std::string& name) { return name.find(".~") != std::strin
 std::size_t TemporariesIn(const fs::path& folder)
 {
     std::size_t count = 0;
-    for (const auto& entry : fs::recursive_directory_iterator(folder))
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
         count += IsTemporary(entry.path().filename().string()) ? 1 : 0;
+    }
     return count;
 }
 
@@ -150,8 +154,9 @@ void CheckTrial(const fs::path& trial, const Contents& before, const Command& co
         std::fprintf(stderr, "killed_writes: %s: %s\n", trial.c_str(), what.c_str());
     };
     for (const auto& [name, bytes] : now.files) {
-        if (IsTemporary(name))
+        if (IsTemporary(name)) {
             continue;
+        }
         const Bytes* old = before.Of(name);
         const Bytes* fresh = command.after.Of(name);
         if (old == nullptr || fresh == nullptr) {
@@ -164,23 +169,29 @@ void CheckTrial(const fs::path& trial, const Contents& before, const Command& co
         }
         const bool isNew = bytes != *old;
         changed = changed || isNew;
-        if (name == "config0.bin")
+        if (name == "config0.bin") {
             newProfile = isNew;
-        if (name == "str0.ini")
+        }
+        if (name == "str0.ini") {
             newCaptions = isNew;
+        }
     }
     for (const auto& [name, bytes] : before.files) {
-        if (now.Of(name) == nullptr)
+        if (now.Of(name) == nullptr) {
             torn(name + " is gone");
+        }
     }
     // Whatever the mouse's memory holds, it reads.
-    if (!zalvane::device::VirtualMouseStore(platform::PathToUtf8(trial / "mouse")).Load())
+    if (!zalvane::device::VirtualMouseStore(platform::PathToUtf8(trial / "mouse")).Load()) {
         torn("the virtual mouse's memory does not read");
+    }
     const bool captionsChange = *before.Of("str0.ini") != *command.after.Of("str0.ini");
-    if (captionsChange && newProfile != newCaptions)
+    if (captionsChange && newProfile != newCaptions) {
         ++figures.mixedPairs;
-    if (!changed)
+    }
+    if (!changed) {
         ++figures.beforeWrites;
+    }
     figures.temporariesLeft += static_cast<int>(TemporariesIn(trial));
 }
 
@@ -193,12 +204,13 @@ int main(int argc, char** argv)
     std::optional<fs::path> keep;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
-        if (option == "--kills")
+        if (option == "--kills") {
             kills = std::atoi(argv[i + 1]);
-        else if (option == "--seed")
+        } else if (option == "--seed") {
             seed = std::strtoull(argv[i + 1], nullptr, 10);
-        else if (option == "--keep")
+        } else if (option == "--keep") {
             keep = argv[i + 1];
+        }
     }
     const fs::path work = keep ? *keep : fs::temp_directory_path() / ("killed-writes-" + std::to_string(::getpid()));
     fs::remove_all(work);
@@ -207,23 +219,27 @@ int main(int argc, char** argv)
     // The folder every trial starts from, and a profile pair to import that differs from
     // the current one in its record and in every caption.
     const fs::path start = work / "start";
-    if (RunHere(start, {"init-folder", (start / "Zalvane").string()}) != 0)
+    if (RunHere(start, {"init-folder", (start / "Zalvane").string()}) != 0) {
         return 1;
+    }
     Bytes imported = ReadAll(start / "Zalvane" / "config0.bin");
-    for (std::size_t at = 1; at < 200; ++at)
+    for (std::size_t at = 1; at < 200; ++at) {
         imported[at] = static_cast<std::uint8_t>(imported[at] + at);
+    }
     platform::WriteFileAtomically(platform::PathToUtf8(work / "import.bin"), imported);
     fs::copy_file(start / "Zalvane" / "str0.ini", work / "import.ini");
     {
         platform::PortableIniStore store;
         settings::ButtonCaptions captions;
-        for (std::size_t button = 0; button < captions.size(); ++button)
+        for (std::size_t button = 0; button < captions.size(); ++button) {
             captions[button] = "Imported caption " + std::to_string(button + 1);
+        }
         settings::WriteCaptions(store, platform::PathToUtf8(work / "import.ini"), zalvane::language::Language::kEnglish,
                                 captions);
     }
-    if (RunHere(start, {"plug"}) != 0)
+    if (RunHere(start, {"plug"}) != 0) {
         return 1;
+    }
     const Contents before = Snapshot(start / "Zalvane");
 
     std::array<Command, 2> commands = {
@@ -272,12 +288,14 @@ int main(int argc, char** argv)
         }
         const std::size_t left = TemporariesIn(trial);
         figures.notCleaned += static_cast<int>(left);
-        if (left != 0)
+        if (left != 0) {
             std::fprintf(stderr, "killed_writes: %s: %zu temporary files outlived the next save\n", trial.c_str(),
                          left);
+        }
     }
-    if (!keep)
+    if (!keep) {
         fs::remove_all(work);
+    }
 
     std::printf(
         "figure: killed writes: %d kills of save and import (seed %llu), %d torn; %d before any file "

@@ -282,8 +282,9 @@ std::vector<Rect> RightColumnLayout(unsigned flags, bool bottomView)
 {
     const PanelSizes sizes = SkinPanelSizes();
     PageState state;
-    for (std::size_t item = 0; item < kRightItemCount; ++item)
+    for (std::size_t item = 0; item < kRightItemCount; ++item) {
         state.open[item] = ((flags >> item) & 1u) != 0;
+    }
     std::size_t first = 0;
     std::size_t end = kRightItemCount;
     if (bottomView) {
@@ -296,8 +297,9 @@ std::vector<Rect> RightColumnLayout(unsigned flags, bool bottomView)
     for (std::size_t item = first; item < end; ++item) {
         const Rect& strip = state.RightStrip(item);
         drawn.push_back(strip);
-        if (state.open[item])
+        if (state.open[item]) {
             drawn.push_back(Rect::At({strip.left, strip.bottom}, sizes.Of(RightPanel(item))));
+        }
     }
     return drawn;
 }

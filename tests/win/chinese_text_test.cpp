@@ -40,8 +40,8 @@ std::string Glyph(HFONT font, std::string_view character)
 TEST(ChineseTextTest, EveryUiFaceShowsChineseCharactersRatherThanBoxes)
 {
     std::vector<FontChoice> faces;
-    for (const language::Language language :
-         {language::Language::kEnglish, language::Language::kSimplifiedChinese, language::Language::kTraditionalChinese}) {
+    for (const language::Language language : {language::Language::kEnglish, language::Language::kSimplifiedChinese,
+                                              language::Language::kTraditionalChinese}) {
         for (const FontUse use : {FontUse::kMain, FontUse::kValue, FontUse::kDialog}) {
             for (const WindowsVersion version : {WindowsVersion{6, 1}, WindowsVersion{6, 2}}) {
                 faces.push_back(ChooseFont(use, language, version));

@@ -88,8 +88,9 @@ TEST(ControlTest, ChildControlsFromCreateArgsTellTheirNotificationsToCallbacks)
                                          .rect = {100, 100, 200, 200},
                                          .style = WS_CHILD | WS_VISIBLE | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT}));
     ::SendMessageW(list.Hwnd(), LB_SETITEMHEIGHT, 0, 16);
-    for (const wchar_t* item : {L"first", L"second", L"third", L"fourth"})
+    for (const wchar_t* item : {L"first", L"second", L"third", L"fourth"}) {
         ::SendMessageW(list.Hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    }
     EXPECT_EQ(::SendMessageW(list.Hwnd(), LB_GETITEMHEIGHT, 0, 0), 16);
     LRESULT selected = -1;
     list.OnNotification(LBN_SELCHANGE, [&] { selected = ::SendMessageW(list.Hwnd(), LB_GETCURSEL, 0, 0); });

@@ -88,8 +88,9 @@ protected:
 
     bool PreTranslateMessage(MSG& message) override
     {
-        if (message.message == WM_KEYDOWN || message.message == kEndMessage)
+        if (message.message == WM_KEYDOWN || message.message == kEndMessage) {
             preTranslated.emplace_back(message.message, ::GetDlgCtrlID(message.hwnd));
+        }
         return swallowEnter && message.message == WM_KEYDOWN && message.wParam == VK_RETURN;
     }
 
@@ -102,8 +103,9 @@ protected:
 private:
     void OnTimer(UINT_PTR id)
     {
-        if (id == kSafetyTimer)
+        if (id == kSafetyTimer) {
             EndDialog(-2);
+        }
         log.push_back("timer " + std::to_string(id));
     }
     void OnMouseMove(UINT keys, POINT point)
@@ -244,8 +246,9 @@ TEST(DialogTest, MainTemplateUsesTheRegisteredDialogClassCopy)
     EXPECT_STREQ(className, L"RZ904NewVerGMClass");
     const auto style = static_cast<DWORD>(::GetWindowLongPtrW(main.Hwnd(), GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(main.Hwnd(), GWL_EXSTYLE));
-    for (const DWORD bit : {DWORD{WS_POPUP}, DWORD{WS_VISIBLE}, DWORD{WS_CLIPCHILDREN}})
+    for (const DWORD bit : {DWORD{WS_POPUP}, DWORD{WS_VISIBLE}, DWORD{WS_CLIPCHILDREN}}) {
         EXPECT_EQ(style & bit, bit) << std::hex << bit;
+    }
     EXPECT_EQ(style & WS_CAPTION, 0u);
     EXPECT_EQ(exStyle & (WS_EX_APPWINDOW | WS_EX_ACCEPTFILES), DWORD{WS_EX_APPWINDOW | WS_EX_ACCEPTFILES});
     EXPECT_EQ(::GetWindow(main.Hwnd(), GW_CHILD), nullptr);  // no controls of its own

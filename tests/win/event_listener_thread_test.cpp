@@ -58,8 +58,9 @@ public:
         while (g_notices.size() < count && ::GetTickCount() < deadline) {
             ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
             MSG message;
-            while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
                 ::DispatchMessageW(&message);
+            }
         }
         return g_notices;
     }
@@ -111,8 +112,9 @@ TEST(EventListenerThreadTest, ReportsReachTheWindowAndTheListenerFollowsANewInte
 {
     EventListenerThread* wakeTarget = nullptr;
     device::ConnectionState connection([&wakeTarget] {
-        if (wakeTarget)
+        if (wakeTarget) {
             wakeTarget->Wake();
+        }
     });
     NoticeWindow window;
     EventListenerThread listener;
@@ -146,8 +148,9 @@ TEST(EventListenerThreadTest, OnTheVirtualMouseAQueuedReportEndsTheRead)
     ASSERT_TRUE(bus.has_value()) << bus.error();
     EventListenerThread* wakeTarget = nullptr;
     device::ConnectionState connection([&wakeTarget] {
-        if (wakeTarget)
+        if (wakeTarget) {
             wakeTarget->Wake();
+        }
     });
     ASSERT_TRUE(device::FindMouse(*bus, connection).Found());
     NoticeWindow window;

@@ -27,8 +27,9 @@ TEST(FileDialogTest, FiltersBecomeNulSeparatedListsEndingInTwoNuls)
         {"配置(*.bin)|*.bin||", L"\u914d\u7f6e(*.bin)\0*.bin\0\0"s},
         {"", L"\0\0"s},
     };
-    for (const auto& [filter, expected] : cases)
+    for (const auto& [filter, expected] : cases) {
         EXPECT_EQ(WindowsFilter(filter), expected) << filter;
+    }
 }
 
 // Waits for the file dialog of `thread`, records its file name and filter, then types

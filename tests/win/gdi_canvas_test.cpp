@@ -27,15 +27,17 @@ struct Ink {
 Ink FindInk(const PixelSurface& surface, int width, int height, const ui::Rect& inside)
 {
     Ink ink;
-    for (int y = 0; y < height; ++y)
+    for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const Rgba pixel = surface.At(x, y);
-            if (pixel.red < 128 || pixel.green < 128)
+            if (pixel.red < 128 || pixel.green < 128) {
                 continue;
+            }
             ink.left = std::min(ink.left, x);
             ink.right = std::max(ink.right, x);
             ink.outside = ink.outside || !inside.Contains(x, y);
         }
+    }
     return ink;
 }
 
@@ -102,9 +104,11 @@ TEST(GdiCanvasTest, MeasuresInItsFontsAndCutsALongCaptionWithAnEllipsis)
         canvas.DrawText(caption, row, TextAlignment::kLeft);
     }
     bool differs = false;
-    for (int y = row.top; y < row.bottom; ++y)
-        for (int x = row.left; x < row.right; ++x)
+    for (int y = row.top; y < row.bottom; ++y) {
+        for (int x = row.left; x < row.right; ++x) {
             differs = differs || !ColourNear(surface.At(x, y), cut.At(x, y), 0);
+        }
+    }
     EXPECT_TRUE(differs);
 }
 

@@ -109,9 +109,10 @@ TEST(GdipButtonTest, PreparesEveryPictureOverTheParentsPixels)
             {ButtonPicture::kAlternatePressed, 1, 10, kImageColour},
             {ButtonPicture::kAlternateHot, 0, 0, ApplyColourMatrix(kHotMatrix, kImageColour)},
         };
-        for (const Case& c : cases)
+        for (const Case& c : cases) {
             EXPECT_TRUE(ColourNear(PixelOf(button.Picture(c.picture), c.x, c.y), c.expected, 1))
                 << "picture " << static_cast<int>(c.picture) << " at " << c.x << "," << c.y;
+        }
 
         // A press paints the pressed picture, any other paint the hot one.
         wintest::PixelSurface item(7, 20, {0, 0, 0, 255});
@@ -176,8 +177,9 @@ TEST(GdipButtonTest, ThumbDragsAlongItsTrackAndReportsEachStep)
     };
     const auto posted = [&]() -> std::optional<WPARAM> {
         MSG message{};
-        if (!::PeekMessageW(&message, parent.Hwnd(), kThumbMovedMessage, kThumbMovedMessage, PM_REMOVE))
+        if (!::PeekMessageW(&message, parent.Hwnd(), kThumbMovedMessage, kThumbMovedMessage, PM_REMOVE)) {
             return std::nullopt;
+        }
         EXPECT_EQ(message.lParam, 0);
         return message.wParam;
     };

@@ -45,8 +45,9 @@ public:
 
     bool PreTranslateMessage(MSG&) override
     {
-        if (throwOnPreTranslate)
+        if (throwOnPreTranslate) {
             throw std::bad_alloc();
+        }
         return false;
     }
 
@@ -86,8 +87,9 @@ public:
 protected:
     BOOL OnInitDialog() override
     {
-        if (throwOnInit)
+        if (throwOnInit) {
             throw std::runtime_error("init broke");
+        }
         return TRUE;
     }
 };

@@ -17,9 +17,9 @@
 #include "assign/win/macro_dialog.h"
 #include "assign/win/single_dialog.h"
 #include "assign/win/system_key_names.h"
+#include "pages/skin_catalogue.h"
 #include "platform/win/wide_text.h"
 #include "settings/profile_record.h"
-#include "pages/skin_catalogue.h"
 #include "win/png_writer.h"
 #include "win/win_test_support.h"
 

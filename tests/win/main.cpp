@@ -13,8 +13,9 @@
 int main(int argc, char** argv)
 {
     const zalvane::platform::win::GdiplusSession gdiplus;
-    if (argc == 5 && std::strcmp(argv[1], "--skin-probe") == 0)
+    if (argc == 5 && std::strcmp(argv[1], "--skin-probe") == 0) {
         return zalvane::wintest::RunSkinProbe(argv[2], argv[3], argv[4]);
+    }
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

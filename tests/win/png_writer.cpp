@@ -14,16 +14,18 @@ std::uint32_t Crc32(const std::string& bytes)
     std::uint32_t crc = 0xFFFFFFFFu;
     for (const char byte : bytes) {
         crc ^= static_cast<std::uint8_t>(byte);
-        for (int bit = 0; bit < 8; ++bit)
+        for (int bit = 0; bit < 8; ++bit) {
             crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
     }
     return ~crc;
 }
 
 void PutBigEndian(std::string& out, std::uint32_t value)
 {
-    for (int shift = 24; shift >= 0; shift -= 8)
+    for (int shift = 24; shift >= 0; shift -= 8) {
         out.push_back(static_cast<char>((value >> shift) & 0xFF));
+    }
 }
 
 void PutChunk(std::string& out, const char* type, const std::string& data)
@@ -74,8 +76,9 @@ std::string EncodePng(int width, int height, const std::vector<TestPixel>& pixel
         for (int x = 0; x < width; ++x) {
             const TestPixel& p = pixels[static_cast<std::size_t>(y * width + x)];
             raw += {static_cast<char>(p.red), static_cast<char>(p.green), static_cast<char>(p.blue)};
-            if (withAlpha)
+            if (withAlpha) {
                 raw.push_back(static_cast<char>(p.alpha));
+            }
         }
     }
     std::string png = "\x89PNG\r\n\x1a\n";

@@ -38,8 +38,9 @@ TEST(IniStoreAgreementTest, EachStoreReadsWhatTheOtherWrote)
     for (const Direction direction : {Direction{&system, &portable}, Direction{&portable, &system}}) {
         TempFolder folder;
         const std::string path = folder.File("str0.ini");
-        for (const Value& v : values)
+        for (const Value& v : values) {
             ASSERT_TRUE(direction.writer->WriteString(path, v.section, v.key, v.value));
+        }
         for (const Value& v : values) {
             const std::string_view expected = v.key == "Path" ? "Dark" : v.value;
             EXPECT_EQ(direction.reader->GetString(path, v.section, v.key), expected) << v.key;

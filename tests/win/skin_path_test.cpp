@@ -32,13 +32,15 @@ ProbeResult RunProbe(const std::wstring& program, const TempDir& folder)
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     if (!::CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.Path().c_str(),
-                          &startup, &process))
+                          &startup, &process)) {
         return {};
+    }
     const platform::win::UniqueKernelHandle processHandle(process.hProcess);
     const platform::win::UniqueKernelHandle threadHandle(process.hThread);
     ProbeResult result;
-    if (::WaitForSingleObject(processHandle.get(), 60000) != WAIT_OBJECT_0)
+    if (::WaitForSingleObject(processHandle.get(), 60000) != WAIT_OBJECT_0) {
         return result;
+    }
     ::GetExitCodeProcess(processHandle.get(), &result.exitCode);
     std::ifstream in(std::filesystem::path(report), std::ios::binary);
     std::getline(in, result.triedPath);

@@ -63,8 +63,9 @@ public:
         while (g_notices.size() < count && ::GetTickCount() < deadline) {
             ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
             MSG message;
-            while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
                 ::DispatchMessageW(&message);
+            }
         }
         return g_notices;
     }

@@ -40,8 +40,10 @@ ui::Rgba PixelSurface::At(int x, int y) const
 ::testing::AssertionResult ColourNear(const ui::Rgba& actual, const ui::Rgba& expected, int tolerance)
 {
     auto within = [tolerance](int a, int b) { return a - b <= tolerance && b - a <= tolerance; };
-    if (within(actual.red, expected.red) && within(actual.green, expected.green) && within(actual.blue, expected.blue))
+    if (within(actual.red, expected.red) && within(actual.green, expected.green) &&
+        within(actual.blue, expected.blue)) {
         return ::testing::AssertionSuccess();
+    }
     return ::testing::AssertionFailure() << "got (" << int(actual.red) << ", " << int(actual.green) << ", "
                                          << int(actual.blue) << "), expected (" << int(expected.red) << ", "
                                          << int(expected.green) << ", " << int(expected.blue) << ") within "
@@ -85,12 +87,15 @@ void MessageBoxWatcher::Watch()
                 auto& watcher = *reinterpret_cast<MessageBoxWatcher*>(self);
                 wchar_t className[64] = {};
                 ::GetClassNameW(window, className, 64);
-                if (std::wstring(className) != L"#32770" || !::IsWindowVisible(window))
+                if (std::wstring(className) != L"#32770" || !::IsWindowVisible(window)) {
                     return TRUE;
+                }
                 const std::lock_guard lock(watcher.m_mutex);
-                for (HWND answered : watcher.m_answered)
-                    if (answered == window)
+                for (HWND answered : watcher.m_answered) {
+                    if (answered == window) {
                         return TRUE;
+                    }
+                }
                 Seen seen;
                 wchar_t text[512] = {};
                 ::GetWindowTextW(window, text, 512);

@@ -12,15 +12,18 @@ namespace zalvane::app::win {
 DeviceNoticeRecord ReadDeviceNotice(WPARAM event, LPARAM data)
 {
     DeviceNoticeRecord record;
-    if ((event != DBT_DEVICEARRIVAL && event != DBT_DEVICEREMOVECOMPLETE) || data == 0)
+    if ((event != DBT_DEVICEARRIVAL && event != DBT_DEVICEREMOVECOMPLETE) || data == 0) {
         return record;
+    }
     const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(data);
-    if (header->dbch_size < sizeof(DEV_BROADCAST_HDR))
+    if (header->dbch_size < sizeof(DEV_BROADCAST_HDR)) {
         return record;
+    }
     record.deviceType = header->dbch_devicetype;
     constexpr std::size_t kNameOffset = offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name);
-    if (header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE || header->dbch_size <= kNameOffset)
+    if (header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE || header->dbch_size <= kNameOffset) {
         return record;
+    }
     // The name runs on past the record's one-character array, up to the size it gives.
     const auto* name = reinterpret_cast<const wchar_t*>(reinterpret_cast<const std::byte*>(data) + kNameOffset);
     const std::size_t capacity = (header->dbch_size - kNameOffset) / sizeof(wchar_t);

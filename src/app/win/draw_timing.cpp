@@ -13,7 +13,8 @@ long long ThreadTime() noexcept
         return 0;
     }
     const auto ticks = [](const FILETIME& time) {
-        return static_cast<long long>((static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
+        return static_cast<long long>((static_cast<unsigned long long>(time.dwHighDateTime) << 32) |
+                                      time.dwLowDateTime);
     };
     return (ticks(kernel) + ticks(user)) / 10;  // 100 ns ticks
 }

@@ -12,15 +12,18 @@ constexpr DWORD kStopWaitMs = 2000;
 
 EventListenerThread::~EventListenerThread()
 {
-    if (!m_thread)
+    if (!m_thread) {
         return;
+    }
     m_stop = true;
     Wake();
-    if (m_suspended)
+    if (m_suspended) {
         ::ResumeThread(m_thread.get());
+    }
     // The thread may be sending a notice to a window of this thread.
-    if (platform::win::WaitForThreadAnsweringSends(m_thread.get(), kStopWaitMs))
+    if (platform::win::WaitForThreadAnsweringSends(m_thread.get(), kStopWaitMs)) {
         return;
+    }
     // Still inside a read that will not end: the event it completes into must outlive it.
     static_cast<void>(m_wake.release());
 }
@@ -28,22 +31,25 @@ EventListenerThread::~EventListenerThread()
 bool EventListenerThread::CreateWakeEvent() noexcept
 {
     m_wake = std::make_unique<platform::win::WinWakeEvent>();
-    if (*m_wake)
+    if (*m_wake) {
         return true;
+    }
     m_wake.reset();
     return false;
 }
 
 void EventListenerThread::Wake() noexcept
 {
-    if (m_wake)
+    if (m_wake) {
         m_wake->Set();
+    }
 }
 
 bool EventListenerThread::Create(device::ConnectionState& connection, HWND window) noexcept
 {
-    if (!m_wake || m_thread)
+    if (!m_wake || m_thread) {
         return false;
+    }
     m_connection = &connection;
     m_window = window;
     m_thread.reset(::CreateThread(nullptr, 0, &EventListenerThread::ThreadProc, this, CREATE_SUSPENDED, nullptr));
@@ -53,10 +59,12 @@ bool EventListenerThread::Create(device::ConnectionState& connection, HWND windo
 
 void EventListenerThread::Resume() noexcept
 {
-    if (!m_thread)
+    if (!m_thread) {
         return;
-    if (m_suspended)
+    }
+    if (m_suspended) {
         ::ResumeThread(m_thread.get());
+    }
     m_suspended = false;
 }
 

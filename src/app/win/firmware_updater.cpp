@@ -16,8 +16,9 @@ void StartFirmwareUpdater()
     ::GetNativeSystemInfo(&system);
     const auto path =
         UpdaterPath(platform::win::Narrow(platform::win::ModuleFilePath()), system.wProcessorArchitecture);
-    if (!path)
+    if (!path) {
         return;
+    }
     // The updater is outside the program: whether it starts is not checked.
     ::ShellExecuteW(nullptr, L"open", platform::win::Widen(*path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

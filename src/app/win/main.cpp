@@ -22,10 +22,12 @@ std::vector<std::string> Arguments()
     std::vector<std::string> arguments;
     int count = 0;
     const zalvane::platform::win::UniqueLocalMemory<wchar_t*> words(::CommandLineToArgvW(::GetCommandLineW(), &count));
-    if (!words)
+    if (!words) {
         return arguments;
-    for (int i = 1; i < count; ++i)
+    }
+    for (int i = 1; i < count; ++i) {
         arguments.push_back(zalvane::platform::win::Narrow(words.get()[i]));
+    }
     return arguments;
 }
 

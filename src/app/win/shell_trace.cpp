@@ -12,8 +12,9 @@ ShellTrace::ShellTrace(const std::string& path) : m_file(platform::PathFromUtf8(
 
 void ShellTrace::Write(std::string_view action, std::string_view title, std::string_view text, unsigned timeoutMs)
 {
-    if (!m_file.is_open())
+    if (!m_file.is_open()) {
         return;
+    }
     m_file << action << '\t' << title << '\t' << text << '\t' << timeoutMs << '\n';
     m_file.flush();
 }
@@ -27,8 +28,9 @@ void ShellTrace::WriteHandlerFailure(unsigned message, std::string_view what)
 
 void ShellTrace::WriteExit(unsigned long long peakWorkingSet)
 {
-    if (!m_file.is_open())
+    if (!m_file.is_open()) {
         return;
+    }
     m_file << "exit\tpeak-working-set\t" << peakWorkingSet << "\t0\n";
     m_file.flush();
 }

@@ -33,8 +33,9 @@ bool TrayIcon::Add(HWND window, UINT callbackMessage, HICON icon, std::wstring_v
 
 bool TrayIcon::AddAgain()
 {
-    if (!m_data.hWnd)
+    if (!m_data.hWnd) {
         return false;
+    }
     const UINT flags = m_data.uFlags;
     m_data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     const bool added = ::Shell_NotifyIconW(NIM_ADD, &m_data) != FALSE;
@@ -48,8 +49,9 @@ bool TrayIcon::AddAgain()
 
 bool TrayIcon::ShowBalloon(std::wstring_view title, std::wstring_view text, UINT timeoutMs)
 {
-    if (!m_data.hWnd)
+    if (!m_data.hWnd) {
         return false;
+    }
     CopyField(m_data.szInfo, text);
     CopyField(m_data.szInfoTitle, title);
     m_data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_INFO;
@@ -61,8 +63,9 @@ bool TrayIcon::ShowBalloon(std::wstring_view title, std::wstring_view text, UINT
 
 bool TrayIcon::Delete()
 {
-    if (!m_added)
+    if (!m_added) {
         return false;
+    }
     m_added = false;
     Trace("delete", {}, {}, 0);
     return ::Shell_NotifyIconW(NIM_DELETE, &m_data) != FALSE;
@@ -70,8 +73,9 @@ bool TrayIcon::Delete()
 
 void TrayIcon::Trace(std::string_view action, std::wstring_view title, std::wstring_view text, UINT timeoutMs)
 {
-    if (m_trace)
+    if (m_trace) {
         m_trace->Write(action, platform::win::Narrow(title), platform::win::Narrow(text), timeoutMs);
+    }
 }
 
 }  // namespace zalvane::app::win

@@ -48,8 +48,9 @@ DWORD WINAPI VirtualMouseMode::Server::Run(void* self) noexcept
 void VirtualMouseMode::Server::Notify(const device::VirtualBus::ControlStep& step) const
 {
     using Kind = device::ControlRequest::Kind;
-    if (!step.changed || step.request.kind == Kind::kEvent)
+    if (!step.changed || step.request.kind == Kind::kEvent) {
         return;
+    }
     DeviceInterfaceRecord record(platform::win::Widen(device::VirtualBus::MouseInterfacePath()));
     const WPARAM event = step.request.kind == Kind::kPlug ? DBT_DEVICEARRIVAL : DBT_DEVICEREMOVECOMPLETE;
     ::SendMessageW(window, WM_DEVICECHANGE, event, record.AsLParam());
@@ -58,12 +59,14 @@ void VirtualMouseMode::Server::Notify(const device::VirtualBus::ControlStep& ste
 std::expected<VirtualMouseMode, std::string> VirtualMouseMode::Open(const std::string& folder)
 {
     auto bus = device::VirtualBus::Open(folder);
-    if (!bus)
+    if (!bus) {
         return std::unexpected(bus.error());
+    }
     bus->DiscardControlRequests();
     auto control = bus->PrepareControlFolder();
-    if (!control)
+    if (!control) {
         return std::unexpected(control.error());
+    }
     return VirtualMouseMode(std::move(*bus), std::move(*control));
 }
 
@@ -78,21 +81,24 @@ VirtualMouseMode::~VirtualMouseMode() { StopServing(); }
 
 bool VirtualMouseMode::StartServing(HWND window)
 {
-    if (m_server)
+    if (m_server) {
         return false;
+    }
     // The watch begins before the first look, so that nothing left in between is missed.
     auto server = std::make_unique<Server>(m_bus, platform::win::Widen(m_controlFolder), window);
     server->thread.reset(::CreateThread(nullptr, 0, &Server::Run, server.get(), 0, nullptr));
-    if (!server->thread)
+    if (!server->thread) {
         return false;
+    }
     m_server = std::move(server);
     return true;
 }
 
 void VirtualMouseMode::StopServing() noexcept
 {
-    if (!m_server)
+    if (!m_server) {
         return;
+    }
     m_server->watch.Stop();
     if (!platform::win::WaitForThreadAnsweringSends(m_server->thread.get(), kStopWaitMs)) {
         // Still inside a request that will not end: what it uses must outlive it.

@@ -24,8 +24,9 @@ unsigned long long PeakWorkingSet() noexcept
 {
     PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof counters;
-    if (!::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters))
+    if (!::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters)) {
         return 0;
+    }
     return counters.PeakWorkingSetSize;
 }
 
@@ -42,8 +43,9 @@ bool CVornicApp::InitInstance()
     // Before anything shared (the trace, the virtual mouse's folder) is touched. The copy
     // that runs already is neither shown nor told; this one ends with 0.
     m_instance.emplace(kSingleInstanceMutex);
-    if (!m_instance->First())
+    if (!m_instance->First()) {
         return false;
+    }
 
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
@@ -98,16 +100,18 @@ bool CVornicApp::InitInstance()
         dialog.DoModal();
     }
     // The window is gone: nothing more is sent to it.
-    if (m_virtualMouse)
+    if (m_virtualMouse) {
         m_virtualMouse->StopServing();
+    }
     return false;
 }
 
 int CVornicApp::ExitInstance()
 {
     ui::win::SetHandlerFailureReport({});
-    if (m_trace)
+    if (m_trace) {
         m_trace->WriteExit(PeakWorkingSet());
+    }
     m_gdiplus.reset();
     return m_exitCode;
 }

@@ -49,8 +49,9 @@ CVornicDlg::CVornicDlg(const ShellContext& context)
     m_smallIcon =
         static_cast<HICON>(::LoadImageW(module, MAKEINTRESOURCEW(IDI_MAIN_ICON), IMAGE_ICON,
                                         ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-    if (!m_smallIcon)
+    if (!m_smallIcon) {
         m_smallIcon = m_icon;
+    }
 }
 
 CVornicDlg::~CVornicDlg() = default;
@@ -110,8 +111,9 @@ BOOL CVornicDlg::OnInitDialog()
         platform::win::ShowMessage(window, L"CreateEvent failed.");
         return TRUE;
     }
-    if (m_context.listener.Create(m_context.link.Connection(), window) && m_context.link.Connected())
+    if (m_context.listener.Create(m_context.link.Connection(), window) && m_context.link.Connected()) {
         m_context.listener.Resume();
+    }
 
     DEV_BROADCAST_DEVICEINTERFACE_W filter{};
     filter.dbcc_size = sizeof filter;
@@ -127,8 +129,9 @@ BOOL CVornicDlg::OnInitDialog()
 
     ui::SkinChoice skin = ui::ChooseSkin(m_state.text, m_state.files.modulePath);
     m_skin = std::move(skin.state);
-    if (!skin.replacedRoot.empty())
+    if (!skin.replacedRoot.empty()) {
         TellDefaultSkinInstead(skin.replacedRoot);
+    }
     LoadWindowBackground(pages::kStartImage);
 
     RECT work{};
@@ -148,15 +151,17 @@ BOOL CVornicDlg::OnInitDialog()
     m_taskbarCreatedMessage = ::RegisterWindowMessageW(L"TaskbarCreated");
     m_tray.Add(window, ui::win::kTrayCallbackMessage, m_smallIcon,
                WideSlotText(language::TextSlot::kAppTitle, m_state.language));
-    if (m_context.virtualMouse)
+    if (m_context.virtualMouse) {
         m_context.virtualMouse->StartServing(window);
+    }
     return TRUE;
 }
 
 bool CVornicDlg::OnRegisteredMessage(UINT message, WPARAM, LPARAM, LRESULT& result)
 {
-    if (message != m_taskbarCreatedMessage || message == 0)
+    if (message != m_taskbarCreatedMessage || message == 0) {
         return false;
+    }
     // The shell restarted and forgot the icon.
     m_tray.AddAgain();
     result = 0;
@@ -229,8 +234,9 @@ void CVornicDlg::ResumeListener() { m_context.listener.Resume(); }
 LRESULT CVornicDlg::OnDeviceNotice(WPARAM code, LPARAM value)
 {
     const auto balloon = HandleDeviceNotice(m_state, m_context.link, code, static_cast<std::uint64_t>(value));
-    if (balloon)
+    if (balloon) {
         m_tray.ShowBalloon(Widen(balloon->title), Widen(balloon->text), balloon->timeoutMs);
+    }
     return 0;
 }
 
@@ -263,15 +269,17 @@ void CVornicDlg::ShowFromTray()
     ShowMainPage();
     ::SetForegroundWindow(Hwnd());
     ::ShowWindow(Hwnd(), SW_SHOW);
-    if (!m_context.link.Connected())
+    if (!m_context.link.Connected()) {
         SendNotice(notice::kMouseNotFound, 0);
+    }
 }
 
 void CVornicDlg::ShowTrayMenu()
 {
     const platform::win::UniqueHMenu menu(::CreatePopupMenu());
-    if (!menu)
+    if (!menu) {
         return;
+    }
     ::AppendMenuW(menu.get(), MF_STRING, kTrayExitCommand,
                   WideSlotText(language::TextSlot::kExit, m_state.language).c_str());
     ::SetForegroundWindow(Hwnd());
@@ -283,8 +291,9 @@ void CVornicDlg::ShowTrayMenu()
 
 LRESULT CVornicDlg::OnFirmwareUpdate(WPARAM wParam, LPARAM)
 {
-    if (wParam == 0)
+    if (wParam == 0) {
         StartFirmwareUpdater();
+    }
     return 0;
 }
 

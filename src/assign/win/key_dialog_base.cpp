@@ -4,11 +4,11 @@
 
 #include "assign/key_dialog_layout.h"
 #include "assign/win/system_key_names.h"
+#include "pages/skin_catalogue.h"
 #include "platform/win/gdi_guards.h"
 #include "platform/win/message_box.h"
 #include "platform/win/wide_text.h"
 #include "ui/hover_look.h"
-#include "pages/skin_catalogue.h"
 #include "ui/win/fonts.h"
 #include "ui/win/gdi_canvas.h"
 #include "ui/win/mem_dc.h"

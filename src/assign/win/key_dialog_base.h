@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/key_dialog_painting.h"
 #include "assign/key_dialog_state.h"
 #include "assign/key_dialog_texts.h"
 #include "assign/key_name_map.h"
 #include "assign/win/keyboard_hook.h"
+#include "dialogs/key_dialog_painting.h"
 #include "language/language.h"
 #include "platform/win/unique_handle.h"
 #include "ui/canvas.h"

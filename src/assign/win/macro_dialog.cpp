@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "assign/key_dialog_layout.h"
-#include "dialogs/key_dialog_painting.h"
 #include "assign/win/control_rect.h"
+#include "dialogs/key_dialog_painting.h"
 #include "platform/win/wide_text.h"
 
 namespace zalvane::assign::win {
@@ -32,7 +32,7 @@ void CMacroDialog::InitContent()
 void CMacroDialog::PaintContent(ui::Canvas& canvas)
 {
     dialogs::PaintMacroKeyContent(canvas, Context().skin, Context().language, Texts(), m_state.RepeatMode(),
-                         !m_state.MacroName().empty());
+                                  !m_state.MacroName().empty());
 }
 
 DialogEnd CMacroDialog::Click(ui::Point point)

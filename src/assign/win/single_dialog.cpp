@@ -1,8 +1,8 @@
 #include "assign/win/single_dialog.h"
 
 #include "assign/key_dialog_layout.h"
-#include "dialogs/key_dialog_painting.h"
 #include "assign/win/control_rect.h"
+#include "dialogs/key_dialog_painting.h"
 #include "platform/win/wide_text.h"
 
 namespace zalvane::assign::win {

@@ -12,8 +12,9 @@ std::string SystemKeyName(std::uint32_t keyFlags)
 {
     std::array<wchar_t, 32> name{};
     const int length = ::GetKeyNameTextW(static_cast<LONG>(keyFlags), name.data(), static_cast<int>(name.size()));
-    if (length <= 0)
+    if (length <= 0) {
         return {};
+    }
     return platform::win::Narrow(std::wstring_view(name.data(), static_cast<std::size_t>(length)));
 }
 

@@ -36,19 +36,22 @@ public:
     {
         HIDD_ATTRIBUTES attributes{};
         attributes.Size = sizeof attributes;
-        if (!::HidD_GetAttributes(m_file.get(), &attributes))
+        if (!::HidD_GetAttributes(m_file.get(), &attributes)) {
             return std::nullopt;
+        }
         return HidAttributes{attributes.VendorID, attributes.ProductID};
     }
 
     std::optional<HidCapabilities> Capabilities() override
     {
         UniquePreparsedData preparsed;
-        if (!::HidD_GetPreparsedData(m_file.get(), preparsed.put()))
+        if (!::HidD_GetPreparsedData(m_file.get(), preparsed.put())) {
             return std::nullopt;
+        }
         HIDP_CAPS caps{};
-        if (::HidP_GetCaps(preparsed.get(), &caps) != HIDP_STATUS_SUCCESS)
+        if (::HidP_GetCaps(preparsed.get(), &caps) != HIDP_STATUS_SUCCESS) {
             return std::nullopt;
+        }
         return HidCapabilities{caps.UsagePage, caps.Usage, caps.InputReportByteLength, caps.OutputReportByteLength,
                                caps.FeatureReportByteLength};
     }
@@ -72,16 +75,18 @@ public:
         }
         DWORD required = 0;
         ::SetupDiGetDeviceInterfaceDetailW(m_set.get(), &data, nullptr, 0, &required, nullptr);
-        if (required < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W))
+        if (required < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W)) {
             return std::unexpected(HidEnumError::kFailed);
+        }
         // The detail record is a size field followed by the path; its fixed part's size is
         // that of the 64-bit record.
         std::vector<SP_DEVICE_INTERFACE_DETAIL_DATA_W> storage(required / sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W) +
                                                                1);
         SP_DEVICE_INTERFACE_DETAIL_DATA_W* detail = storage.data();
         detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
-        if (!::SetupDiGetDeviceInterfaceDetailW(m_set.get(), &data, detail, required, nullptr, nullptr))
+        if (!::SetupDiGetDeviceInterfaceDetailW(m_set.get(), &data, detail, required, nullptr, nullptr)) {
             return std::unexpected(HidEnumError::kFailed);
+        }
         const std::size_t pathCapacity =
             (required - offsetof(SP_DEVICE_INTERFACE_DETAIL_DATA_W, DevicePath)) / sizeof(wchar_t);
         const std::wstring path(detail->DevicePath, wcsnlen(detail->DevicePath, pathCapacity));
@@ -126,8 +131,9 @@ std::unique_ptr<HidInterfaceList> SetupApiHidBus::ListInterfaces()
 {
     UniqueDevInfo set(
         ::SetupDiGetClassDevsW(&kHidInterfaceClass, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE));
-    if (!set)
+    if (!set) {
         return nullptr;
+    }
     return std::make_unique<SetupApiInterfaceList>(std::move(set));
 }
 

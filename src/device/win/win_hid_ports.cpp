@@ -54,14 +54,16 @@ std::optional<std::size_t> WinHidCommandPort::ReadInputReport(std::span<std::uin
 bool WinHidEventPort::StartRead(std::size_t reportLength, platform::WakeEvent& wake)
 {
     const HANDLE completion = wake.SystemEvent();
-    if (!completion || m_pending)
+    if (!completion || m_pending) {
         return false;
+    }
     m_report.assign(std::max<std::size_t>(reportLength, 1), 0);
     m_overlapped = OVERLAPPED{};
     m_overlapped.hEvent = completion;
     if (!::ReadFile(m_file.get(), m_report.data(), static_cast<DWORD>(m_report.size()), nullptr, &m_overlapped) &&
-        ::GetLastError() != ERROR_IO_PENDING)
+        ::GetLastError() != ERROR_IO_PENDING) {
         return false;
+    }
     m_pending = true;
     return true;
 }
@@ -70,13 +72,15 @@ bool WinHidEventPort::ReadEnded() { return m_pending && HasOverlappedIoCompleted
 
 std::optional<std::size_t> WinHidEventPort::FinishRead(std::span<std::uint8_t> buffer)
 {
-    if (!m_pending)
+    if (!m_pending) {
         return std::nullopt;
+    }
     m_pending = false;
     // Waits on the wake event while the read is under way, so ReadEnded comes first.
     DWORD transferred = 0;
-    if (!::GetOverlappedResult(m_file.get(), &m_overlapped, &transferred, TRUE))
+    if (!::GetOverlappedResult(m_file.get(), &m_overlapped, &transferred, TRUE)) {
         return std::nullopt;
+    }
     const std::size_t count = std::min({static_cast<std::size_t>(transferred), m_report.size(), buffer.size()});
     std::copy_n(m_report.begin(), count, buffer.begin());
     return count;
@@ -84,14 +88,16 @@ std::optional<std::size_t> WinHidEventPort::FinishRead(std::span<std::uint8_t> b
 
 void WinHidEventPort::CancelRead()
 {
-    if (!m_pending)
+    if (!m_pending) {
         return;
+    }
     m_pending = false;
     ::CancelIoEx(m_file.get(), &m_overlapped);
     // Waits for the cancelled read to end: the buffer is free after this. The record, not
     // the wake event, says so: a search may have set the event already.
-    while (!HasOverlappedIoCompleted(&m_overlapped))
+    while (!HasOverlappedIoCompleted(&m_overlapped)) {
         ::Sleep(1);
+    }
 }
 
 }  // namespace zalvane::device::win

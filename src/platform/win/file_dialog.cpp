@@ -19,8 +19,9 @@ std::wstring WindowsFilter(std::string_view filter)
 {
     std::wstring converted = Widen(filter);
     std::replace(converted.begin(), converted.end(), L'|', L'\0');
-    while (!converted.empty() && converted.back() == L'\0')
+    while (!converted.empty() && converted.back() == L'\0') {
         converted.pop_back();
+    }
     converted.append(2, L'\0');
     return converted;
 }
@@ -31,8 +32,9 @@ std::optional<std::string> WinFileDialog::Choose(const FileDialogRequest& reques
     std::vector<wchar_t> path(kPathCapacity, L'\0');
     const std::wstring initial = Widen(request.initialName);
     // An initial name that does not fit starts the dialog empty rather than cut.
-    if (initial.size() < path.size())
+    if (initial.size() < path.size()) {
         std::copy(initial.begin(), initial.end(), path.begin());
+    }
 
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
@@ -44,8 +46,9 @@ std::optional<std::string> WinFileDialog::Choose(const FileDialogRequest& reques
     dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_FILEMUSTEXIST;
     const BOOL chosen =
         request.mode == FileDialogMode::kOpen ? ::GetOpenFileNameW(&dialog) : ::GetSaveFileNameW(&dialog);
-    if (!chosen)
+    if (!chosen) {
         return std::nullopt;
+    }
     return Narrow(std::wstring(path.data(), wcsnlen(path.data(), path.size())));
 }
 

@@ -10,10 +10,12 @@ WinFolderWatch::WinFolderWatch(const std::wstring& folder) noexcept
 
 bool WinFolderWatch::WaitForChange()
 {
-    if (!m_stop)
+    if (!m_stop) {
         return false;  // nothing could end the wait: nothing is waited for
-    if (!m_change)
+    }
+    if (!m_change) {
         return ::WaitForSingleObject(m_stop.get(), kFallbackPeriodMs) == WAIT_TIMEOUT;
+    }
     const HANDLE handles[] = {m_stop.get(), m_change.get()};
     switch (::WaitForMultipleObjects(2, handles, FALSE, INFINITE)) {
         case WAIT_OBJECT_0:
@@ -21,8 +23,9 @@ bool WinFolderWatch::WaitForChange()
         case WAIT_OBJECT_0 + 1:
             // Armed again before the caller looks, so that what changes while it looks
             // ends the next wait.
-            if (!::FindNextChangeNotification(m_change.get()))
+            if (!::FindNextChangeNotification(m_change.get())) {
                 m_change.reset();
+            }
             return true;
         default:
             m_change.reset();
@@ -32,8 +35,9 @@ bool WinFolderWatch::WaitForChange()
 
 void WinFolderWatch::Stop()
 {
-    if (m_stop)
+    if (m_stop) {
         ::SetEvent(m_stop.get());
+    }
 }
 
 }  // namespace zalvane::platform::win

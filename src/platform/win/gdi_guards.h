@@ -12,8 +12,9 @@ public:
     SelectGuard(HDC dc, HGDIOBJ object) noexcept : m_dc(dc), m_previous(::SelectObject(dc, object)) {}
     ~SelectGuard()
     {
-        if (m_previous && m_previous != HGDI_ERROR)
+        if (m_previous && m_previous != HGDI_ERROR) {
             ::SelectObject(m_dc, m_previous);
+        }
     }
     SelectGuard(const SelectGuard&) = delete;
     SelectGuard& operator=(const SelectGuard&) = delete;
@@ -31,8 +32,9 @@ public:
     explicit WindowDc(HWND window) noexcept : m_window(window), m_dc(::GetDC(window)) {}
     ~WindowDc()
     {
-        if (m_dc)
+        if (m_dc) {
             ::ReleaseDC(m_window, m_dc);
+        }
     }
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;

@@ -8,14 +8,16 @@ GdiplusSession::GdiplusSession() noexcept
 {
     Gdiplus::GdiplusStartupInput input;
     ULONG_PTR token = 0;
-    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok)
+    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok) {
         m_token = token;
+    }
 }
 
 GdiplusSession::~GdiplusSession()
 {
-    if (m_token != 0)
+    if (m_token != 0) {
         Gdiplus::GdiplusShutdown(m_token);
+    }
 }
 
 }  // namespace zalvane::platform::win

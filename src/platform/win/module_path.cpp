@@ -11,14 +11,16 @@ std::wstring ModuleFilePath()
     std::wstring path(1024, L'\0');
     for (;;) {
         const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0)
+        if (length == 0) {
             return {};
+        }
         if (length < path.size()) {
             path.resize(length);
             return path;
         }
-        if (path.size() >= 32768)
+        if (path.size() >= 32768) {
             return {};
+        }
         path.resize(path.size() * 2);
     }
 }

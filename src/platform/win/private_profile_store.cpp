@@ -19,12 +19,14 @@ std::wstring FullPath(const std::string& path)
 {
     std::wstring wide = Widen(path);  // not const: the early returns move it out
     const DWORD needed = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    if (needed == 0)
+    if (needed == 0) {
         return wide;
+    }
     std::wstring full(needed, L'\0');
     const DWORD length = ::GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr);
-    if (length == 0 || length >= needed)
+    if (length == 0 || length >= needed) {
         return wide;
+    }
     full.resize(length);
     return full;
 }
@@ -41,8 +43,9 @@ bool FileExists(const std::wstring& path)
 bool CreateUtf16File(const std::wstring& path)
 {
     UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
+    if (!file) {
         return ::GetLastError() == ERROR_FILE_EXISTS;
+    }
     const BYTE bom[] = {0xFF, 0xFE};
     DWORD written = 0;
     return ::WriteFile(file.get(), bom, sizeof bom, &written, nullptr) && written == sizeof bom;
@@ -53,8 +56,9 @@ bool CreateUtf16File(const std::wstring& path)
 std::string PrivateProfileStore::GetString(const std::string& path, std::string_view section, std::string_view key,
                                            std::string_view defaultValue, std::size_t capacity)
 {
-    if (capacity == 0)
+    if (capacity == 0) {
         return {};
+    }
     capacity = std::min<std::size_t>(capacity, std::numeric_limits<DWORD>::max());
     const std::wstring file = FullPath(path);
     const std::wstring wideSection = Widen(section);
@@ -71,8 +75,9 @@ bool PrivateProfileStore::WriteString(const std::string& path, std::string_view 
                                       std::string_view value)
 {
     const std::wstring file = FullPath(path);
-    if (!FileExists(file) && !CreateUtf16File(file))
+    if (!FileExists(file) && !CreateUtf16File(file)) {
         return false;
+    }
     const std::wstring wideSection = Widen(section);
     const std::wstring wideKey = Widen(key);
     const std::wstring wideValue = Widen(value);
@@ -82,8 +87,9 @@ bool PrivateProfileStore::WriteString(const std::string& path, std::string_view 
 bool PrivateProfileStore::DeleteSection(const std::string& path, std::string_view section)
 {
     const std::wstring file = FullPath(path);
-    if (!FileExists(file))
+    if (!FileExists(file)) {
         return true;  // nothing to remove, and no empty file made for it
+    }
     const std::wstring wideSection = Widen(section);
     return ::WritePrivateProfileStringW(wideSection.c_str(), nullptr, nullptr, file.c_str()) != 0;
 }
@@ -92,8 +98,9 @@ bool PrivateProfileStore::WriteSection(const std::string& path, std::string_view
                                        std::span<const IniEntry> entries)
 {
     const std::wstring file = FullPath(path);
-    if (!FileExists(file) && !CreateUtf16File(file))
+    if (!FileExists(file) && !CreateUtf16File(file)) {
         return false;
+    }
     // "key=value" strings one after the other, each ended by a NUL, the block by another.
     std::wstring block;
     for (const IniEntry& entry : entries) {
@@ -119,8 +126,9 @@ bool PrivateProfileStore::RenameSection(const std::string& path, std::string_vie
         const FileBytes start = ReadFileBytes(file, PortableIniStore::kMaxFileSize);
         const bool utf16 = start.bytes.size() >= 2 && ((start.bytes[0] == 0xFF && start.bytes[1] == 0xFE) ||
                                                        (start.bytes[0] == 0xFE && start.bytes[1] == 0xFF));
-        if (!utf16)
+        if (!utf16) {
             return false;
+        }
     }
     return PortableIniStore().RenameSection(file, from, to);
 }
@@ -128,23 +136,26 @@ bool PrivateProfileStore::RenameSection(const std::string& path, std::string_vie
 std::vector<std::string> PrivateProfileStore::SectionNames(const std::string& path)
 {
     const std::wstring file = FullPath(path);
-    if (!FileExists(file))
+    if (!FileExists(file)) {
         return {};
+    }
     // The call answers size - 2 when the names do not fit: grow until they do.
     std::wstring buffer(4096, L'\0');
     DWORD length = 0;
     for (;;) {
         length = ::GetPrivateProfileSectionNamesW(buffer.data(), static_cast<DWORD>(buffer.size()), file.c_str());
-        if (length + 2 < buffer.size() || buffer.size() >= (1u << 26))
+        if (length + 2 < buffer.size() || buffer.size() >= (1u << 26)) {
             break;
+        }
         buffer.assign(buffer.size() * 4, L'\0');
     }
     std::vector<std::string> names;
     std::size_t start = 0;
     while (start < length) {
         const std::size_t end = buffer.find(L'\0', start);
-        if (end == std::wstring::npos || end == start || end > length)
+        if (end == std::wstring::npos || end == start || end > length) {
             break;
+        }
         names.push_back(Narrow(std::wstring_view(buffer).substr(start, end - start)));
         start = end + 1;
     }

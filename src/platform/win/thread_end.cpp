@@ -9,10 +9,12 @@ bool WaitForThreadAnsweringSends(HANDLE thread, DWORD timeoutMs) noexcept
         const DWORD now = ::GetTickCount();
         const DWORD left = now < deadline ? deadline - now : 0;
         const DWORD woken = ::MsgWaitForMultipleObjects(1, &thread, FALSE, left, QS_SENDMESSAGE);
-        if (woken == WAIT_OBJECT_0)
+        if (woken == WAIT_OBJECT_0) {
             return true;
-        if (woken != WAIT_OBJECT_0 + 1)
+        }
+        if (woken != WAIT_OBJECT_0 + 1) {
             return false;
+        }
         // Peeking answers the sent messages; nothing posted is taken off the queue.
         MSG message;
         ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);

@@ -37,8 +37,9 @@ public:
     UniqueHandle(UniqueHandle&& other) noexcept : m_handle(other.m_handle) { other.m_handle = Traits::Invalid(); }
     UniqueHandle& operator=(UniqueHandle&& other) noexcept
     {
-        if (this != &other)
+        if (this != &other) {
             reset(other.release());
+        }
         return *this;
     }
     UniqueHandle(const UniqueHandle&) = delete;
@@ -51,8 +52,9 @@ public:
     // Closes the handle held so far and takes `handle`.
     void reset(Handle handle = Traits::Invalid()) noexcept
     {
-        if (handle == m_handle)
+        if (handle == m_handle) {
             return;
+        }
         Handle old = std::exchange(m_handle, handle);
         Adopt(m_handle);
         if (IsValid(old)) {
@@ -73,8 +75,9 @@ public:
     // Gives the handle up without closing it.
     [[nodiscard]] Handle release() noexcept
     {
-        if (IsValid(m_handle))
+        if (IsValid(m_handle)) {
             s_live.fetch_sub(1, std::memory_order_relaxed);
+        }
         return std::exchange(m_handle, Traits::Invalid());
     }
 
@@ -85,8 +88,9 @@ private:
     static bool IsValid(Handle handle) noexcept { return handle != Traits::Invalid(); }
     static void Adopt(Handle handle) noexcept
     {
-        if (IsValid(handle))
+        if (IsValid(handle)) {
             s_live.fetch_add(1, std::memory_order_relaxed);
+        }
     }
 
     Handle m_handle = Traits::Invalid();

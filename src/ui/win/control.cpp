@@ -23,18 +23,20 @@ void CControl::OnNotification(UINT code, std::function<void()> handler)
 {
     const auto found =
         std::find_if(m_handlers.begin(), m_handlers.end(), [code](const auto& entry) { return entry.first == code; });
-    if (found != m_handlers.end())
+    if (found != m_handlers.end()) {
         found->second = std::move(handler);
-    else
+    } else {
         m_handlers.emplace_back(code, std::move(handler));
+    }
 }
 
 bool CControl::OnReflectedCommand(UINT code)
 {
     const auto found =
         std::find_if(m_handlers.begin(), m_handlers.end(), [code](const auto& entry) { return entry.first == code; });
-    if (found == m_handlers.end() || !found->second)
+    if (found == m_handlers.end() || !found->second) {
         return false;
+    }
     // A copy: the handler may set another one for its own code.
     const std::function<void()> handler = found->second;
     handler();

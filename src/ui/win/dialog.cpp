@@ -36,8 +36,9 @@ HWND CDialog::CreateFromTemplate(HWND owner) noexcept
 
 INT_PTR CDialog::DoModal(HWND owner) noexcept
 {
-    if (Hwnd())
+    if (Hwnd()) {
         return -1;
+    }
     m_modal = true;
     m_ended = false;
     m_result = -1;
@@ -46,14 +47,17 @@ INT_PTR CDialog::DoModal(HWND owner) noexcept
         return -1;
     }
     const bool disableOwner = owner && ::IsWindowEnabled(owner);
-    if (disableOwner)
+    if (disableOwner) {
         ::EnableWindow(owner, FALSE);
-    if (!m_ended && Hwnd() && !::IsWindowVisible(Hwnd()))
+    }
+    if (!m_ended && Hwnd() && !::IsWindowVisible(Hwnd())) {
         ::ShowWindow(Hwnd(), SW_SHOW);
+    }
     RunModalLoop();
     // The owner is enabled before the dialog goes, so that it gets the activation back.
-    if (disableOwner)
+    if (disableOwner) {
         ::EnableWindow(owner, TRUE);
+    }
     DestroyWindow();
     m_modal = false;
     return m_result;
@@ -64,8 +68,9 @@ void CDialog::RunModalLoop() noexcept
     MSG message;
     while (!m_ended && Hwnd()) {
         const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
-        if (got == -1)
+        if (got == -1) {
             break;
+        }
         if (got == 0) {
             ::PostQuitMessage(static_cast<int>(message.wParam));
             break;
@@ -76,8 +81,9 @@ void CDialog::RunModalLoop() noexcept
 
 bool CDialog::Create(HWND owner) noexcept
 {
-    if (Hwnd())
+    if (Hwnd()) {
         return false;
+    }
     m_modal = false;
     return CreateFromTemplate(owner) != nullptr;
 }
@@ -104,8 +110,9 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
         answer = FALSE;  // the dialog class's own handling
     }
     if (message == WM_NCDESTROY) {
-        if (CWindow* self = FromHandle(window))
+        if (CWindow* self = FromHandle(window)) {
             self->Unbind();
+        }
     }
     return answer;
 }
@@ -118,24 +125,28 @@ INT_PTR CDialog::Answer(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         return dialog->OnInitDialog();
     }
     CWindow* self = FromHandle(window);
-    if (!self)
+    if (!self) {
         return FALSE;  // before WM_INITDIALOG: the dialog class's own handling
+    }
     LRESULT result = 0;
     const bool handled = self->HandleMessage(message, wParam, lParam, result);
     const bool okOrCancel =
         message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL);
     if (!handled && okOrCancel) {
         auto* dialog = static_cast<CDialog*>(self);  // only dialogs come through here
-        if (LOWORD(wParam) == IDOK)
+        if (LOWORD(wParam) == IDOK) {
             dialog->OnOK();
-        else
+        } else {
             dialog->OnCancel();
+        }
         return TRUE;
     }
-    if (!handled)
+    if (!handled) {
         return FALSE;
-    if (AnswersDirectly(message))
+    }
+    if (AnswersDirectly(message)) {
         return static_cast<INT_PTR>(result);
+    }
     ::SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
     return TRUE;
 }
@@ -144,8 +155,9 @@ bool RegisterDialogClassCopy(const wchar_t* className) noexcept
 {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    if (!::GetClassInfoExW(nullptr, MAKEINTATOM(0x8002), &windowClass))
+    if (!::GetClassInfoExW(nullptr, MAKEINTATOM(0x8002), &windowClass)) {
         return false;
+    }
     windowClass.lpszClassName = className;
     windowClass.hInstance = ::GetModuleHandleW(nullptr);
     windowClass.style &= ~static_cast<UINT>(CS_GLOBALCLASS);

@@ -19,8 +19,9 @@ GdiCanvas::GdiCanvas(HDC dc, HFONT mainFont, HFONT valueFont, SkinImageCache* im
 
 GdiCanvas::~GdiCanvas()
 {
-    if (m_firstFont)
+    if (m_firstFont) {
         ::SelectObject(m_dc, m_firstFont);
+    }
 }
 
 bool GdiCanvas::DrawImage(const std::string& path, int x, int y)
@@ -76,8 +77,9 @@ void GdiCanvas::SetTextStyle(FontRole font, SkinColour colour)
     const HFONT chosen = font == FontRole::kMain ? m_mainFont : m_valueFont;
     if (chosen) {
         const HGDIOBJ previous = ::SelectObject(m_dc, chosen);
-        if (!m_firstFont)
+        if (!m_firstFont) {
             m_firstFont = previous;
+        }
     }
     ::SetTextColor(m_dc, ToColorRef(colour));
     ::SetBkMode(m_dc, TRANSPARENT);
@@ -90,8 +92,9 @@ int GdiCanvas::TextWidth(std::string_view text, FontRole font)
     const HGDIOBJ previous = chosen ? ::SelectObject(m_dc, chosen) : nullptr;
     SIZE extent{};
     const BOOL measured = ::GetTextExtentPoint32W(m_dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
-    if (previous)
+    if (previous) {
         ::SelectObject(m_dc, previous);
+    }
     return measured ? extent.cx : 0;
 }
 
@@ -99,8 +102,9 @@ void GdiCanvas::Fill(const ui::Rect& rect, SkinColour colour)
 {
     const platform::win::UniqueHBrush brush(::CreateSolidBrush(ToColorRef(colour)));
     const RECT area = ToRect(rect);
-    if (brush)
+    if (brush) {
         ::FillRect(m_dc, &area, brush.get());
+    }
 }
 
 }  // namespace zalvane::ui::win

@@ -75,8 +75,9 @@ void CGdipButton::CopyBackground(int width, int height)
 {
     const HWND parent = ::GetParent(Hwnd());
     const platform::win::WindowDc parentDc(parent);
-    if (!parentDc || !m_background.Create(parentDc.get(), width, height))
+    if (!parentDc || !m_background.Create(parentDc.get(), width, height)) {
         return;
+    }
     const RECT at = RectInParent();
     ::BitBlt(m_background.Dc(), 0, 0, width, height, parentDc.get(), at.left, at.top, SRCCOPY);
 }
@@ -85,29 +86,35 @@ void CGdipButton::ComposePicture(ButtonPicture picture, HDC buffer, Gdiplus::Gra
                                  int x, int y, const ColourMatrix* matrix)
 {
     MemorySurface& surface = m_pictures[Index(picture)];
-    if (surface)
+    if (surface) {
         return;
+    }
     const int width = m_background.Width();
     const int height = m_background.Height();
     ::BitBlt(buffer, 0, 0, width, height, m_background.Dc(), 0, 0, SRCCOPY);
     DrawBitmap(graphics, image, x, y, matrix);
     graphics.Flush(Gdiplus::FlushIntentionSync);
-    if (surface.Create(buffer, width, height))
+    if (surface.Create(buffer, width, height)) {
         ::BitBlt(surface.Dc(), 0, 0, width, height, buffer, 0, 0, SRCCOPY);
+    }
 }
 
 void CGdipButton::PreparePictures()
 {
-    if (m_prepared || !m_stdImage)
+    if (m_prepared || !m_stdImage) {
         return;
+    }
     RECT client{};
     ::GetClientRect(Hwnd(), &client);
-    if (client.right <= 0 || client.bottom <= 0)
+    if (client.right <= 0 || client.bottom <= 0) {
         return;
-    if (!m_background)
+    }
+    if (!m_background) {
         CopyBackground(client.right, client.bottom);
-    if (!m_background)
+    }
+    if (!m_background) {
         return;
+    }
 
     const platform::win::WindowDc buttonDc(Hwnd());
     const CMemDC buffer(buttonDc.get(), &client);
@@ -125,8 +132,9 @@ void CGdipButton::PreparePictures()
         ComposePicture(ButtonPicture::kAlternatePressed, buffer.get(), graphics, alternate, 1, 1, nullptr);
         ComposePicture(ButtonPicture::kAlternateHot, buffer.get(), graphics, alternate, 0, 0, &kHotMatrix);
     }
-    if (!m_current)
+    if (!m_current) {
         m_current = ButtonPicture::kStandard;
+    }
     m_prepared = true;
 }
 
@@ -134,8 +142,9 @@ void CGdipButton::OnDrawItem(const DRAWITEMSTRUCT& item)
 {
     m_current = m_state.Paint((item.itemState & ODS_SELECTED) != 0);
     const MemorySurface& picture = m_pictures[Index(*m_current)];
-    if (!picture)
+    if (!picture) {
         return;  // not prepared: nothing visible changes
+    }
     RECT client{};
     ::GetClientRect(Hwnd(), &client);
     ::BitBlt(item.hDC, 0, 0, client.right, client.bottom, picture.Dc(), 0, 0, SRCCOPY);
@@ -168,8 +177,9 @@ void CGdipButton::OnMouseLeave()
 // release that reaches the thumb ends a drag.
 bool CGdipButton::PreTranslateMessage(MSG& message)
 {
-    if (message.hwnd != Hwnd())
+    if (message.hwnd != Hwnd()) {
         return false;
+    }
     switch (message.message) {
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
@@ -181,13 +191,15 @@ bool CGdipButton::PreTranslateMessage(MSG& message)
         case WM_MOUSEMOVE: {
             const RECT rect = RectInParent();
             const std::optional<int> top = m_drag.Move(message.pt.y, rect.left, rect.top, rect.bottom);
-            if (!top)
+            if (!top) {
                 break;
+            }
             ::SetWindowPos(Hwnd(), nullptr, rect.left, *top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             ::InvalidateRect(Hwnd(), nullptr, TRUE);
             ::UpdateWindow(Hwnd());
-            if (m_thumbMoved)
+            if (m_thumbMoved) {
                 m_thumbMoved(*top);
+            }
             break;
         }
         default:

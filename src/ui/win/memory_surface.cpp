@@ -30,11 +30,13 @@ bool MemorySurface::Create(HDC reference, int width, int height) noexcept
 {
     Reset();
     platform::win::UniqueHdc dc(::CreateCompatibleDC(reference));
-    if (!dc || width <= 0 || height <= 0)
+    if (!dc || width <= 0 || height <= 0) {
         return false;
+    }
     platform::win::UniqueHBitmap bitmap(::CreateCompatibleBitmap(reference, width, height));
-    if (!bitmap)
+    if (!bitmap) {
         return false;
+    }
     m_previous = ::SelectObject(dc.get(), bitmap.get());
     m_dc = std::move(dc);
     m_bitmap = std::move(bitmap);
@@ -68,8 +70,9 @@ bool MemorySurface::CreateOver(HDC reference, HBITMAP bitmap) noexcept
 void MemorySurface::Reset() noexcept
 {
     // A bitmap cannot be deleted while it is selected: put the surface's first object back.
-    if (m_dc && m_previous)
+    if (m_dc && m_previous) {
         ::SelectObject(m_dc.get(), m_previous);
+    }
     m_previous = nullptr;
     m_bitmap.reset();
     m_dc.reset();

@@ -37,8 +37,9 @@ struct MessageEntry {
 
     bool Matches(UINT msg, WPARAM wParam, LPARAM lParam) const
     {
-        if (msg != message)
+        if (msg != message) {
             return false;
+        }
         switch (match) {
             case MessageMatch::kCommand:
                 return LOWORD(wParam) == id && HIWORD(wParam) == code;

@@ -28,8 +28,9 @@ std::optional<DecodedImage> MakeDib(int width, int height, bool hasAlpha)
     info.bmiHeader.biCompression = BI_RGB;
     DecodedImage image;
     image.bitmap.reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &image.bits, nullptr, 0));
-    if (!image.bitmap || !image.bits)
+    if (!image.bitmap || !image.bits) {
         return std::nullopt;
+    }
     image.width = width;
     image.height = height;
     image.stride = ((width * info.bmiHeader.biBitCount + 31) / 32) * 4;
@@ -59,36 +60,40 @@ bool DrawDecodedImage(HDC target, const DecodedImage& image, int x, int y, HDC s
         return ::BitBlt(target, x, y, image.width, image.height, source, 0, 0, SRCCOPY) != 0;
     }
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    return ::AlphaBlend(target, x, y, image.width, image.height, source, 0, 0, image.width, image.height, blend) !=
-           0;
+    return ::AlphaBlend(target, x, y, image.width, image.height, source, 0, 0, image.width, image.height, blend) != 0;
 }
 
 std::optional<DecodedImage> DecodePng(const std::wstring& path)
 {
     CGdiPlusBitmap file;
-    if (!file.Load(path))
+    if (!file.Load(path)) {
         return std::nullopt;
+    }
     Gdiplus::Bitmap& bitmap = *file.get();
     const auto width = static_cast<int>(bitmap.GetWidth());
     const auto height = static_cast<int>(bitmap.GetHeight());
-    if (width <= 0 || height <= 0)
+    if (width <= 0 || height <= 0) {
         return std::nullopt;
+    }
     const bool hasAlpha = HasAlpha(bitmap);
     std::optional<DecodedImage> image = MakeDib(width, height, hasAlpha);
-    if (!image)
+    if (!image) {
         return std::nullopt;
+    }
 
     const Gdiplus::Rect whole(0, 0, width, height);
     Gdiplus::BitmapData data{};
     const Gdiplus::PixelFormat format = hasAlpha ? PixelFormat32bppARGB : PixelFormat24bppRGB;
-    if (bitmap.LockBits(&whole, Gdiplus::ImageLockModeRead, format, &data) != Gdiplus::Ok)
+    if (bitmap.LockBits(&whole, Gdiplus::ImageLockModeRead, format, &data) != Gdiplus::Ok) {
         return std::nullopt;
+    }
     const std::size_t rowBytes = static_cast<std::size_t>(width) * (hasAlpha ? 4 : 3);
     auto* destination = static_cast<std::uint8_t*>(image->bits);
     const auto* source = static_cast<const std::uint8_t*>(data.Scan0);
-    for (int row = 0; row < height; ++row)
+    for (int row = 0; row < height; ++row) {
         std::memcpy(destination + static_cast<std::size_t>(row) * image->stride,
                     source + static_cast<std::ptrdiff_t>(row) * data.Stride, rowBytes);
+    }
     bitmap.UnlockBits(&data);
     return image;
 }
@@ -126,8 +131,9 @@ bool SkinImageCache::Draw(HDC target, const std::wstring& path, int x, int y)
 
 bool LoadPng(HWND owner, HDC target, const std::wstring& path, int x, int y)
 {
-    if (DrawSkinImage(target, path, x, y))
+    if (DrawSkinImage(target, path, x, y)) {
         return true;
+    }
     platform::win::ShowMessage(owner, L"LoadPng---Load image failed.");
     return false;
 }
@@ -135,8 +141,9 @@ bool LoadPng(HWND owner, HDC target, const std::wstring& path, int x, int y)
 platform::win::UniqueHBitmap LoadBackground(HWND window, const std::wstring& path)
 {
     std::optional<DecodedImage> image = DecodePng(path);
-    if (!image)
+    if (!image) {
         return {};
+    }
     ::SetWindowPos(window, nullptr, 0, 0, image->width, image->height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return std::move(image->bitmap);
 }
@@ -144,8 +151,9 @@ platform::win::UniqueHBitmap LoadBackground(HWND window, const std::wstring& pat
 platform::win::UniqueHBitmap LoadDialogBackground(HWND dialog, const std::wstring& path, const wchar_t* failureCaption)
 {
     platform::win::UniqueHBitmap background = LoadBackground(dialog, path);
-    if (!background)
+    if (!background) {
         platform::win::ShowMessage(dialog, L"error", failureCaption);
+    }
     return background;
 }
 

@@ -25,15 +25,17 @@ void TellHandlerFailure(UINT message) noexcept
     // Nothing here allocates before the report: the failure may be the allocator's.
     const char* what = "unknown exception";
     try {
-        if (const std::exception_ptr failure = std::current_exception())
+        if (const std::exception_ptr failure = std::current_exception()) {
             std::rethrow_exception(failure);
+        }
     } catch (const std::exception& error) {
         what = error.what();
     } catch (...) {  // NOLINT(bugprone-empty-catch): not a standard exception, so it says nothing
     }
     try {
-        if (const HandlerFailureReport& report = FailureReport())
+        if (const HandlerFailureReport& report = FailureReport()) {
             report(message, what);
+        }
     } catch (...) {  // NOLINT(bugprone-empty-catch): the message has its default handling; telling is all that fails
     }
 }
@@ -41,10 +43,12 @@ void TellHandlerFailure(UINT message) noexcept
 CWindow::~CWindow()
 {
     // Only CWindow's own (empty) table is reachable from here on.
-    if (m_hwnd)
+    if (m_hwnd) {
         ::DestroyWindow(m_hwnd);
-    if (m_hwnd)
+    }
+    if (m_hwnd) {
         Unbind();
+    }
 }
 
 CWindow* CWindow::FromHandle(HWND window) noexcept
@@ -60,8 +64,9 @@ bool CWindow::RegisterWindowClass(WNDCLASSEXW windowClass) noexcept
 {
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = &CWindow::WindowProc;
-    if (!windowClass.hInstance)
+    if (!windowClass.hInstance) {
         windowClass.hInstance = ThisModule();
+    }
     return ::RegisterClassExW(&windowClass) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
@@ -69,8 +74,9 @@ WNDPROC CWindow::RegisterSuperclass(const wchar_t* baseClass, const wchar_t* new
 {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    if (!::GetClassInfoExW(nullptr, baseClass, &windowClass))
+    if (!::GetClassInfoExW(nullptr, baseClass, &windowClass)) {
         return nullptr;
+    }
     const WNDPROC baseProc = windowClass.lpfnWndProc;
     windowClass.lpszClassName = newClass;
     windowClass.hInstance = ThisModule();
@@ -80,8 +86,9 @@ WNDPROC CWindow::RegisterSuperclass(const wchar_t* baseClass, const wchar_t* new
 
 bool CWindow::CreateEx(const wchar_t* className, const CreateArgs& args, WNDPROC baseProc) noexcept
 {
-    if (m_hwnd)
+    if (m_hwnd) {
         return false;
+    }
     m_baseProc = baseProc;
     const HMENU menuOrId = (args.style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(args.id)) : nullptr;
     const RECT& rect = args.rect;
@@ -93,8 +100,9 @@ bool CWindow::CreateEx(const wchar_t* className, const CreateArgs& args, WNDPROC
 
 LRESULT CWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) noexcept
 {
-    if (m_baseProc)
+    if (m_baseProc) {
         return ::CallWindowProcW(m_baseProc, m_hwnd, message, wParam, lParam);
+    }
     return ::DefWindowProcW(m_hwnd, message, wParam, lParam);
 }
 
@@ -106,8 +114,9 @@ bool CWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
 bool CWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     for (const MessageEntry& entry : Messages()) {
-        if (!entry.Matches(message, wParam, lParam))
+        if (!entry.Matches(message, wParam, lParam)) {
             continue;
+        }
         m_continueDefault = false;
         result = entry.thunk(*this, wParam, lParam);
         const bool handled = !m_continueDefault;
@@ -129,8 +138,9 @@ bool CWindow::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     switch (message) {
         case WM_COMMAND: {
             CWindow* control = FromHandle(reinterpret_cast<HWND>(lParam));  // null for menus and accelerators
-            if (!control || control == this || !control->OnReflectedCommand(HIWORD(wParam)))
+            if (!control || control == this || !control->OnReflectedCommand(HIWORD(wParam))) {
                 return false;
+            }
             result = 0;
             return true;
         }
@@ -143,25 +153,29 @@ bool CWindow::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
             reflected = kReflectedCtlColor;
             break;
         case WM_DRAWITEM:
-            if (wParam != 0)  // 0: a menu item
+            if (wParam != 0) {  // 0: a menu item
                 child = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
+            }
             reflected = kReflectedDrawItem;
             break;
         default:
             return false;
     }
     CWindow* control = FromHandle(child);
-    if (!control || control == this)
+    if (!control || control == this) {
         return false;
+    }
     LRESULT answer = 0;
-    if (!control->Dispatch(reflected, wParam, lParam, answer))
+    if (!control->Dispatch(reflected, wParam, lParam, answer)) {
         return false;
+    }
     if (message == WM_DRAWITEM) {
         result = TRUE;
         return true;
     }
-    if (answer == 0)
+    if (answer == 0) {
         return false;
+    }
     result = answer;
     return true;
 }
@@ -174,8 +188,9 @@ void CWindow::Bind(HWND window) noexcept
 
 void CWindow::Unbind() noexcept
 {
-    if (m_hwnd)
+    if (m_hwnd) {
         ::RemovePropW(m_hwnd, kObjectProperty);
+    }
     m_hwnd = nullptr;
 }
 
@@ -184,21 +199,25 @@ LRESULT CALLBACK CWindow::WindowProc(HWND window, UINT message, WPARAM wParam, L
     CWindow* self = FromHandle(window);
     if (!self && message == WM_NCCREATE) {
         self = static_cast<CWindow*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
-        if (self)
+        if (self) {
             self->Bind(window);
+        }
     }
-    if (!self)
+    if (!self) {
         return ::DefWindowProcW(window, message, wParam, lParam);
+    }
     LRESULT result = 0;
     try {
-        if (!self->HandleMessage(message, wParam, lParam, result))
+        if (!self->HandleMessage(message, wParam, lParam, result)) {
             result = self->DefaultProc(message, wParam, lParam);
+        }
     } catch (...) {
         TellHandlerFailure(message);
         result = self->DefaultProc(message, wParam, lParam);
     }
-    if (message == WM_NCDESTROY)
+    if (message == WM_NCDESTROY) {
         self->Unbind();
+    }
     return result;
 }
 
@@ -208,10 +227,12 @@ bool PreTranslateChain(MSG& message) noexcept
 {
     try {
         for (HWND window = message.hwnd; window;) {
-            if (CWindow* object = CWindow::FromHandle(window); object && object->PreTranslateMessage(message))
+            if (CWindow* object = CWindow::FromHandle(window); object && object->PreTranslateMessage(message)) {
                 return true;
-            if ((::GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) == 0)
+            }
+            if ((::GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) == 0) {
                 break;  // the top-level window was the last
+            }
             window = ::GetParent(window);
         }
     } catch (...) {
@@ -222,13 +243,15 @@ bool PreTranslateChain(MSG& message) noexcept
 
 void PumpMessage(MSG& message) noexcept
 {
-    if (PreTranslateChain(message))
+    if (PreTranslateChain(message)) {
         return;
+    }
     if (message.hwnd) {
         const HWND root = ::GetAncestor(message.hwnd, GA_ROOT);
         const CWindow* object = CWindow::FromHandle(root);
-        if (object && object->IsDialog() && ::IsDialogMessageW(root, &message))
+        if (object && object->IsDialog() && ::IsDialogMessageW(root, &message)) {
             return;
+        }
     }
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);

@@ -53,8 +53,9 @@ int Post(int argc, wchar_t** argv)
         std::fputs("usage: e2e_helper post CLASS MESSAGE WPARAM LPARAM\n", stderr);
         return 2;
     }
-    if (!ParseNumber(argv[3], message))
+    if (!ParseNumber(argv[3], message)) {
         message = ::RegisterWindowMessageW(argv[3]);
+    }
     const HWND window = ::FindWindowW(argv[2], nullptr);
     if (!window) {
         std::fputs("e2e_helper: no window of that class\n", stderr);
@@ -68,8 +69,9 @@ int Post(int argc, wchar_t** argv)
 int WorkArea()
 {
     RECT area{};
-    if (!::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0))
+    if (!::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0)) {
         return 1;
+    }
     std::printf("%ld %ld %ld %ld\n", area.left, area.top, area.right, area.bottom);
     return 0;
 }
@@ -225,15 +227,18 @@ int ControlRect(const wchar_t* windowClass, const wchar_t* idText)
 int Answers(const wchar_t* windowClass, const wchar_t* msText)
 {
     unsigned long long limitMs = 0;
-    if (!ParseNumber(msText, limitMs))
+    if (!ParseNumber(msText, limitMs)) {
         return 2;
+    }
     const HWND window = ::FindWindowW(windowClass, nullptr);
-    if (!window)
+    if (!window) {
         return 1;
+    }
     const ULONGLONG start = ::GetTickCount64();
     DWORD_PTR ignored = 0;
-    if (!::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, static_cast<UINT>(limitMs), &ignored))
+    if (!::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, static_cast<UINT>(limitMs), &ignored)) {
         return 1;
+    }
     std::printf("%llu\n", ::GetTickCount64() - start);
     return 0;
 }
@@ -242,12 +247,14 @@ int StandIn()
 {
     wchar_t path[4096];
     const DWORD length = ::GetModuleFileNameW(nullptr, path, 4096);
-    if (length == 0 || length >= 4096)
+    if (length == 0 || length >= 4096) {
         return 1;
+    }
     const std::wstring marker = std::wstring(path, length) + L".ran";
     FILE* file = _wfopen(marker.c_str(), L"wb");
-    if (!file)
+    if (!file) {
         return 1;
+    }
     std::fputws(path, file);
     std::fclose(file);
     return 0;
@@ -257,28 +264,39 @@ int StandIn()
 
 int wmain(int argc, wchar_t** argv)
 {
-    if (argc == 1)
+    if (argc == 1) {
         return StandIn();
-    if (std::wcscmp(argv[1], L"post") == 0)
+    }
+    if (std::wcscmp(argv[1], L"post") == 0) {
         return Post(argc, argv);
-    if (argc == 2 && std::wcscmp(argv[1], L"workarea") == 0)
+    }
+    if (argc == 2 && std::wcscmp(argv[1], L"workarea") == 0) {
         return WorkArea();
-    if (argc == 2 && std::wcscmp(argv[1], L"pointer") == 0)
+    }
+    if (argc == 2 && std::wcscmp(argv[1], L"pointer") == 0) {
         return Pointer();
-    if (argc == 4 && std::wcscmp(argv[1], L"text") == 0)
+    }
+    if (argc == 4 && std::wcscmp(argv[1], L"text") == 0) {
         return ControlText(argv[2], argv[3]);
-    if (argc == 4 && std::wcscmp(argv[1], L"rect") == 0)
+    }
+    if (argc == 4 && std::wcscmp(argv[1], L"rect") == 0) {
         return ControlRect(argv[2], argv[3]);
-    if (std::wcscmp(argv[1], L"window") == 0)
+    }
+    if (std::wcscmp(argv[1], L"window") == 0) {
         return Window(argc, argv);
-    if (std::wcscmp(argv[1], L"texts") == 0)
+    }
+    if (std::wcscmp(argv[1], L"texts") == 0) {
         return Texts(argc, argv);
-    if (std::wcscmp(argv[1], L"items") == 0)
+    }
+    if (std::wcscmp(argv[1], L"items") == 0) {
         return Items(argc, argv);
-    if (std::wcscmp(argv[1], L"command") == 0)
+    }
+    if (std::wcscmp(argv[1], L"command") == 0) {
         return Command(argc, argv);
-    if (argc == 4 && std::wcscmp(argv[1], L"answers") == 0)
+    }
+    if (argc == 4 && std::wcscmp(argv[1], L"answers") == 0) {
         return Answers(argv[2], argv[3]);
+    }
     std::fputs(
         "usage: e2e_helper [post CLASS MESSAGE WPARAM LPARAM | workarea | pointer | text CLASS ID | rect CLASS ID | "
         "window TITLE | texts TITLE | items TITLE ID | command TITLE ID | answers CLASS MS]\n",

@@ -58,8 +58,9 @@ public:
     }
     bool ReadEnded() override
     {
-        if (!m_script.current)
+        if (!m_script.current) {
             return false;
+        }
         return m_script.current->wakesBeforeEnd-- <= 0;
     }
     std::optional<std::size_t> FinishRead(std::span<std::uint8_t> buffer) override
@@ -90,8 +91,9 @@ public:
     void Wait() override
     {
         if (m_script.current) {
-            if (auto during = std::exchange(m_script.current->during, {}))
+            if (auto during = std::exchange(m_script.current->during, {})) {
                 during();
+            }
             return;  // the read ended (or a wake came)
         }
         if (m_script.idleWakes.empty()) {
@@ -139,8 +141,9 @@ TEST_F(EventListenerTest, HandsOverOnlyTheEventsTheProgramActsOn)
         {6, 7, 9},                 // too short to carry a value: not the last report's bytes
         {6, 7, 9, 2},
     };
-    for (const auto& report : reports)
+    for (const auto& report : reports) {
         script.reads.push_back({report});
+    }
     Run();
     EXPECT_EQ(handed, (std::vector<std::pair<int, int>>{{3, 3}, {9, 2}}));
 }

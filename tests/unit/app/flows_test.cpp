@@ -43,8 +43,9 @@ protected:
         state.record[R::kMouseSpeed] = 12;
         state.record.Button(R::kActionType, 9) = 7;
         state.record.Button(R::kConsumerCode, 9) = 0xE9;
-        for (std::size_t i = 0; i < settings::kMacroAreaSize; ++i)
+        for (std::size_t i = 0; i < settings::kMacroAreaSize; ++i) {
             state.record.MacroArea()[i] = static_cast<std::uint8_t>(i * 3 + 1);
+        }
         state.text.captions[9] = "Volume Up";
     }
 
@@ -95,8 +96,9 @@ TEST_F(FlowTest, SaveSendsTheRecordWritesTheCurrentFilesAndSetsThePointer)
     const auto after = folder.Snapshot();
     ASSERT_EQ(after.size(), before.size());
     for (std::size_t i = 0; i < after.size(); ++i) {
-        if (after[i].first != "config0.bin" && after[i].first != "str0.ini")
+        if (after[i].first != "config0.bin" && after[i].first != "str0.ini") {
             EXPECT_EQ(after[i], before[i]) << after[i].first;
+        }
     }
 }
 
@@ -147,8 +149,9 @@ TEST_F(FlowTest, AProfileFileThatCannotBeWrittenStopsTheFilesOnly)
         EXPECT_EQ(messages.shown[0].caption, c.caption);
         EXPECT_EQ(messages.shown[0].text.rfind(c.textStart, 0), 0u) << messages.shown[0].text;
         EXPECT_EQ(std::filesystem::exists(fresh.File("config0.bin")), existed);
-        if (existed)
+        if (existed) {
             EXPECT_EQ(test::ReadBytes(fresh.File("config0.bin")), oldProfile);
+        }
         EXPECT_EQ(test::ReadBytes(fresh.File("str0.ini")), oldText);
         // The mouse took the settings, so they count as applied.
         EXPECT_EQ(mouse.Memory().reportInterval, 4);
@@ -325,8 +328,9 @@ TEST_F(FlowTest, ImportTakesOnlyAWholeProfileFileButAlwaysItsTextFile)
             bytes[0] = 1;
             test::WriteBytes(path, bytes);
         }
-        if (auto text = TextFileBeside(path))
+        if (auto text = TextFileBeside(path)) {
             test::WriteRawFile(*text, test::Utf16LeFile("[Setting-EN]\r\nItem1=Imported\r\n"));
+        }
         state.files.paths.textFile = std::nullopt;  // the import rebuilds it
         dialog.answer = path;
 
@@ -334,8 +338,9 @@ TEST_F(FlowTest, ImportTakesOnlyAWholeProfileFileButAlwaysItsTextFile)
         EXPECT_EQ(state.record[100], c.outcome == ImportOutcome::kImported ? 0x5A : 0);
         EXPECT_EQ(state.text.captions[0], c.textRead ? "Imported" : "Click");
         EXPECT_EQ(messages.shown.size(), c.outcome == ImportOutcome::kMissing ? 1u : 0u);
-        if (c.outcome != ImportOutcome::kNotProfileFile && c.outcome != ImportOutcome::kMissing)
+        if (c.outcome != ImportOutcome::kNotProfileFile && c.outcome != ImportOutcome::kMissing) {
             EXPECT_EQ(state.files.paths.textFile, folder.File("str0.ini"));
+        }
     }
     ASSERT_FALSE(dialog.requests.empty());
     EXPECT_EQ(dialog.requests[0].mode, platform::FileDialogMode::kOpen);

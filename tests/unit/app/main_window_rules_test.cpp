@@ -28,8 +28,9 @@ TEST(MainWindowRulesTest, TheMainPageIsCentredInTheWorkArea)
         {{-1920, 0, 0, 1080}, {1000, 644}, {-1460, 218}},  // a monitor left of the primary one
         {{0, 0, 800, 600}, {1001, 644}, {-100, -22}},      // larger than the area: -201 / 2 rounds toward zero
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(CentredIn(c.work, c.size), c.expected) << c.work.left << "," << c.work.top;
+    }
 }
 
 TEST(MainWindowRulesTest, TrayClicks)
@@ -37,8 +38,9 @@ TEST(MainWindowRulesTest, TrayClicks)
     EXPECT_EQ(TrayActionFor(0x202), TrayAction::kShowWindow);
     EXPECT_EQ(TrayActionFor(0x203), TrayAction::kShowWindow);
     EXPECT_EQ(TrayActionFor(0x205), TrayAction::kShowMenu);
-    for (std::uint64_t other : {0x200, 0x201, 0x204, 0x206, 0x400 + 0x202})
+    for (std::uint64_t other : {0x200, 0x201, 0x204, 0x206, 0x400 + 0x202}) {
         EXPECT_EQ(TrayActionFor(other), TrayAction::kNone) << other;
+    }
 }
 
 TEST(MainWindowRulesTest, ControlColours)
@@ -105,8 +107,9 @@ TEST(DeviceChangeTest, OnlyArrivalsAndRemovalsOfTheMousesInterfaces)
         {0x8003, 5, kMouse, DeviceChange::kIgnored},         // remove pending
         {0x0007, std::nullopt, "", DeviceChange::kIgnored},  // devnodes changed
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(ClassifyDeviceChange(c.event, c.type, c.name), c.expected) << c.event << " " << c.name;
+    }
 }
 
 TEST(UpdaterPathTest, ByNativeArchitectureBesideTheExecutable)
@@ -125,8 +128,9 @@ TEST(UpdaterPathTest, ByNativeArchitectureBesideTheExecutable)
         // A renamed executable has no program folder: it must not start itself instead.
         {R"(C:\Tools\Zalvane-1.0.exe)", 9, std::nullopt},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(UpdaterPath(c.module, c.architecture), c.expected) << c.module << " " << c.architecture;
+    }
 }
 
 TEST(ProgramOptionsTest, VirtualMouseAndTraces)

@@ -116,16 +116,18 @@ TEST_F(ProfileTransferTest, LoadAndSaveMoveSettingsBetweenProfilesAndCancelGoesB
     EXPECT_EQ(ini.GetString(folder.File("str2.ini"), "Setting-EN", "Item1"), "One");
     EXPECT_EQ(state.files.profileIndex, 2);
     EXPECT_EQ(state.files.paths.textFile, folder.File("str2.ini"));
-    for (const char* stray : {"config1.ini", "config2.ini"})
+    for (const char* stray : {"config1.ini", "config2.ini"}) {
         EXPECT_FALSE(std::filesystem::exists(folder.File(stray))) << stray;
+    }
 
     // A cancelled dialog: the profile and the paths are those from before.
     const settings::ProgramPaths before = state.files.paths;
     previous = ChooseProfileForTransfer(state.files, 4);
     EXPECT_EQ(state.files.paths.profileFile, folder.File("config4.bin"));
     dialog.answer.reset();
-    if (!TransferTookPlace(RunExportFlow(state, ports)))
+    if (!TransferTookPlace(RunExportFlow(state, ports))) {
         RestoreProfileChoice(state.files, previous);
+    }
     EXPECT_EQ(state.files.profileIndex, 2);
     EXPECT_EQ(state.files.paths.profileFile, before.profileFile);
     EXPECT_EQ(state.files.paths.textFile, before.textFile);

@@ -14,8 +14,9 @@ constexpr std::size_t kS8 = 14;
 ProfileRecord TwoClicks()
 {
     ProfileRecord record;
-    for (std::size_t b = 0; b < settings::kButtonCount; ++b)
+    for (std::size_t b = 0; b < settings::kButtonCount; ++b) {
         record.Button(ProfileRecord::kActionType, b) = b == 0 || b == kS8 ? 0 : 1;
+    }
     return record;
 }
 
@@ -37,8 +38,9 @@ TEST(AssignmentListsTest, SecondListsFollowTheHoveredEntry)
         {10, kNone, {}},
         {16, kNone, {}},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(OpenSecondList(c.hovered, c.open), c.step) << c.hovered;
+    }
 }
 
 TEST(AssignmentListsTest, SecondListsHangBesideTheFunctionList)
@@ -50,8 +52,9 @@ TEST(AssignmentListsTest, SecondListsHangBesideTheFunctionList)
     EXPECT_EQ(SecondListRect(SecondList::kHotKey, list, entry), (ui::Rect{365, 136, 425, 298}));
     EXPECT_EQ(SecondListRect(SecondList::kWindowsCommand, list, entry), (ui::Rect{365, 184, 455, 298}));
 
-    for (SecondList l : {SecondList::kDpi, SecondList::kMultimedia, SecondList::kHotKey, SecondList::kWindowsCommand})
+    for (SecondList l : {SecondList::kDpi, SecondList::kMultimedia, SecondList::kHotKey, SecondList::kWindowsCommand}) {
         EXPECT_EQ(SecondListOfId(SecondListId(l)), l);
+    }
     EXPECT_EQ(SecondListId(SecondList::kDpi), 10);
     EXPECT_EQ(SecondListId(SecondList::kMultimedia), 7);
     EXPECT_EQ(FunctionListId(kS3), 50);

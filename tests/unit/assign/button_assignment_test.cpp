@@ -44,8 +44,9 @@ TEST(ButtonAssignmentTest, FunctionListEntries)
         EXPECT_EQ(FunctionOutcomeOf(c.selection), c.outcome);
         const auto english = DirectAssignment(c.selection, kEnglish);
         ASSERT_EQ(english.has_value(), c.outcome == FunctionOutcome::kStore);
-        if (!english)
+        if (!english) {
             continue;
+        }
         EXPECT_EQ(*english, (Assignment{static_cast<ActionType>(c.selection), {}, std::string(c.english)}));
         EXPECT_EQ(DirectAssignment(c.selection, kSimplified)->caption, c.simplified);
         EXPECT_EQ(DirectAssignment(c.selection, kTraditional)->caption, c.traditional);
@@ -83,9 +84,10 @@ TEST(ButtonAssignmentTest, SecondListEntries)
         {SecondList::kHotKey, 10, kEnglish, std::nullopt},
         {SecondList::kWindowsCommand, 7, kEnglish, std::nullopt},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(SecondListAssignment(c.list, c.selection, c.language), c.expected)
             << static_cast<int>(c.list) << ' ' << c.selection;
+    }
 }
 
 ButtonActionEntry EntryAfter(const Assignment& assignment)
@@ -201,10 +203,12 @@ TEST(ButtonAssignmentTest, TheLastLeftClickCannotBeGivenAway)
     };
     for (const auto& c : cases) {
         ProfileRecord record;
-        for (std::size_t b = 0; b < settings::kButtonCount; ++b)
+        for (std::size_t b = 0; b < settings::kButtonCount; ++b) {
             record.Button(ProfileRecord::kActionType, b) = static_cast<std::uint8_t>(ActionType::kMenu);
-        for (std::size_t b : c.clicking)
+        }
+        for (std::size_t b : c.clicking) {
             record.Button(ProfileRecord::kActionType, b) = static_cast<std::uint8_t>(ActionType::kClick);
+        }
         EXPECT_EQ(IsLastLeftClick(record, c.button), c.last) << "button " << c.button;
     }
 }
@@ -231,8 +235,9 @@ TEST(ButtonRowsTest, RowsAndButtonsInBothViews)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
         EXPECT_EQ(ButtonOfRow(c.view, c.row), c.button);
-        if (c.button)
+        if (c.button) {
             EXPECT_EQ(RowOfButton(c.view, *c.button), c.shownRow);
+        }
     }
     EXPECT_EQ(RowOfButton(MouseView::kSide, 6), std::nullopt);
     EXPECT_EQ(RowOfButton(MouseView::kSide, 19), std::nullopt);

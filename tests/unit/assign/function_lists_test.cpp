@@ -23,8 +23,9 @@ TEST(FunctionListsTest, EntriesFollowTheActionTypes)
     };
     for (std::size_t type = 0; type < kFunctionCount; ++type) {
         EXPECT_EQ(FunctionText(static_cast<ActionType>(type), Language::kEnglish), english[type]) << type;
-        for (Language language : kLanguages)
+        for (Language language : kLanguages) {
             EXPECT_FALSE(FunctionText(static_cast<ActionType>(type), language).empty()) << type;
+        }
     }
     EXPECT_TRUE(FunctionText(static_cast<ActionType>(kFunctionCount), Language::kEnglish).empty());
 }
@@ -34,8 +35,9 @@ TEST(FunctionListsTest, OnlyEntriesSixToNineOpenASecondList)
     for (std::size_t type = 0; type < kFunctionCount; ++type) {
         const auto list = SecondListOf(static_cast<ActionType>(type));
         EXPECT_EQ(list.has_value(), type >= 6 && type <= 9) << type;
-        if (list)
+        if (list) {
             EXPECT_EQ(static_cast<std::size_t>(ActionTypeOf(*list)), type);
+        }
     }
 }
 
@@ -65,8 +67,9 @@ TEST(FunctionListsTest, SecondListValuesMatchTheirEntriesInOrder)
         for (std::size_t i = 0; i < entries.size(); ++i) {
             EXPECT_EQ(EntryText(entries[i], Language::kEnglish), c.english[i]);
             EXPECT_EQ(entries[i].value, c.values[i]) << c.english[i];
-            for (Language language : kLanguages)
+            for (Language language : kLanguages) {
                 EXPECT_FALSE(EntryText(entries[i], language).empty()) << c.english[i];
+            }
         }
     }
 }
@@ -105,12 +108,14 @@ TEST(FunctionListsTest, FirstRunCaptionsInEachLanguage)
     };
     for (const auto& c : cases) {
         const auto captions = FirstRunCaptions(c.language);
-        for (std::size_t i = 0; i < 5; ++i)
+        for (std::size_t i = 0; i < 5; ++i) {
             EXPECT_EQ(captions[i], c.firstFive[i]) << i;
+        }
         EXPECT_EQ(captions[5], "DPI +");
         EXPECT_EQ(captions[6], "DPI -");
-        for (std::size_t i = 7; i < captions.size(); ++i)
+        for (std::size_t i = 7; i < captions.size(); ++i) {
             EXPECT_EQ(captions[i], c.off) << i;
+        }
     }
 }
 

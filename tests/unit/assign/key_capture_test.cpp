@@ -26,8 +26,9 @@ struct Reported {
 KeyNameMap MapOf(const std::vector<Reported>& layout)
 {
     std::map<std::pair<std::uint8_t, bool>, std::string> names;
-    for (const Reported& r : layout)
+    for (const Reported& r : layout) {
         names[{r.scan, r.extended}] = r.name;
+    }
     return BuildKeyNameMap([&](ScanCode scan) {
         const auto found = names.find({scan.code, scan.extended});
         return found == names.end() ? std::string() : found->second;
@@ -192,8 +193,9 @@ TEST(KeyNameMapTest, NamesNoScanCodeReportedGiveNothing)
 {
     const KeyNameMap map = MapOf({{0x1C, false, "Return", 0x28}});
     EXPECT_EQ(map.Size(), 1u);
-    for (const char* name : {"", "return", "Return ", "XF86AudioMute"})
+    for (const char* name : {"", "return", "Return ", "XF86AudioMute"}) {
         EXPECT_EQ(KeyCodeFromName(name, map), 0) << name;
+    }
     EXPECT_EQ(KeyCodeFromName("Return", KeyNameMap{}), 0);
 }
 
@@ -210,8 +212,9 @@ TEST(ScanCodeTest, EveryKeyboardKeyHasOneScanCode)
     // Every key of the key name table but the non-US "#" (it shares 0x2B with "\") and the
     // mouse's own buttons; Pause and Print Screen also arrive as Break and Alt+Print Screen.
     for (const KeyNameRow& key : KeyNameTable()) {
-        if (key.code == 0x32 || key.code >= kLeftMouseButtonKey)
+        if (key.code == 0x32 || key.code >= kLeftMouseButtonKey) {
             continue;
+        }
         EXPECT_EQ(usages.count(key.code), key.code == 0x48 || key.code == 0x46 ? 2u : 1u) << key.name;
     }
     EXPECT_EQ(UsageFromScanCode({0x10, true}), 0);  // previous track, a consumer key
@@ -237,8 +240,9 @@ TEST(KeyCaptureTest, CodesComeFromTheScanCodeAndNamesStayAsReported)
         {0x00000001, "Space", CapturedKey{"Space", 0x2C}},
         {0x01200001, "XF86AudioMute", CapturedKey{"XF86AudioMute", 0}},  // a media key: no code, name kept
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(CaptureKey(c.flags, c.name, wine), c.expected) << c.name;
+    }
 }
 
 TEST(KeyCaptureTest, DialogsSwallowOnlyTheirKeyMessages)
@@ -260,8 +264,9 @@ TEST(KeyCaptureTest, DialogsSwallowOnlyTheirKeyMessages)
         {0x0200, kLeftWindowsKey, false},  // a pointer move whose first parameter happens to be 0x5B
         {0x0102, kTabKey, false},          // a character message
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(KeyDialogSwallows(c.message, c.key), c.swallowed) << std::hex << c.message << ' ' << c.key;
+    }
 }
 
 }  // namespace

@@ -61,8 +61,9 @@ TEST(KeyCodesTest, TablesAreCompleteAndUnambiguous)
     EXPECT_EQ(names.size(), 108u);
     EXPECT_EQ(codes.size(), 108u);
     // The usages 0x04-0x63 without gaps, then the few beyond.
-    for (unsigned code = 0x04; code <= 0x63; ++code)
+    for (unsigned code = 0x04; code <= 0x63; ++code) {
         EXPECT_TRUE(codes.count(static_cast<std::uint8_t>(code))) << code;
+    }
 
     ASSERT_EQ(ModifierTable().size(), 8u);
     for (std::size_t i = 0; i < ModifierTable().size(); ++i) {
@@ -73,10 +74,12 @@ TEST(KeyCodesTest, TablesAreCompleteAndUnambiguous)
 
 TEST(KeyCodesTest, CodesWithoutARowHaveNoName)
 {
-    for (const std::uint8_t code : {0x00, 0x03, 0x64, 0x66, 0xE8, 0xF3, 0xFF})
+    for (const std::uint8_t code : {0x00, 0x03, 0x64, 0x66, 0xE8, 0xF3, 0xFF}) {
         EXPECT_EQ(KeyNameFromCode(code), "") << int{code};
-    for (const std::uint8_t bits : {0x00, 0x03, 0xFF})
+    }
+    for (const std::uint8_t bits : {0x00, 0x03, 0xFF}) {
         EXPECT_EQ(ModifierNameFromBit(bits), "") << int{bits};
+    }
 }
 
 }  // namespace

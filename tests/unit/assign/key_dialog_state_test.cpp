@@ -26,8 +26,9 @@ TEST(SingleKeyStateTest, TheLastKeyPressedWins)
 {
     SingleKeyState single;
     EXPECT_EQ(single.Result(Language::kEnglish).caption, "Single Key-");
-    for (const CapturedKey& key : {CapturedKey{"A", 0x04}, CapturedKey{"Tab", 0x2B}, CapturedKey{"Enter", 0x28}})
+    for (const CapturedKey& key : {CapturedKey{"A", 0x04}, CapturedKey{"Tab", 0x2B}, CapturedKey{"Enter", 0x28}}) {
         single.OnKeyDown(key);
+    }
     EXPECT_EQ(single.Key(), (CapturedKey{"Enter", 0x28}));
     EXPECT_EQ(single.Result(Language::kEnglish), SingleKeyAssignment({"Enter", 0x28}, Language::kEnglish));
 }
@@ -84,8 +85,9 @@ TEST(KeyDialogTest, FrameAreasEndTheDialogs)
 std::vector<std::string> MacroNames(std::size_t count)
 {
     std::vector<std::string> names;
-    for (std::size_t i = 0; i < count; ++i)
+    for (std::size_t i = 0; i < count; ++i) {
         names.push_back("Macro " + std::to_string(i + 1));
+    }
     return names;
 }
 
@@ -94,8 +96,9 @@ TEST(MacroKeyStateTest, OffersAtMostTheNineteenMacrosTheMouseHolds)
     for (const std::size_t count : {0u, 1u, 19u, 20u, 300u}) {
         MacroKeyState macro(MacroNames(count));
         ASSERT_EQ(macro.Offered().size(), std::min<std::size_t>(count, 19)) << count;
-        if (count > 0)
+        if (count > 0) {
             EXPECT_EQ(macro.Offered().back(), "Macro " + std::to_string(std::min<std::size_t>(count, 19)));
+        }
         (void)macro.Click(kMacroArea);
         macro.ChooseMacro(19);  // past the offered ones
         EXPECT_EQ(macro.MacroIndex(), std::nullopt);

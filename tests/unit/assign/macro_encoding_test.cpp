@@ -37,8 +37,9 @@ TEST(MacroEncodingTest, EventStepsCarryTheDelayInTheirForm)
         {false, 6553600, {0x00, 0x04, 0x00, 0x03, 0xFF, 0xFF}},
         {false, -15, {0x00, 0x04}},  // and nothing can turn a press into a release
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(StepBytes(StepsFor(c.release, c.delay, 0x04)), c.steps) << c.delay;
+    }
 }
 
 TEST(MacroEncodingTest, DelayLinesReadAsMilliseconds)
@@ -58,8 +59,9 @@ TEST(MacroEncodingTest, DelayLinesReadAsMilliseconds)
         {"99999999999999999999999 ms", kMaxMacroDelay},
         {"4294967396 ms", kMaxMacroDelay},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(DelayFromText(c.text), c.delay) << c.text;
+    }
 }
 
 MacroRecord Macro(std::vector<std::string> items, std::int64_t delays = 1, std::int64_t loopOn = 0,
@@ -74,8 +76,9 @@ Bytes BlockOf(const MacroRecord& macro, std::size_t* leftOut = nullptr)
     std::array<std::uint8_t, settings::kMacroBlockSize> block;
     block.fill(0xEE);  // whatever was there before must not show through
     const std::size_t cut = EncodeMacroBlock(macro, block);
-    if (leftOut)
+    if (leftOut) {
         *leftOut = cut;
+    }
     return Bytes(block.begin(), block.end());
 }
 
@@ -137,8 +140,9 @@ TEST(MacroEncodingTest, NamesReportedInAnotherLayoutPlayTheirKeys)
 TEST(MacroEncodingTest, LongMacrosAreCutAfterTheLastEventThatFitsWhole)
 {
     const auto presses = [](std::size_t count, std::vector<std::string> lines = {}) {
-        for (std::size_t i = 0; i < count; ++i)
+        for (std::size_t i = 0; i < count; ++i) {
             lines.push_back("A   Dn");
+        }
         return lines;
     };
     std::vector<std::string> longDelays;
@@ -160,8 +164,9 @@ TEST(MacroEncodingTest, LongMacrosAreCutAfterTheLastEventThatFitsWhole)
         {"sixty-four with delays between",
          [] {
              std::vector<std::string> lines;
-             for (int i = 0; i < 64; ++i)
+             for (int i = 0; i < 64; ++i) {
                  lines.insert(lines.end(), {"C   Dn", "10 ms"});
+             }
              return lines;
          }(),
          126, 1},
@@ -173,8 +178,9 @@ TEST(MacroEncodingTest, LongMacrosAreCutAfterTheLastEventThatFitsWhole)
         std::size_t leftOut = 0;
         const Bytes block = BlockOf(Macro(c.lines), &leftOut);
         EXPECT_EQ(leftOut, c.leftOut);
-        for (std::size_t i = kFirstStep + c.used; i < block.size(); ++i)
+        for (std::size_t i = kFirstStep + c.used; i < block.size(); ++i) {
             EXPECT_EQ(block[i], 0) << "byte " << i;
+        }
         EXPECT_NE(block[kFirstStep + c.used - 1], 0xEE);
     }
 }
@@ -183,8 +189,9 @@ TEST(MacroEncodingTest, LongMacrosEndWhereNothingIsHeld)
 {
     const auto taps = [](std::string_view key, std::size_t count) {
         std::vector<std::string> lines;
-        for (std::size_t i = 0; i < count; ++i)
+        for (std::size_t i = 0; i < count; ++i) {
             lines.insert(lines.end(), {std::string(key) + "   Dn", std::string(key) + "   Up"});
+        }
         return lines;
     };
     const auto around = [](std::string_view first, std::vector<std::string> lines, std::string_view last) {
@@ -220,8 +227,9 @@ TEST(MacroEncodingTest, LongMacrosEndWhereNothingIsHeld)
         EXPECT_EQ(leftOut, c.leftOut);
         const std::size_t end = kFirstStep + 2 * c.kept;
         EXPECT_NE(block[end - 1], 0x00);
-        for (std::size_t i = end; i < block.size(); ++i)
+        for (std::size_t i = end; i < block.size(); ++i) {
             ASSERT_EQ(block[i], 0) << "byte " << i;
+        }
     }
 }
 
@@ -240,8 +248,9 @@ protected:
     {
         std::string text = "[" + std::string(name) + "]\r\n" + std::string(options);
         text += "ItemCount=" + std::to_string(lines.size()) + "\r\n";
-        for (std::size_t i = 0; i < lines.size(); ++i)
+        for (std::size_t i = 0; i < lines.size(); ++i) {
             text += "Item" + std::to_string(i) + "=" + lines[i] + "\r\n";
+        }
         return text;
     }
 
@@ -279,8 +288,9 @@ TEST_F(MacroAreaTest, EachMacroFillsItsOwnBlockFromByteTwo)
         EXPECT_EQ(BlockAt(encoding, 0), Padded({0x00, 0x02, 0x0C, 0x04, 0x80, 0x04}));
         EXPECT_EQ(BlockAt(encoding, 1), Padded({}));
         EXPECT_EQ(BlockAt(encoding, 2), Padded({0x00, 0x01, 0x85, 0x04, 0x05, 0xE3}));
-        for (std::size_t m = 3; m < settings::kMacroCount; ++m)
+        for (std::size_t m = 3; m < settings::kMacroCount; ++m) {
             EXPECT_EQ(BlockAt(encoding, m), Padded({})) << m;
+        }
     }
 }
 
@@ -302,13 +312,15 @@ TEST_F(MacroAreaTest, BadValuesAreReadSafely)
 TEST_F(MacroAreaTest, OnlyNineteenMacrosHaveABlock)
 {
     std::string text;
-    for (int m = 0; m < 25; ++m)
+    for (int m = 0; m < 25; ++m) {
         text += Section("Macro_" + std::to_string(m), "DelayTimeSelStatus=1\r\nLoopTimeSelStatus=1\r\n", {"A   Dn"}) +
                 "MacroLoopTimes=" + std::to_string(m + 1) + "\r\n";
+    }
     const MacroAreaEncoding encoding = Encode(File(test::Utf16LeFile(text)));
     EXPECT_EQ(encoding.macrosLeftOut, 6u);
-    for (std::size_t m = 0; m < settings::kMacroCount; ++m)
+    for (std::size_t m = 0; m < settings::kMacroCount; ++m) {
         EXPECT_EQ(BlockAt(encoding, m), Padded({0x00, static_cast<std::uint8_t>(m + 1), 0x00, 0x04})) << m;
+    }
 }
 
 TEST_F(MacroAreaTest, CutMacrosAreReportedByPlaceAndName)

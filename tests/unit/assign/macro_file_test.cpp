@@ -72,11 +72,13 @@ TEST_F(MacroFileReadTest, ItemCountNeverDrivesTheWorkBeyondItsBound)
 {
     constexpr std::size_t kMany = kItemsAlwaysRead + 72;  // more than a block holds, within the bound
     std::string many;
-    for (std::size_t i = 0; i < kMany; ++i)
+    for (std::size_t i = 0; i < kMany; ++i) {
         many += "Item" + std::to_string(i) + "=A   Dn\r\n";
+    }
     std::string huge;
-    for (std::size_t i = 0; i < kMaxItemsRead + 10; ++i)
+    for (std::size_t i = 0; i < kMaxItemsRead + 10; ++i) {
         huge += "Item" + std::to_string(i) + "=B   Dn\r\n";
+    }
     const struct {
         const char* what;
         std::string section;

@@ -54,9 +54,10 @@ TEST(MacroFollowTest, ButtonsFollowTheirMacroOrAreSwitchedOff)
 TEST(MacroFollowTest, EncodedBlocksMoveWithTheirMacros)
 {
     std::array<std::uint8_t, settings::kMacroAreaSize> area;
-    for (std::size_t m = 0; m < settings::kMacroCount; ++m)
+    for (std::size_t m = 0; m < settings::kMacroCount; ++m) {
         std::fill_n(area.begin() + static_cast<std::ptrdiff_t>(m * settings::kMacroBlockSize),
                     settings::kMacroBlockSize, static_cast<std::uint8_t>(m + 1));
+    }
     RemapMacroArea(area, kMap);
     // Blocks of "A", "C", "D"; the old list's fourth place is free; the blocks past the
     // old list stay.

@@ -19,8 +19,9 @@ std::string Section(std::string_view name, std::string_view options, const Lines
 {
     std::string text = "[" + std::string(name) + "]\r\n" + std::string(options);
     text += "ItemCount=" + std::to_string(lines.size()) + "\r\n";
-    for (std::size_t i = 0; i < lines.size(); ++i)
+    for (std::size_t i = 0; i < lines.size(); ++i) {
         text += "Item" + std::to_string(i) + "=" + lines[i] + "\r\n";
+    }
     return text;
 }
 
@@ -91,8 +92,9 @@ TEST_F(MacroManagerTest, EventListEditsKeepTheirRules)
 {
     enum class Op { kDelete, kLeft, kMiddle, kRight, kDelay };
     Lines full;
-    for (int i = 0; i < 63; ++i)
+    for (int i = 0; i < 63; ++i) {
         full.insert(full.end(), {"A   Dn", "B   Dn"});  // 126 lines
+    }
     const struct {
         const char* what;
         Lines lines;
@@ -287,8 +289,9 @@ TEST_F(MacroManagerTest, NewNamesAFreeMacroUpToNineteen)
     EXPECT_EQ(Stored("Macro_3").macroLoopTimes, 1);
 
     std::string nineteen;
-    for (int m = 0; m < 19; ++m)
+    for (int m = 0; m < 19; ++m) {
         nineteen += "[M_" + std::to_string(m) + "]\r\nMacroLoopTimes=1\r\n";
+    }
     File(nineteen);
     MacroManager full = Manager();
     const std::string before = Bytes();
@@ -355,11 +358,13 @@ TEST_F(MacroManagerTest, RecordingLetsOnlyItsOwnControlsAct)
     EXPECT_TRUE(manager.EventLines().empty());
     for (const ManagerControl control :
          {ManagerControl::kNew, ManagerControl::kDelete, ManagerControl::kMacroList, ManagerControl::kEventList,
-          ManagerControl::kDelayOption, ManagerControl::kLoopOption, ManagerControl::kLoopField})
+          ManagerControl::kDelayOption, ManagerControl::kLoopOption, ManagerControl::kLoopField}) {
         EXPECT_FALSE(manager.Acts(control)) << static_cast<int>(control);
+    }
     for (const ManagerControl control :
-         {ManagerControl::kRecordButton, ManagerControl::kOk, ManagerControl::kCancel, ManagerControl::kClose})
+         {ManagerControl::kRecordButton, ManagerControl::kOk, ManagerControl::kCancel, ManagerControl::kClose}) {
         EXPECT_TRUE(manager.Acts(control)) << static_cast<int>(control);
+    }
     // The model refuses them too.
     EXPECT_EQ(manager.New(), NewMacroResult::kRefused);
     EXPECT_FALSE(manager.Select(1));

@@ -40,8 +40,9 @@ TEST(MacroNamesTest, NamesMustStandInTheFileAndStandApart)
     for (const auto& c : cases) {
         const MacroNameCheck check = CheckMacroName(c.typed, others);
         EXPECT_EQ(check.problem, c.problem) << c.typed;
-        if (!c.name.empty())
+        if (!c.name.empty()) {
             EXPECT_EQ(check.name, c.name) << c.typed;
+        }
     }
 }
 
@@ -62,8 +63,9 @@ TEST(MacroNamesTest, NewNamesFollowTheLastAndRiseUntilFree)
         {{"a_b_7"}, "Macro", "Macro_1"},                       // the text after the first "_"
         {{"Macro_99999999999999999999"}, "Macro", "Macro_0"},  // no number past the largest
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(NextMacroName(c.names, c.stem), c.name) << c.name;
+    }
 
     // A section the list does not show is not free either.
     const std::vector<std::string> names = {"Macro_0"};

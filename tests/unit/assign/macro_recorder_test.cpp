@@ -39,8 +39,9 @@ Recording Record(bool delays, const std::vector<Step>& steps)
             continue;
         }
         const RecordedKey key{std::string(s.key), s.what == 'u', s.repeat, s.role};
-        if (recorder.OnKey(key, s.time, result.lines) == RecordOutcome::kStopped && !result.stoppedAt)
+        if (recorder.OnKey(key, s.time, result.lines) == RecordOutcome::kStopped && !result.stoppedAt) {
             result.stoppedAt = i;
+        }
     }
     EXPECT_FALSE(recorder.IsRecording() && result.stoppedAt);
     return result;

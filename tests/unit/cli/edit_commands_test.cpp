@@ -59,8 +59,9 @@ std::vector<EditCase> ReadEditTable()
     std::string line;
     while (std::getline(file, line)) {
         const std::size_t colon = line.find(": ");
-        if (line.empty() || line.front() == '#' || colon == std::string::npos)
+        if (line.empty() || line.front() == '#' || colon == std::string::npos) {
             continue;
+        }
         const std::string key = line.substr(0, colon);
         const std::string value = line.substr(colon + 2);
         if (key == "case") {
@@ -110,8 +111,9 @@ TEST(EditCommandsTest, EachEditLeavesTheBytesAndCaptionsOfTheSharedTable)
         }
         const Bytes written = test::ReadBytes(folder.File("config0.bin"));
         ASSERT_EQ(written.size(), expected.size());
-        for (std::size_t i = 0; i < written.size(); ++i)
+        for (std::size_t i = 0; i < written.size(); ++i) {
             EXPECT_EQ(written[i], expected[i]) << "config0.bin byte " << i;
+        }
 
         const settings::ButtonCaptions captions = Captions(folder.File("str0.ini"));
         for (std::size_t button = 0; button < settings::kButtonCount; ++button) {
@@ -133,8 +135,9 @@ TEST(EditCommandsTest, ApplyWritesWhatTheOfflineEditWritesAndTheMouseTakesIt)
     const CliResult result = applied.Cli(withApply);
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.out.find("saved profile 0 \"PROFILE_0\" to the mouse"), std::string::npos) << result.out;
-    for (const char* file : {"config0.bin", "str0.ini"})
+    for (const char* file : {"config0.bin", "str0.ini"}) {
         EXPECT_EQ(test::ReadBytes(offline.File(file)), test::ReadBytes(applied.File(file))) << file;
+    }
 
     auto memory = device::VirtualMouseStore(applied.Mouse()).Load();
     ASSERT_TRUE(memory.has_value()) << memory.error();
@@ -161,8 +164,9 @@ std::map<std::string, Bytes> MouseSnapshot(const test::CliWorkspace& folder)
     std::map<std::string, Bytes> files;
     std::error_code error;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.Mouse(), error)) {
-        if (entry.is_regular_file())
+        if (entry.is_regular_file()) {
             files[entry.path().string()] = test::ReadBytes(entry.path().string());
+        }
     }
     return files;
 }
@@ -179,10 +183,12 @@ TEST(EditCommandsTest, ARefusalWritesNothing)
     };
     std::string tooManyEvents;
     std::string longRecording;  // 64 events with a delay after each, the last one's too many
-    for (int i = 0; i < 33; ++i)
+    for (int i = 0; i < 33; ++i) {
         tooManyEvents += "a down, a up, ";
-    for (int i = 0; i < 32; ++i)
+    }
+    for (int i = 0; i < 32; ++i) {
         longRecording += "a down, 10 ms, a up, 10 ms, ";
+    }
     const Refusal cases[] = {
         {{}, {"set", "dpi.3=2450"}, 3, "dpi.3=2450: refused: dpi.3 takes 100 to 12000 in steps of 100"},
         {{}, {"set", "dpi.3=12100"}, 3, "dpi.3 takes 100 to 12000"},
@@ -249,8 +255,9 @@ TEST(EditCommandsTest, ARefusalWritesNothing)
     for (const Refusal& refusal : cases) {
         SCOPED_TRACE(testing::PrintToString(refusal.args));
         const test::CliWorkspace folder;
-        for (const auto& setup : refusal.setup)
+        for (const auto& setup : refusal.setup) {
             ASSERT_EQ(folder.Cli(Split(setup)).status, 0) << setup;
+        }
         const auto before = folder.Snapshot();
         const auto mouseBefore = MouseSnapshot(folder);
         const CliResult result = folder.Cli(refusal.args);
@@ -268,8 +275,9 @@ TEST(EditCommandsTest, ARefusalWritesNothing)
 TEST(EditCommandsTest, FunctionNamesComeBackFromTheRecord)
 {
     std::vector<std::string> names;
-    for (const auto& function : FixedFunctionNames())
+    for (const auto& function : FixedFunctionNames()) {
         names.push_back(function.name);
+    }
     ASSERT_EQ(names.size(), 9u + 3 + 8 + 10 + 7);
     names.insert(names.end(), {"key:f5", "key:num-+", "key:eurpo(note-2)", "combo:left-ctrl+shift+a", "combo:right-win",
                                "combo:page-up+num-+", "macro:Second:until-key"});

@@ -63,8 +63,9 @@ TEST(MacroTextTest, AWholeMacroRoundTripsAsTextAndAsJson)
 TEST(MacroTextTest, JsonThatIsNotJsonIsRefusedWithItsPlace)
 {
     const std::string_view bad[] = {"", "{", "[1,]", "{\"a\" 1}", "\"\\ud800\"", "tru", "1 2", "\"a\nb\""};
-    for (const auto text : bad)
+    for (const auto text : bad) {
         EXPECT_FALSE(ParseJson(text).has_value()) << text;
+    }
     EXPECT_FALSE(ParseJson(std::string(kMaxJsonDepth + 1, '[') + std::string(kMaxJsonDepth + 1, ']')).has_value());
     const auto value = ParseJson(R"( {"a": [1, -2.5e1, true, null, "\u00e9\ud83d\ude00"]} )");
     ASSERT_TRUE(value.has_value()) << value.error();
@@ -123,8 +124,9 @@ TEST(MacroCommandsTest, ExportAndImportCarryAMacroWhole)
         SCOPED_TRACE(json);
         const std::string file = from.File(json ? "keys.json" : "keys.txt");
         std::vector<std::string> exportArgs = {"macro", "export", "keys", file};
-        if (json)
+        if (json) {
             exportArgs.push_back("--json");
+        }
         ASSERT_EQ(from.Cli(exportArgs).status, 0);
         // The macro of that name is replaced where it stands.
         const CliResult imported = to.Cli({"macro", "import", file});
@@ -148,8 +150,9 @@ TEST(MacroCommandsTest, AMacroCutToFitSaysSo)
 {
     const test::CliWorkspace folder;
     std::string events;
-    for (int i = 0; i < 32; ++i)
+    for (int i = 0; i < 32; ++i) {
         events += std::string(i == 0 ? "" : ", 2000 ms, ") + "a down, 2000 ms, a up";
+    }
     const CliResult result = folder.Cli({"macro", "add", "Long", events});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.err.find("zalvane-cli: warning: "), std::string::npos);

@@ -65,8 +65,9 @@ struct Workspace {
         record[R::kReportInterval] = 8;
         record.Button(R::kActionType, 8) = 10;
         record.Button(R::kSingleKey, 8) = 0x04;
-        for (std::size_t i = 0; i < settings::kMacroAreaSize; ++i)
+        for (std::size_t i = 0; i < settings::kMacroAreaSize; ++i) {
             record.MacroArea()[i] = static_cast<std::uint8_t>(i * 7 + 2);
+        }
         test::WriteBytes(File("config0.bin"), ProfileFile(record));
         return record;
     }
@@ -94,8 +95,9 @@ TEST_F(ProfileCommandsTest, SaveOnAFreshFolderSendsTheApplyAndWritesTheProfile)
     EXPECT_EQ(memory->buttonBlock, assign::BuildButtonBlock(factory::FactoryProfileRecord()));
     EXPECT_EQ(memory->reportInterval, 1);
     for (const char* line : {"thresholds 6, 10, acceleration 1", "pointer speed: 10\n", "wheel scroll lines: 3\n",
-                             "double-click time: 480 ms\n", "saved profile 0 \"PROFILE_0\""})
+                             "double-click time: 480 ms\n", "saved profile 0 \"PROFILE_0\""}) {
         EXPECT_TRUE(Has(saved.out, line)) << line << " in\n" << saved.out;
+    }
 }
 
 TEST_F(ProfileCommandsTest, AFlowTheMouseDidNotTakeSaysSoAndEndsWithStatusFour)
@@ -200,8 +202,9 @@ TEST_F(ProfileCommandsTest, ExportRefusesATargetThatIsNoRegularFile)
         EXPECT_EQ(std::filesystem::symlink_status(thing).type(), type);
         EXPECT_EQ(test::FolderSnapshot(w.temp.Path() / "f"), before);
         for (const char* other : {"y.bin", "y.ini"}) {
-            if (other != c.name)
+            if (other != c.name) {
                 EXPECT_FALSE(std::filesystem::exists(w.temp.Path() / other)) << other;
+            }
         }
     }
 }
@@ -259,8 +262,9 @@ TEST_F(ProfileCommandsTest, DamagedInputsStopWithOneLineAndChangeNothing)
             c.damage(w);
             const std::map<std::string, std::string> files = {
                 {"IN", w.temp.File("in.bin")}, {"DAT", w.temp.File("in.dat")}, {"x", w.temp.File("x")}};
-            for (auto& arg : args)
+            for (auto& arg : args) {
                 arg = files.contains(arg) ? files.at(arg) : arg;
+            }
             const auto before = test::FolderSnapshot(w.temp.Path() / "f");
             const CliResult result = w.Cli(args);
             EXPECT_EQ(result.status, 3);
@@ -313,8 +317,9 @@ TEST_F(ProfileCommandsTest, ShowNamesEachButtonsFunctionAndParameters)
     for (const char* line :
          {"Button S3: Multimedia: Volume Up [caption \"say \"up\"\"]", "Button S4: Combo Key: Left Ctrl + A + B",
           "Button S5: Macro Key: macro 2 \"Paste\"", "Button S6: Windows: Run",
-          "Button S7: HotKey: key 153 (not in the list)", "7: 12000 DPI, on, colour #FF00FF", "lighting: Standard"})
+          "Button S7: HotKey: key 153 (not in the list)", "7: 12000 DPI, on, colour #FF00FF", "lighting: Standard"}) {
         EXPECT_TRUE(Has(shown.out, line)) << line << " in\n" << shown.out;
+    }
     EXPECT_EQ(Cli({"show", "PROFILE_0"}).out, shown.out);
     // A file is shown with the text file beside it, which this one does not have.
     EXPECT_TRUE(Has(Cli({"show", File("config0.bin")}).out, "Button S3: Multimedia: Volume Up [caption \"\"]"));

@@ -28,17 +28,20 @@ public:
     {
         args.insert(args.begin(), ZALVANE_CLI_PATH);
         int pipeEnds[2];
-        if (pipe2(pipeEnds, O_CLOEXEC) != 0)
+        if (pipe2(pipeEnds, O_CLOEXEC) != 0) {
             return;
+        }
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
         std::vector<char*> argv;
-        for (auto& arg : args)
+        for (auto& arg : args) {
             argv.push_back(arg.data());
+        }
         argv.push_back(nullptr);
-        if (posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+        if (posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
             m_pid = -1;
+        }
         posix_spawn_file_actions_destroy(&actions);
         close(pipeEnds[1]);
         m_out = pipeEnds[0];
@@ -49,8 +52,9 @@ public:
             kill(m_pid, SIGKILL);
             waitpid(m_pid, nullptr, 0);
         }
-        if (m_out >= 0)
+        if (m_out >= 0) {
             close(m_out);
+        }
     }
     CliProcess(const CliProcess&) = delete;
     CliProcess& operator=(const CliProcess&) = delete;
@@ -63,12 +67,14 @@ public:
             const auto left =
                 std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
             pollfd readable{m_out, POLLIN, 0};
-            if (left.count() <= 0 || poll(&readable, 1, static_cast<int>(left.count())) <= 0)
+            if (left.count() <= 0 || poll(&readable, 1, static_cast<int>(left.count())) <= 0) {
                 return std::exchange(m_buffer, "") + " (no line in time)";
+            }
             char chunk[256];
             const ssize_t got = read(m_out, chunk, sizeof chunk);
-            if (got <= 0)
+            if (got <= 0) {
                 return std::exchange(m_buffer, "") + " (end of output)";
+            }
             m_buffer.append(chunk, static_cast<std::size_t>(got));
         }
         const std::size_t lineEnd = m_buffer.find('\n');

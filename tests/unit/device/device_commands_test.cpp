@@ -165,8 +165,9 @@ TEST(DeviceCommandsTest, SequencesStopAtTheFirstTransferThatFailed)
          "read config block (command 0x8c): no reply (its feature report could not be fetched)"},
         {"config block chunk missing",
          [](Fixture& f) -> TransferResult {
-             if (auto read = ReadConfigBlock(f.link, f.image); !read)
+             if (auto read = ReadConfigBlock(f.link, f.image); !read) {
                  return std::unexpected(read.error());
+             }
              return {};
          },
          [](ScriptedHidPort& p) {

@@ -31,8 +31,9 @@ TEST(ProtocolTest, FeatureReportCarriesPacketAndChecksum)
     for (const auto& c : cases) {
         EXPECT_EQ(FeatureReportFor(c.packet), c.report);
         unsigned sum = 0;
-        for (std::size_t i = 1; i < 9; ++i)
+        for (std::size_t i = 1; i < 9; ++i) {
             sum += c.report[i];
+        }
         EXPECT_EQ(sum % 256, 0xFFu);
     }
 }

@@ -26,8 +26,9 @@ TEST(DialogTextsTest, TextsThatAreEasyToGetWrong)
         {DialogText::kHelpOk, language::Language::kTraditionalChinese, "確定"},
         {DialogText::kWarning, language::Language::kSimplifiedChinese, "警告"},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(DialogTextIn(c.text, c.language), c.expected) << static_cast<int>(c.text);
+    }
     EXPECT_EQ(kHelpVersionText,
               "Version\xEF\xBC\x9A"
               "1.0");

@@ -48,8 +48,9 @@ protected:
             return listless && factoryText ? std::string(kFactory) : "factory profile with other text";
         }
         for (std::size_t slot = 0; slot < initial.size(); ++slot) {
-            if (profile.at(1) == Fill(slot))
+            if (profile.at(1) == Fill(slot)) {
                 return caption == initial[slot] ? initial[slot] : "mixed pair";
+            }
         }
         return "unknown";
     }
@@ -165,8 +166,9 @@ TEST_F(ProfileListDialogTest, EveryNameKeepsItsOwnFilesAfterClose)
         SCOPED_TRACE(c.name);
         MakeList(c.names, c.current);
         ProfileListDialog dialog = ProfileListDialog::Open(ini, files.paths.listFile);
-        for (const std::string& step : c.steps)
+        for (const std::string& step : c.steps) {
             Run(dialog, step);
+        }
         const CloseOutcome closed = dialog.Close(ini, files);
         ASSERT_FALSE(closed.failure.has_value()) << closed.failure->path;
         EXPECT_TRUE(closed.listWritten);
@@ -175,11 +177,13 @@ TEST_F(ProfileListDialogTest, EveryNameKeepsItsOwnFilesAfterClose)
         EXPECT_EQ(ListOnDisk().selected, c.currentAfter);
         EXPECT_EQ(files.profileIndex, c.currentAfter);
         EXPECT_EQ(files.paths.profileFile, folder->File(settings::ProfileFileName(c.currentAfter)));
-        for (std::size_t position = 0; position < c.origins.size(); ++position)
+        for (std::size_t position = 0; position < c.origins.size(); ++position) {
             EXPECT_EQ(Origin(position), c.origins[position]) << "position " << position;
+        }
         // No temporary or moved-aside file is left behind.
-        for (const auto& [file, bytes] : folder->Snapshot())
+        for (const auto& [file, bytes] : folder->Snapshot()) {
             EXPECT_EQ(file.find(".tmp"), std::string::npos) << file;
+        }
     }
 }
 
@@ -243,15 +247,17 @@ TEST_F(ProfileListDialogTest, AListThatCannotBeReadIsNeverWiped)
         const auto before = folder->Snapshot();
         ProfileListDialog dialog = ProfileListDialog::Open(ini, files.paths.listFile);
         EXPECT_TRUE(dialog.Items().empty());
-        if (c.newProfile)
+        if (c.newProfile) {
             Run(dialog, "new");
+        }
         const CloseOutcome closed = dialog.Close(ini, files);
         EXPECT_EQ(closed.listWritten, c.written);
         EXPECT_EQ(closed.failure.has_value(), false);
-        if (!c.written)
+        if (!c.written) {
             EXPECT_EQ(folder->Snapshot(), before);
-        else
+        } else {
             EXPECT_EQ(ListOnDisk().names, Names{"PROFILE_0"});
+        }
     }
     // A missing list file is not made by the dialog.
     std::filesystem::remove(folder->File("str.ini"));
@@ -314,8 +320,9 @@ TEST_F(ProfileListDialogTest, ClicksLimitsAndRefusals)
     Run(dialog, "new");
     EXPECT_EQ(dialog.Selected(), 2u);
     EXPECT_EQ(dialog.ClickSelected(), std::nullopt);  // New forgot the clicked item
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         Run(dialog, "new");
+    }
     EXPECT_EQ(dialog.New(), NewOutcome::kLimitReached);
     EXPECT_FALSE(dialog.Copy("Copy"));
     EXPECT_EQ(dialog.Items().size(), 6u);

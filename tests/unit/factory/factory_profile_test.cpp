@@ -33,8 +33,9 @@ TEST(FactoryProfileTest, ButtonFunctionsMatchTheFirstRunCaptions)
     for (const auto language : {language::Language::kEnglish, language::Language::kSimplifiedChinese,
                                 language::Language::kTraditionalChinese}) {
         const ButtonCaptions captions = FirstRunCaptions(language);
-        for (std::size_t button = 0; button < kButtonCount; ++button)
+        for (std::size_t button = 0; button < kButtonCount; ++button) {
             EXPECT_EQ(CaptionFor(record, button, language), captions[button]) << "button " << button + 1;
+        }
     }
     EXPECT_TRUE(std::all_of(record.MacroArea().begin(), record.MacroArea().end(), [](auto b) { return b == 0; }));
 }

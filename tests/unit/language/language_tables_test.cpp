@@ -41,14 +41,16 @@ TEST(LanguageTablesTest, TextsThatAreEasyToGetWrong)
         {TextSlot::kLeftKeyMustBeSelected, Language::kSimplifiedChinese, "左键功能必须选择！"},
         {TextSlot::kMouseDetected, Language::kEnglish, "The system detect the gaming mouse."},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(SlotText(c.slot, c.language), c.text) << static_cast<int>(c.slot);
+    }
     // The texts reach the window as UTF-8 whatever character set a compiler assumes.
     EXPECT_EQ(SlotText(TextSlot::kMouseSpeed, Language::kSimplifiedChinese),
               "\xE9\xBC\xA0\xE6\xA0\x87\xE9\x80\x9F\xE5\xBA\xA6");
 
-    for (Language language : kLanguages)
+    for (Language language : kLanguages) {
         EXPECT_EQ(SlotText(TextSlot::kAppTitle, language), "Zalvane Gaming Mouse");
+    }
 }
 
 TEST(LanguageTablesTest, StageBalloonTextsEndInOneSpace)

@@ -26,8 +26,9 @@ TEST(LanguageTest, OnlyTheExactCodesSelectChinese)
         {"CHSCHT", Language::kEnglish},
         {"CHS\0"sv, Language::kEnglish},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(LanguageFromCode(c.code), c.language) << '"' << c.code << '"';
+    }
 }
 
 }  // namespace

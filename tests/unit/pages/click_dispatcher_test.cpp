@@ -36,13 +36,15 @@ PageState Page(const Setup& setup)
     state.mouseView = setup.mouse;
     state.buttonAssignmentOpen = setup.assignment;
     state.xyOpen = setup.xy;
-    for (std::size_t item = 0; item < kRightItemCount; ++item)
+    for (std::size_t item = 0; item < kRightItemCount; ++item) {
         state.open[item] = ((setup.flags >> item) & 1u) != 0;
+    }
     LayoutLeftColumn(state, PanelSizes{});
-    if (setup.view == RightView::kTop)
+    if (setup.view == RightView::kTop) {
         (void)LayoutTopView(state, PanelSizes{});
-    else
+    } else {
         LayoutBottomView(state, PanelSizes{});
+    }
     return state;
 }
 
@@ -52,8 +54,9 @@ std::vector<WindowAction> Closing(std::initializer_list<int> kept = {}, std::vec
 {
     std::vector<WindowAction> actions = std::move(before);
     for (int row = 1; row <= kAssignmentRowCount; ++row) {
-        if (std::ranges::find(kept, row) == kept.end())
+        if (std::ranges::find(kept, row) == kept.end()) {
             actions.push_back(CloseRowLists{row});
+        }
     }
     actions.insert(actions.end(), after.begin(), after.end());
     return actions;

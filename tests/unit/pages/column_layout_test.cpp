@@ -15,8 +15,9 @@ namespace {
 PageState WithOpen(unsigned flags)
 {
     PageState state;
-    for (std::size_t item = 0; item < kRightItemCount; ++item)
+    for (std::size_t item = 0; item < kRightItemCount; ++item) {
         state.open[item] = ((flags >> item) & 1u) != 0;
+    }
     return state;
 }
 
@@ -69,8 +70,9 @@ TEST(ColumnLayoutTest, EveryTopViewStacksItsItemsAboveTheBottomBar)
         int nextTop = kRightColumnOrigin.y;
         for (std::size_t item = 0; item < kRightItemCount; ++item) {
             EXPECT_EQ(state.visible[item], item < pass.drawnItems) << item;
-            if (item >= pass.drawnItems)
+            if (item >= pass.drawnItems) {
                 continue;
+            }
             const Rect& strip = state.RightStrip(item);
             EXPECT_EQ(strip, (Rect{734, nextTop, 976, nextTop + 20})) << item;
             const int bottom = strip.bottom + (state.open[item] ? sizes.Of(RightPanel(item)).height : 0);

@@ -105,8 +105,9 @@ TEST(HoverMachineTest, EventSequences)
             SCOPED_TRACE(i);
             const Event& event = c.events[i];
             HoverPage page{.pagesReady = event.ready, .view = event.view, .assignmentOpen = event.open, .listOpen = {}};
-            if (event.listOpen >= 0)
+            if (event.listOpen >= 0) {
                 page.listOpen[static_cast<std::size_t>(event.listOpen)] = true;
+            }
             HoverOutcome outcome;
             switch (event.kind) {
                 case Kind::kMove:
@@ -121,8 +122,9 @@ TEST(HoverMachineTest, EventSequences)
             }
             EXPECT_EQ(outcome.armTracking, event.arm);
             EXPECT_EQ(outcome.steps, event.steps);
-            for (const HoverStep& step : outcome.steps)
+            for (const HoverStep& step : outcome.steps) {
                 EXPECT_EQ(machine.Highlighted(step.element), step.look == L::kOver);
+            }
         }
     }
 }

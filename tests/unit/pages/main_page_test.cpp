@@ -27,8 +27,9 @@ protected:
     MainPageTest()
     {
         skin.root = std::string(testing::kSkinRoot);
-        for (std::size_t stage = 0; stage < 7; ++stage)
+        for (std::size_t stage = 0; stage < 7; ++stage) {
             record[ProfileRecord::kStageValue + stage] = static_cast<std::uint8_t>(120 - stage);
+        }
         record[ProfileRecord::kScrollLines] = 3;
         page.SetAssignmentRows(&rows);
         page.FirstDraw(canvas);

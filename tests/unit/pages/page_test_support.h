@@ -49,8 +49,9 @@ public:
     std::optional<Point> LastAt(const std::string& name) const
     {
         for (auto it = images.rbegin(); it != images.rend(); ++it) {
-            if (it->name == name)
+            if (it->name == name) {
                 return it->at;
+            }
         }
         return std::nullopt;
     }
@@ -86,22 +87,26 @@ public:
     void Destroy(int id) override { children.erase(id); }
     void Move(int id, const Rect& rect) override
     {
-        if (children.contains(id))
+        if (children.contains(id)) {
             children[id].args.rect = rect;
+        }
         moves.push_back({id, rect});
     }
     void Enable(int id, bool enabled) override
     {
-        if (children.contains(id))
+        if (children.contains(id)) {
             children[id].enabled = enabled;
+        }
     }
     void SetText(int id, std::string_view text) override
     {
-        if (!children.contains(id))
+        if (!children.contains(id)) {
             return;
+        }
         children[id].text = std::string(text);
-        if (onTextChange)
+        if (onTextChange) {
             onTextChange(text);
+        }
     }
     void Repaint(int id) override { repainted.push_back(id); }
 
@@ -121,8 +126,9 @@ public:
     {
         asked.push_back(path);
         const auto it = sizes.find(path.substr(kSkinRoot.size()));
-        if (it == sizes.end())
+        if (it == sizes.end()) {
             return std::nullopt;
+        }
         return it->second;
     }
     std::map<std::string, Size> sizes;

@@ -14,8 +14,9 @@ TEST(PanelRulesTest, StageSliderGivesOneStepPerPixelUpwards)
         {206, 1},  {203, 1},  {202, 2},  {85, 119},
         {84, 120}, {80, 120}, {1000, 1}, {-1000, 120},  // rows far off the slider stay in range
     };
-    for (const auto& [y, value] : cases)
+    for (const auto& [y, value] : cases) {
         EXPECT_EQ(StageValueAt(y), value) << y;
+    }
 }
 
 TEST(PanelRulesTest, HorizontalSlidersStepFromTheirOffset)
@@ -55,8 +56,9 @@ TEST(PanelRulesTest, ReportRateDialTakesTheQuadrantOnTheRing)
         {45, -46, {}},                                            // r = 64.4
         {0, -50, {}},  {50, 0, {}},                               // on a centre line
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(ReportIntervalAt({164 + c.dx, 264 + c.dy}, dial), c.interval) << c.dx << ", " << c.dy;
+    }
 }
 
 TEST(PanelRulesTest, ReportRateIsDrawnOnlyForTheMousesIntervals)
@@ -65,8 +67,9 @@ TEST(PanelRulesTest, ReportRateIsDrawnOnlyForTheMousesIntervals)
     EXPECT_EQ(ReportRateOf(2), 500);
     EXPECT_EQ(ReportRateOf(4), 250);
     EXPECT_EQ(ReportRateOf(8), 125);
-    for (int interval : {0, 3, 5, 16, 255})
+    for (int interval : {0, 3, 5, 16, 255}) {
         EXPECT_EQ(ReportRateOf(static_cast<std::uint8_t>(interval)), std::nullopt) << interval;
+    }
 }
 
 TEST(PanelRulesTest, SpeedDialCountsEighteenDegreesPerStep)
@@ -85,8 +88,9 @@ TEST(PanelRulesTest, SpeedDialCountsEighteenDegreesPerStep)
         {0, -43, 7},   {0, -71, 7},                // the ring's edges
         {0, -42, {}},  {0, -72, {}}, {50, 1, {}},  // inside, outside, below the pivot
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(SpeedAt({81 + c.dx, 91 + c.dy}, dial), c.value) << c.dx << ", " << c.dy;
+    }
 }
 
 TEST(PanelRulesTest, SwitchesAndArrowsStayInTheirRanges)
@@ -99,8 +103,9 @@ TEST(PanelRulesTest, SwitchesAndArrowsStayInTheirRanges)
         int lines, delta, expected;
     };
     const Case cases[] = {{50, 1, 51}, {100, 1, 100}, {1, -1, 1}, {0, 1, 1}, {0, -1, 1}, {150, -1, 100}, {150, 1, 100}};
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(SteppedScrollLines(static_cast<std::uint8_t>(c.lines), c.delta), c.expected) << c.lines;
+    }
 }
 
 TEST(PanelRulesTest, ScrollLinesTextOutsideOneToHundredBecomesOne)
@@ -109,8 +114,9 @@ TEST(PanelRulesTest, ScrollLinesTextOutsideOneToHundredBecomesOne)
         {"", {}},        {"7", {7, {}}},    {"100", {100, {}}}, {"1", {1, {}}},
         {"0", {1, "1"}}, {"101", {1, "1"}}, {"999", {1, "1"}},
     };
-    for (const auto& [text, entry] : cases)
+    for (const auto& [text, entry] : cases) {
         EXPECT_EQ(ReadScrollLinesText(text), entry) << text;
+    }
 }
 
 TEST(PanelRulesTest, SettingsLiveInTheirRecordBytes)
@@ -122,8 +128,9 @@ TEST(PanelRulesTest, SettingsLiveInTheirRecordBytes)
         {Setting::kAngleSnap, 0, 56},         {Setting::kGestureCorrection, 0, 57}, {Setting::kSensitivityX, 0, 59},
         {Setting::kSensitivityY, 0, 60},
     };
-    for (const auto& [setting, index, offset] : cases)
+    for (const auto& [setting, index, offset] : cases) {
         EXPECT_EQ(RecordOffset(setting, index), offset) << static_cast<int>(setting);
+    }
 }
 
 // The ranges a command line is held to are exactly what the controls can give: every
@@ -131,8 +138,9 @@ TEST(PanelRulesTest, SettingsLiveInTheirRecordBytes)
 TEST(PanelRulesTest, RangesAreWhatTheControlsGive)
 {
     std::map<Setting, std::set<int>> given;
-    for (int y = -50; y < 300; ++y)
+    for (int y = -50; y < 300; ++y) {
         given[Setting::kStageValue].insert(StageValueAt(y));
+    }
     for (int x = 450; x < 850; ++x) {
         given[Setting::kLightingParameter].insert(LightingParameterAt(x, {500, 40, 628, 50}));
         given[Setting::kSensitivityX].insert(SensitivityAt(x, {500, 40, 708, 50}));
@@ -141,19 +149,22 @@ TEST(PanelRulesTest, RangesAreWhatTheControlsGive)
     const Rect dial{100, 200, 242, 283};
     for (int x = 0; x < 400; ++x) {
         for (int y = 100; y < 400; ++y) {
-            if (const auto speed = SpeedAt({x, y}, dial))
+            if (const auto speed = SpeedAt({x, y}, dial)) {
                 given[Setting::kMouseSpeed].insert(*speed);
-            if (const auto interval = ReportIntervalAt({x, y}, {100, 200, 228, 328}))
+            }
+            if (const auto interval = ReportIntervalAt({x, y}, {100, 200, 228, 328})) {
                 given[Setting::kReportInterval].insert(*interval);
+            }
         }
     }
     for (const auto& [setting, values] : given) {
         const SettingRange range = RangeOf(setting);
         EXPECT_EQ(*values.begin(), range.min) << static_cast<int>(setting);
         EXPECT_EQ(*values.rbegin(), range.max) << static_cast<int>(setting);
-        for (int value = -1; value <= 256; ++value)
+        for (int value = -1; value <= 256; ++value) {
             EXPECT_EQ(PageCanStore(setting, value), values.contains(value))
                 << static_cast<int>(setting) << ": " << value;
+        }
     }
     EXPECT_EQ(RangeOf(Setting::kDoubleClickSpeed), RangeOf(Setting::kMouseSpeed));
     EXPECT_EQ(RangeOf(Setting::kSensitivityY), RangeOf(Setting::kSensitivityX));

@@ -68,8 +68,9 @@ TEST(FileIoTest, AWriteLandsOnlyOnARegularFile)
         EXPECT_EQ(written, !c.refusal);
         EXPECT_EQ(error, c.refusal);
         EXPECT_EQ(fs::symlink_status(root / "t").type(), c.after);
-        if (written)
+        if (written) {
             EXPECT_EQ(test::ReadBytes(PathToUtf8(root / "t")), (Bytes{7, 7}));
+        }
     }
     fs::permissions(root / "t", fs::perms::owner_all, fs::perm_options::add);
 }
@@ -82,8 +83,9 @@ TEST(FileIoTest, WritesAndStartsClearTemporariesThatInterruptedWritesLeft)
     const fs::path root = folder.Path();
     const auto make = [&](const std::string& name, bool old) {
         test::WriteBytes(PathToUtf8(root / name), Bytes{1});
-        if (old)
+        if (old) {
             fs::last_write_time(root / name, fs::file_time_type::clock::now() - kLeftTemporaryAge * 2);
+        }
     };
     make("a.bin.~1-0.tmp", true);
     make("a.bin.~2-0.tmp", false);
@@ -98,8 +100,9 @@ TEST(FileIoTest, WritesAndStartsClearTemporariesThatInterruptedWritesLeft)
 
     EXPECT_EQ(RemoveLeftTemporariesIn(root), 1u);
     EXPECT_FALSE(fs::exists(root / "b.ini.~3-0.tmp"));
-    for (const char* kept : {"a.bin", "a.bin.~2-0.tmp", "b.ini", "notes.tmp"})
+    for (const char* kept : {"a.bin", "a.bin.~2-0.tmp", "b.ini", "notes.tmp"}) {
         EXPECT_TRUE(fs::exists(root / kept)) << kept;
+    }
 }
 
 }  // namespace

@@ -312,10 +312,12 @@ TEST_P(IniStoreContract, ValuesReadBackAsWritten)
     const std::string path = m_folder.File("values.ini");
     const std::string values[] = {"1", "65535", "A   Dn", "Left Windows   Up", "50 ms", "a b", "左键   Dn",
                                   "=", "x=y",   ""};
-    for (std::size_t i = 0; i < std::size(values); ++i)
+    for (std::size_t i = 0; i < std::size(values); ++i) {
         ASSERT_TRUE(m_store->WriteString(path, "Values", "Item" + std::to_string(i), values[i]));
-    for (std::size_t i = 0; i < std::size(values); ++i)
+    }
+    for (std::size_t i = 0; i < std::size(values); ++i) {
         EXPECT_EQ(Get(path, "Values", "Item" + std::to_string(i)), values[i]);
+    }
 }
 
 TEST_P(IniStoreContract, HandlesChineseFileNames)

@@ -84,8 +84,9 @@ inline std::string DecodeFileText(std::string_view bytes)
         }
         return platform::Utf16ToUtf8(units);
     }
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
         bytes.remove_prefix(3);
+    }
     return std::string(bytes);
 }
 
@@ -95,10 +96,12 @@ inline std::vector<std::string> ContentLines(std::string_view fileBytes)
     std::vector<std::string> lines;
     std::istringstream in(DecodeFileText(fileBytes));
     for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r')
+        if (!line.empty() && line.back() == '\r') {
             line.pop_back();
-        if (line.find_first_not_of(" \t") != std::string::npos)
+        }
+        if (line.find_first_not_of(" \t") != std::string::npos) {
             lines.push_back(line);
+        }
     }
     return lines;
 }

@@ -202,12 +202,14 @@ TEST_F(PortableIniStoreTest, FileThatCannotBeReadIsNeverWrittenOver)
 TEST_F(PortableIniStoreTest, WritesLeaveNoTemporaryFilesBehind)
 {
     const std::string path = m_folder.File("record.ini");
-    for (int i = 0; i < 20; ++i)
+    for (int i = 0; i < 20; ++i) {
         ASSERT_TRUE(m_store.WriteString(path, "Macro_" + std::to_string(i % 3), "Item" + std::to_string(i), "x"));
+    }
     ASSERT_TRUE(m_store.DeleteSection(path, "Macro_1"));
     std::size_t files = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(m_folder.Path()))
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(m_folder.Path())) {
         ++files;
+    }
     EXPECT_EQ(files, 1u);
 }
 

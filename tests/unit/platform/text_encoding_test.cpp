@@ -67,8 +67,9 @@ TEST(TextEncodingTest, CutCountsUtf16UnitsAndNeverSplitsACharacter)
     } cases[] = {
         {0, ""}, {1, "a"}, {2, "a宏"}, {3, "a宏"}, {4, "a宏\xF0\x9F\x98\x80"}, {5, text}, {100, text},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(CutToUtf16Units(text, c.units), c.expected) << c.units;
+    }
 }
 
 }  // namespace

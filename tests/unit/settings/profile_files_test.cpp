@@ -17,8 +17,9 @@ protected:
     {
         files.modulePath = folder.ModulePath();
         record.bytes.fill(0xEE);
-        for (std::size_t i = 0; i < 6; ++i)
+        for (std::size_t i = 0; i < 6; ++i) {
             folder.WriteProfile(ProfileFileName(i), static_cast<std::uint8_t>(0x10 + i));
+        }
         folder.WriteList("C", "3", {"A", "B", "C"});
     }
 
@@ -60,16 +61,18 @@ TEST_F(LoadProfileTest, FilesThatCannotBeLoadedLeaveTheRecordAlone)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         std::filesystem::remove(folder.File("config2.bin"));
-        if (c.size)
+        if (c.size) {
             folder.WriteProfile("config2.bin", 0x33, 1, *c.size);
+        }
         messages.shown.clear();
         const LoadResult result = Load();
         EXPECT_EQ(result.outcome, c.outcome);
         EXPECT_FALSE(result.firstRunFlag.has_value());
         EXPECT_EQ(record[100], 0xEE);
         EXPECT_EQ(messages.shown.size(), c.message ? 1u : 0u);
-        if (c.message)
+        if (c.message) {
             EXPECT_EQ(messages.shown[0], (test::ShownMessage{"Config file is not exist.", ""}));
+        }
     }
 }
 

@@ -49,10 +49,11 @@ TEST(ProfileListTest, LoaderTakesTheLastExactMatchAndDialogTheFirstPrefixFromThe
         EXPECT_EQ(ReadCurrentProfileIndex(store, list, 3), c.loader);
         const ProfileList read = ReadProfileListForDialog(store, list);
         EXPECT_EQ(read.selected, c.dialog);
-        if (c.loader)
+        if (c.loader) {
             EXPECT_EQ(read.names.size(), static_cast<std::size_t>(std::stoi(c.count)));
-        else
+        } else {
             EXPECT_TRUE(read.names.empty());
+        }
     }
 }
 

@@ -29,8 +29,9 @@ TEST(ProgramPathsTest, OnlyAnExecutableNamedZalvaneExeHasAFolder)
         UseProfilePaths(paths, 2);
         EXPECT_EQ(paths.profileFile, c.profile2);
         const auto inFolder = [&](std::string_view name) -> std::optional<std::string> {
-            if (!c.profile2)
+            if (!c.profile2) {
                 return std::nullopt;
+            }
             return c.profile2->substr(0, c.profile2->size() - 11) + std::string(name);
         };
         EXPECT_EQ(paths.textFile, inFolder("str2.ini"));

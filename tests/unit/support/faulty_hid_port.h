@@ -37,8 +37,9 @@ public:
                                                std::chrono::milliseconds timeout) override
     {
         const std::optional<std::size_t> count = m_inner->ReadInputReport(buffer, timeout);
-        if (!Hit(PortFault::Kind::kDropInput, m_inputs))
+        if (!Hit(PortFault::Kind::kDropInput, m_inputs)) {
             return count;
+        }
         std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
         return 0;
     }

@@ -19,8 +19,9 @@ namespace zalvane::test {
 inline std::vector<std::pair<std::string, std::vector<std::uint8_t>>> FolderSnapshot(const std::filesystem::path& path)
 {
     std::vector<std::pair<std::string, std::vector<std::uint8_t>>> files;
-    for (const auto& entry : std::filesystem::directory_iterator(path))
+    for (const auto& entry : std::filesystem::directory_iterator(path)) {
         files.emplace_back(entry.path().filename().string(), ReadBytes(platform::PathToUtf8(entry.path())));
+    }
     std::sort(files.begin(), files.end());
     return files;
 }
@@ -29,8 +30,9 @@ class ProgramFolder {
 public:
     ProgramFolder()
     {
-        for (const auto& file : factory::ShippedDataFiles())
+        for (const auto& file : factory::ShippedDataFiles()) {
             WriteBytes(File(file.name), file.bytes);
+        }
     }
 
     std::string File(std::string_view name) const { return m_temp.File(name); }
@@ -46,16 +48,18 @@ public:
         store.DeleteSection(list, settings::kProfileSection);
         store.WriteString(list, settings::kProfileSection, settings::kCurrentProfileKey, current);
         store.WriteString(list, settings::kProfileSection, settings::kProfileCountKey, count);
-        for (std::size_t i = 0; i < names.size(); ++i)
+        for (std::size_t i = 0; i < names.size(); ++i) {
             store.WriteString(list, settings::kProfileSection, settings::ProfileItemKey(i), names[i]);
+        }
     }
 
     // A profile file whose record is filled with `fill` (macros included).
     void WriteProfile(std::string_view name, std::uint8_t fill, std::uint8_t flag = 1, std::size_t size = 2855)
     {
         std::vector<std::uint8_t> bytes(size, fill);
-        if (!bytes.empty())
+        if (!bytes.empty()) {
             bytes[0] = flag;
+        }
         WriteBytes(File(name), bytes);
     }
 

@@ -12,8 +12,9 @@ TEST(ColourMatrixTest, HotBrightensColourAndKeepsAlpha)
         {{100, 150, 200, 128}, {118, 170, 223, 128}},  // x 1.05 + 12.75
         {{240, 250, 255, 10}, {255, 255, 255, 10}},    // clamped at full scale
     };
-    for (const auto& [in, out] : cases)
+    for (const auto& [in, out] : cases) {
         EXPECT_EQ(ApplyColourMatrix(kHotMatrix, in), out) << int(in.red);
+    }
 }
 
 TEST(ColourMatrixTest, GreyscaleWeighsRedGreenAndBlue)
@@ -24,8 +25,9 @@ TEST(ColourMatrixTest, GreyscaleWeighsRedGreenAndBlue)
         {{0, 0, 255, 0}, {28, 28, 28, 0}},         // 0.11
         {{255, 255, 255, 255}, {255, 255, 255, 255}},
     };
-    for (const auto& [in, out] : cases)
+    for (const auto& [in, out] : cases) {
         EXPECT_EQ(ApplyColourMatrix(kGreyscaleMatrix, in), out);
+    }
 }
 
 }  // namespace

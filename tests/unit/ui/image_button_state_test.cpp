@@ -25,8 +25,9 @@ TEST(ImageButtonStateTest, PaintChoosesThePicture)
         ImageButtonState state;
         state.SetDisabled(c.disabled);
         state.SetToggleMode(c.toggleMode);
-        if (c.leftOnce)
+        if (c.leftOnce) {
             state.Leave();
+        }
         EXPECT_EQ(state.Paint(c.pressed), c.expected);
     }
 }

@@ -18,8 +18,9 @@ TEST(PixelMathTest, PremultiplyRoundsTowardZero)
         {254, 254, 253},                                                             // 253.0039
         {200, 1, 0},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(PremultiplyChannel(c.value, c.alpha), c.expected) << int(c.value) << " x " << int(c.alpha);
+    }
 }
 
 TEST(PixelMathTest, BlendPutsThePremultipliedSourceOverTheBackground)
@@ -32,8 +33,9 @@ TEST(PixelMathTest, BlendPutsThePremultipliedSourceOverTheBackground)
         {128, 128, 255, 255}, {0, 0, 77, 77},       // alpha 0 leaves the background as it was
         {200, 255, 10, 200},  {0, 255, 255, 0},     // opaque hides it
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(BlendChannel(c.source, c.alpha, c.background), c.expected);
+    }
 }
 
 TEST(PixelMathTest, PremultipliesEveryWholePixelAndKeepsAlpha)

@@ -24,8 +24,9 @@ TEST(SkinStateTest, SkinRootDropsTheExecutableNameFromTheModulePath)
         {"C:\\Tools\\zalvane.exe", "Default", "C:\\Tools\\zalvane.exe/Skins/Default"},
         {"C:\\游戏\\鼠标\\Zalvane.exe", "默认", "C:\\游戏\\鼠标\\/Skins/默认"},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(SkinRootFromModulePath(c.modulePath, c.skinName), c.root) << c.modulePath;
+    }
 }
 
 // The text file's "Skins" values make the skin state; each colour component is the low
