@@ -9,6 +9,8 @@ endforeach()
 
 set(zalvane_fuzzed_sources
   ${root}/src/cli/profile_summary.cpp
+  ${root}/src/cli/function_names.cpp
+  ${root}/src/cli/json.cpp
   ${root}/src/device/linux/report_descriptor.cpp)
 foreach(dir language platform settings device ui assign app pages dialogs factory)
   file(GLOB dir_sources CONFIGURE_DEPENDS ${root}/src/${dir}/*.cpp)
