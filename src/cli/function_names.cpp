@@ -87,7 +87,7 @@ struct FixedFunction {
     int selection = 0;  // in the function list, or in `list`
 };
 
-std::vector<FixedFunction> FixedFunctions()
+std::vector<FixedFunction> BuildFixedFunctions()
 {
     std::vector<FixedFunction> functions;
     for (int entry = 0; entry < static_cast<int>(assign::kFunctionCount); ++entry) {
@@ -108,6 +108,13 @@ std::vector<FixedFunction> FixedFunctions()
             functions.push_back({Slug(entryText), entryText, text, list, static_cast<int>(i)});
         }
     }
+    return functions;
+}
+
+// The table is constant: built at the first use, not once per button a summary names.
+const std::vector<FixedFunction>& FixedFunctions()
+{
+    static const std::vector<FixedFunction> functions = BuildFixedFunctions();
     return functions;
 }
 
@@ -249,7 +256,7 @@ std::string ButtonName(std::size_t button)
 
 std::vector<FunctionHelp> FixedFunctionNames()
 {
-    const std::vector<FixedFunction> functions = FixedFunctions();
+    const std::vector<FixedFunction>& functions = FixedFunctions();
     std::vector<FunctionHelp> names(functions.size());
     std::ranges::transform(functions, names.begin(), [](const FixedFunction& function) {
         return FunctionHelp{function.name, function.text, function.group};
@@ -334,7 +341,7 @@ std::optional<std::string> FunctionNameOf(const ProfileRecord& record, std::size
     }
     const auto type = static_cast<ActionType>(stored);
     if (assign::FunctionOutcomeOf(stored) == assign::FunctionOutcome::kStore) {
-        const std::vector<FixedFunction> functions = FixedFunctions();
+        const std::vector<FixedFunction>& functions = FixedFunctions();
         const auto fixed = std::ranges::find_if(
             functions, [&](const FixedFunction& function) { return !function.list && function.selection == stored; });
         return fixed != functions.end() ? std::optional(fixed->name) : std::nullopt;

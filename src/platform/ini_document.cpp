@@ -37,19 +37,35 @@ char32_t FoldCase(char32_t c)
     return c;
 }
 
-bool IniNamesEqual(std::string_view a, std::string_view b)
+namespace {
+
+// Names already cut at a NUL and trimmed (as every line's name is), compared without
+// regard to case. Lookups normalise the wanted name once, not once per line.
+bool NormalNamesEqual(std::string_view a, std::string_view b)
 {
-    a = NameOf(a);
-    b = NameOf(b);
     std::size_t i = 0;
     std::size_t j = 0;
     while (i < a.size() && j < b.size()) {
+        const auto byteA = static_cast<unsigned char>(a[i]);
+        const auto byteB = static_cast<unsigned char>(b[j]);
+        if (byteA < 0x80 && byteB < 0x80) {  // ASCII needs no decoding
+            if (FoldCase(byteA) != FoldCase(byteB)) {
+                return false;
+            }
+            ++i;
+            ++j;
+            continue;
+        }
         if (FoldCase(DecodeUtf8(a, i)) != FoldCase(DecodeUtf8(b, j))) {
             return false;
         }
     }
     return i == a.size() && j == b.size();
 }
+
+}  // namespace
+
+bool IniNamesEqual(std::string_view a, std::string_view b) { return NormalNamesEqual(NameOf(a), NameOf(b)); }
 
 IniDocument::Line IniDocument::MakeLine(std::string text, Ending ending, std::string raw)
 {
@@ -206,8 +222,9 @@ std::vector<std::uint8_t> IniDocument::Serialize() const
 
 std::optional<std::size_t> IniDocument::FindSection(std::string_view section) const
 {
+    const std::string_view wanted = NameOf(section);
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        if (m_lines[i].kind == Kind::kSection && IniNamesEqual(m_lines[i].name, section)) {
+        if (m_lines[i].kind == Kind::kSection && NormalNamesEqual(m_lines[i].name, wanted)) {
             return i;
         }
     }
@@ -230,8 +247,9 @@ std::optional<std::string_view> IniDocument::Find(std::string_view section, std:
         return std::nullopt;
     }
     const std::size_t end = SectionEnd(*header);
+    const std::string_view wanted = NameOf(key);
     for (std::size_t i = *header + 1; i < end; ++i) {
-        if (m_lines[i].kind == Kind::kKey && IniNamesEqual(m_lines[i].name, key)) {
+        if (m_lines[i].kind == Kind::kKey && NormalNamesEqual(m_lines[i].name, wanted)) {
             return std::string_view(m_lines[i].value);
         }
     }

@@ -107,7 +107,15 @@ std::string SanitizeUtf8(std::string_view text)
     std::string out;
     out.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();) {
-        AppendUtf8(out, DecodeUtf8(text, pos));
+        // Runs of ASCII, most of every file, are copied whole.
+        const std::size_t start = pos;
+        while (pos < text.size() && static_cast<unsigned char>(text[pos]) < 0x80) {
+            ++pos;
+        }
+        out.append(text.substr(start, pos - start));
+        if (pos < text.size()) {
+            AppendUtf8(out, DecodeUtf8(text, pos));
+        }
     }
     return out;
 }
