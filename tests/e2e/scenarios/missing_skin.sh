@@ -14,10 +14,10 @@ Check "a message box tells that the skin is missing" WaitFor 20 BoxShown
 Check "... naming start.png where it was looked for" WaitFor 5 \
   TraceHas "$(printf 'message\tmissing skin image\t%s\\/Skins/Default/start.png\t0' "$(WinPath "$program")")"
 Shot missing-skin
-box=$(MessageBox)
-[ -n "$box" ] && xdotool key --window "$box" Return 2>/dev/null
+# OK without a key: a Return sent by xdotool can stay down for Wine and answer the box
+# of the next start before anybody sees it.
+Helper command Zalvane 1
 BoxGone() { [ -z "$(MessageBox)" ]; }
-WaitFor 5 BoxGone || { read -r bx by bw bh < <(Geometry "$box"); xdotool mousemove $((bx + bw / 2)) $((by + bh - 20)) click 1; }
 Check "the box goes with OK" WaitFor 5 BoxGone
 Check "the tray icon is there to reach the program" WaitFor 10 TraceHas "$(printf 'add\t\tZalvane Gaming Mouse\t0')"
 # The splash ends after 3 s and main.png is missing too: it is not told a second time.
@@ -33,7 +33,7 @@ StartProgram
 Check "a damaged str.ini: a box says the default skin is used" WaitFor 20 BoxShown
 Check "... naming the skin it stands in for" WaitFor 5 \
   TraceHas "$(printf 'message\tdefault skin instead\t%s\\/Skins/\t0' "$(WinPath "$program")")"
-Helper command Zalvane 1  # OK without a key: Wine may still hold the Return sent above
+Helper command Zalvane 1
 Check "the box goes with OK" WaitFor 5 BoxGone
 read -r mainWidth mainHeight < <(identify -format '%w %h' "$program/Skins/Default/main.png")
 Check "the main window shows in the default skin after the splash" WaitFor 15 MainSizeIs "$mainWidth" "$mainHeight"
