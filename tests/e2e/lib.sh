@@ -13,10 +13,32 @@ passed=0
 failed=0
 programPid=""
 xvfbPid=""
+run=""
+trace=""
 
 readonly kMainTitle='^Zalvane Gaming Mouse$'
 # shellcheck disable=SC2034  # the scenarios post messages to the window of this class
 readonly kMainClass=RZ904NewVerGMClass
+
+# What the program and the screen show, after a check that waited for the program in vain:
+# whether it still runs, the end of what Wine printed, the trace's first lines and the
+# visible windows, so that a start that went wrong elsewhere tells why.
+DescribeProgram() {
+  local id
+  if ProgramRuns; then echo "  note  the program runs"; else echo "  note  the program has ended"; fi
+  [ -s "$run/program.log" ] && tail -n 8 "$run/program.log" | sed 's/^/  note  wine: /'
+  if [ -f "$trace" ]; then head -n 5 "$trace" | sed 's/^/  note  trace: /'; else echo "  note  no trace"; fi
+  for id in $(VisibleWindows); do
+    echo "  note  window \"$(xdotool getwindowname "$id" 2>/dev/null)\" at $(Geometry "$id")"
+  done
+  Shot described
+}
+# Runs a check's command and describes the program when it fails.
+Described() {  # COMMAND [ARGS...]
+  "$@" && return 0
+  DescribeProgram
+  return 1
+}
 
 Check() {  # NAME COMMAND [ARGS...]
   local name=$1
@@ -30,18 +52,34 @@ Check() {  # NAME COMMAND [ARGS...]
   fi
 }
 
+# Hundredths of a second since the machine started: waits measured on it do not end early
+# (or late) when the wall clock is set while a scenario runs.
+Ticks() {
+  local up
+  read -r up _ </proc/uptime
+  echo $((10#${up/./}))
+}
+
 WaitFor() {  # SECONDS COMMAND [ARGS...]: polls every 0.1 s
-  local deadline=$(($(date +%s%N) + $1 * 1000000000))
+  local deadline=$(($(Ticks) + $1 * 100))
   shift
   until "$@"; do
-    [ "$(date +%s%N)" -ge "$deadline" ] && return 1
+    [ "$(Ticks)" -ge "$deadline" ] && return 1
     sleep 0.1
   done
 }
 
 WinPath() { local path=$1; echo "Z:${path//\//\\}"; }
 
+# A session that cannot start counts as a failed check: the scenario ends with it.
 StartSession() {
+  OpenSession && return 0
+  failed=$((failed + 1))
+  echo "  FAIL  the display and the Wine prefix are ready"
+  return 1
+}
+
+OpenSession() {
   mkdir -p "$E2E_WORK" "$E2E_ARTIFACTS"
   # A scenario that stops early (a failed start, an unset variable) still ends what it
   # started: a program left running would hold the prefix's single-instance mutex.
@@ -91,8 +129,10 @@ Mouse() { "$E2E_CLI" --virtual-mouse "$mouse" "$@" >/dev/null; }
 ProgramArguments() { echo --virtual-mouse "$(WinPath "$mouse")" --shell-trace "$(WinPath "$trace")"; }
 
 StartProgram() {
+  # Wine's errors (a crash among them) go to program.log, for DescribeProgram.
   # shellcheck disable=SC2046
-  "$E2E_ROOT/scripts/wine-run" "$program/Zalvane.exe" $(ProgramArguments) </dev/null >"$run/program.log" 2>&1 &
+  WINEDEBUG=fixme-all "$E2E_ROOT/scripts/wine-run" "$program/Zalvane.exe" $(ProgramArguments) \
+    </dev/null >"$run/program.log" 2>&1 &
   programPid=$!
 }
 
@@ -168,8 +208,8 @@ VisibleWindows() { xdotool search --onlyvisible --name '' 2>/dev/null | sort; }
 
 # Waits for a window that was not in BEFORE (a list of ids) and prints its id.
 NewWindow() {  # BEFORE SECONDS
-  local before=$1 deadline=$(($(date +%s) + $2)) id
-  while [ "$(date +%s)" -le "$deadline" ]; do
+  local before=$1 deadline=$(($(Ticks) + $2 * 100)) id
+  while [ "$(Ticks)" -le "$deadline" ]; do
     id=$(comm -13 <(echo "$before") <(VisibleWindows) | head -1)
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.1

@@ -115,8 +115,8 @@ SameCrop() {  # SHOT1 SHOT2 X Y WIDTH HEIGHT
 
 # Waits for the main window after the splash; sets `win`, `wx` and `wy`.
 WaitMainPage() {
-  WaitFor 40 MainSizeIs 1000 644 || return 1
-  WaitFor 5 DrawCountAbove first 0 || return 1
+  Described WaitFor 40 MainSizeIs 1000 644 || return 1
+  Described WaitFor 5 DrawCountAbove first 0 || return 1
   win=$(MainWindow)
   read -r wx wy _ _ < <(Geometry "$win")
 }

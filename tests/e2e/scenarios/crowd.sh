@@ -51,7 +51,7 @@ programPid=$survivor  # EndSession ends it
 echo "  figure: crowd: $running of $kCopies running, $endedWithZero ended with 0"
 Check "one copy of $kCopies keeps running" test "$running" -eq 1
 Check "every other ends with 0" test "$endedWithZero" -eq $((kCopies - 1))
-Check "the running copy shows its main page" WaitFor 20 MainSizeIs 1000 644
+Check "the running copy shows its main page" Described WaitFor 20 MainSizeIs 1000 644
 Check "... in one window" test "$(MainWindowCount)" -eq 1
 Check "... with one tray icon, and the trace is its alone" \
   test "$(grep -c '^add' "$trace")" -eq 1 -a "$(grep -c '^exit' "$trace")" -eq 0

@@ -39,8 +39,8 @@ BoxText() { Helper text '#32770' 65535 | head -1 | tr -d '\r'; }
 # What the user sees within SECONDS: each box's first line (answered with OK), then
 # "main page" once it shows; "ended N" when the program ends by itself.
 Outcome() {  # SECONDS
-  local deadline=$(($(date +%s) + $1)) seen="" box text
-  while [ "$(date +%s)" -le "$deadline" ]; do
+  local deadline=$(($(Ticks) + $1 * 100)) seen="" box text
+  while [ "$(Ticks)" -le "$deadline" ]; do
     box=$(xdotool search --onlyvisible --name '^Zalvane$' 2>/dev/null | head -1)
     if [ -n "$box" ]; then
       text=$(BoxText)
@@ -74,6 +74,7 @@ Row() {  # FILE DAMAGE EXPECTED
   before=$(FolderSums)
   StartProgram
   outcome=$(Outcome 20)
+  [ "$outcome" = "$expected" ] || DescribeProgram
   answer=$(Helper answers "$kMainClass" 1000) || answer="no answer"
   ProgramRuns || outcome+=" (then ended)"
   [ -n "$programPid" ] && StopProgram

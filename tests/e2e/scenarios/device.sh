@@ -6,7 +6,7 @@
 StartSession || exit 1
 
 StartProgram
-Check "the main window shows" WaitFor 20 MainSizeIs 1000 644
+Check "the main window shows" Described WaitFor 20 MainSizeIs 1000 644
 
 # The factory config block of the virtual mouse holds 3, 7, 11, 15, 23, 31, 49 for the
 # seven stages: stage 3 is (11 + 1) x 100 DPI.

@@ -36,7 +36,7 @@ Check "... naming the skin it stands in for" WaitFor 5 \
 Helper command Zalvane 1
 Check "the box goes with OK" WaitFor 5 BoxGone
 read -r mainWidth mainHeight < <(identify -format '%w %h' "$program/Skins/Default/main.png")
-Check "the main window shows in the default skin after the splash" WaitFor 15 MainSizeIs "$mainWidth" "$mainHeight"
+Check "the main window shows in the default skin after the splash" Described WaitFor 15 MainSizeIs "$mainWidth" "$mainHeight"
 sleep 1  # the first drawing of the main page
 Shot default-skin-instead
 Check "the default skin is told once" test "$(grep -c '^message' "$trace")" -eq 1

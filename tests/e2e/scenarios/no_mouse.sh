@@ -6,7 +6,7 @@ StartSession || exit 1
 
 Mouse unplug
 StartProgram
-Check "the main window shows without a mouse" WaitFor 20 MainSizeIs 1000 644
+Check "the main window shows without a mouse" Described WaitFor 20 MainSizeIs 1000 644
 Check "start-up shows no balloon" test "$(TraceLineCount)" -eq 1
 
 warning=$(Balloon Warning "The system did not detect the gaming mouse!" 100)

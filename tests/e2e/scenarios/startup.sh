@@ -8,7 +8,7 @@ StartSession || exit 1
 
 skin="$program/Skins/Default"
 StartProgram
-Check "the splash is shown in start.png's size" WaitFor 20 MainSizeIs "$(identify -format %w "$skin/start.png")" \
+Check "the splash is shown in start.png's size" Described WaitFor 20 MainSizeIs "$(identify -format %w "$skin/start.png")" \
   "$(identify -format %h "$skin/start.png")"
 Shot splash
 read -r sx sy _ _ < <(Geometry "$(MainWindow)")
